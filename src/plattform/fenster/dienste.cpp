@@ -1,0 +1,121 @@
+#include "plattform/fenster/dienste.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace plattform {
+namespace {
+
+QPointer<QWidget>& besitzer() {
+  static QPointer<QWidget> w;
+  return w;
+}
+
+QString titelDerAnwendung() { return QApplication::applicationDisplayName(); }
+
+class QtDialoge final : public Dialoge {
+ public:
+  void nachricht(const QString& text) override {
+    QMessageBox box(QMessageBox::NoIcon, titelDerAnwendung(), text, QMessageBox::Ok, besitzer());
+    box.exec();
+  }
+  bool frage(const QString& text, const QString& titel) override {
+    QMessageBox box(QMessageBox::NoIcon, titel, text, QMessageBox::Yes | QMessageBox::No, besitzer());
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+  }
+  QString eingabe(const QString& titel, const QString& prompt, const QString& vorgabe) override {
+    bool ok = false;
+    const QString s = QInputDialog::getText(besitzer(), titel, prompt, QLineEdit::Normal, vorgabe, &ok);
+    return ok ? s : vorgabe;
+  }
+  QString oeffnen(const QString& titel, const QString& ordner, const QString& filter) override {
+    return QFileDialog::getOpenFileName(besitzer(), titel, ordner, filter);
+  }
+  QString speichern(const QString& titel, const QString& vorschlag, const QString& filter) override {
+    return QFileDialog::getSaveFileName(besitzer(), titel, vorschlag, filter);
+  }
+};
+
+QUrl alsUrl(const QString& ziel) {
+  const QUrl url(ziel);
+  if (url.isValid() && !url.scheme().isEmpty() && url.scheme().size() > 1) return url;
+  return QUrl::fromLocalFile(QFileInfo(ziel).absoluteFilePath());
+}
+
+class QtShell final : public Shell {
+ public:
+  bool oeffnen(const QString& ziel) override { return QDesktopServices::openUrl(alsUrl(ziel)); }
+  bool bearbeiten(const QString& datei) override {
+    // No "edit" verb here: the editor named by VISUAL or EDITOR when it is a windowed one,
+    // else whatever the desktop opens text files with.
+    const QString editor = qEnvironmentVariable("VISUAL");
+    if (!editor.isEmpty() && QProcess::startDetached(editor, {datei})) return true;
+    return QDesktopServices::openUrl(alsUrl(datei));
+  }
+  bool starten(const QString& programm, const QStringList& parameter) override {
+    return QProcess::startDetached(programm, parameter);
+  }
+};
+
+class QtKlang final : public Klang {
+ public:
+  void spielen(const QString& wavDatei) override {
+    if (!QFileInfo::exists(wavDatei)) {
+      QApplication::beep();
+      return;
+    }
+    if (!effekt_) effekt_ = std::make_unique<QSoundEffect>();
+    effekt_->stop();
+    effekt_->setSource(QUrl::fromLocalFile(QFileInfo(wavDatei).absoluteFilePath()));
+    effekt_->play();
+  }
+
+ private:
+  std::unique_ptr<QSoundEffect> effekt_;
+};
+
+std::unique_ptr<Dialoge>& dialogeInstanz() {
+  static std::unique_ptr<Dialoge> d;
+  return d;
+}
+std::unique_ptr<Shell>& shellInstanz() {
+  static std::unique_ptr<Shell> s;
+  return s;
+}
+std::unique_ptr<Klang>& klangInstanz() {
+  static std::unique_ptr<Klang> k;
+  return k;
+}
+
+}  // namespace
+
+Dialoge& dialoge() {
+  if (!dialogeInstanz()) dialogeInstanz() = std::make_unique<QtDialoge>();
+  return *dialogeInstanz();
+}
+Shell& shell() {
+  if (!shellInstanz()) shellInstanz() = std::make_unique<QtShell>();
+  return *shellInstanz();
+}
+Klang& klang() {
+  if (!klangInstanz()) klangInstanz() = std::make_unique<QtKlang>();
+  return *klangInstanz();
+}
+
+void setzeDialoge(std::unique_ptr<Dialoge> d) { dialogeInstanz() = std::move(d); }
+void setzeShell(std::unique_ptr<Shell> s) { shellInstanz() = std::move(s); }
+void setzeKlang(std::unique_ptr<Klang> k) { klangInstanz() = std::move(k); }
+
+void setzeHauptfenster(QWidget* w) { besitzer() = w; }
+QWidget* hauptfenster() { return besitzer(); }
+
+}  // namespace plattform

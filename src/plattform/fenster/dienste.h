@@ -1,0 +1,53 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QWidget;
+
+namespace plattform {
+
+// Modal dialogs. Tests replace them with a scripted double.
+class Dialoge {
+ public:
+  virtual ~Dialoge() = default;
+  virtual void nachricht(const QString& text) = 0;                          // one OK button
+  virtual bool frage(const QString& text, const QString& titel) = 0;        // Yes/No, no icon, Yes default
+  virtual QString eingabe(const QString& titel, const QString& prompt,     // Cancel gives the default
+                          const QString& vorgabe) = 0;
+  virtual QString oeffnen(const QString& titel, const QString& ordner,     // "" when cancelled
+                          const QString& filter) = 0;
+  virtual QString speichern(const QString& titel, const QString& vorschlag,
+                            const QString& filter) = 0;
+};
+
+// Hands files and addresses to other programs; never waits for them.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  virtual bool oeffnen(const QString& dateiOderUrl) = 0;  // verb "open"
+  virtual bool bearbeiten(const QString& datei) = 0;      // verb "edit"
+  virtual bool starten(const QString& programm, const QStringList& parameter) = 0;
+};
+
+// Plays a WAV asynchronously; a new call replaces a running sound.
+class Klang {
+ public:
+  virtual ~Klang() = default;
+  virtual void spielen(const QString& wavDatei) = 0;
+};
+
+Dialoge& dialoge();
+Shell& shell();
+Klang& klang();
+
+// Tests install doubles; passing nullptr restores the real service.
+void setzeDialoge(std::unique_ptr<Dialoge> d);
+void setzeShell(std::unique_ptr<Shell> s);
+void setzeKlang(std::unique_ptr<Klang> k);
+
+// Owner window of message boxes.
+void setzeHauptfenster(QWidget* w);
+QWidget* hauptfenster();
+
+}  // namespace plattform

@@ -1,0 +1,100 @@
+#include "plattform/fenster/steuerelemente.h"
+
+#include "plattform/formate.h"
+
+#include <QHBoxLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace plattform {
+
+void setzeHint(QWidget* w, const QString& h) {
+  w->setProperty("hint", h);
+  w->setToolTip(h);
+}
+QString hint(const QWidget* w) { return w->property("hint").toString(); }
+void setzeTag(QObject* o, int t) { o->setProperty("tag", t); }
+int tag(const QObject* o) { return o->property("tag").toInt(); }
+void setzeCharset(QObject* o, int c) { o->setProperty("charset", c); }
+
+UpDown::UpDown(QWidget* eltern) : QWidget(eltern) {
+  auto* lay = new QVBoxLayout(this);
+  lay->setContentsMargins(0, 0, 0, 0);
+  lay->setSpacing(0);
+  hoch_ = new QToolButton(this);
+  runter_ = new QToolButton(this);
+  hoch_->setArrowType(Qt::UpArrow);
+  runter_->setArrowType(Qt::DownArrow);
+  for (auto* b : {hoch_, runter_}) {
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    b->setAutoRepeat(true);
+    lay->addWidget(b);
+  }
+  connect(hoch_, &QToolButton::clicked, this, [this] { schritt(+1); });
+  connect(runter_, &QToolButton::clicked, this, [this] { schritt(-1); });
+}
+
+void UpDown::setAssociate(QLineEdit* partner) {
+  partner_ = partner;
+  if (!partner_) return;
+  schreibePartner();
+  connect(partner_, &QLineEdit::textChanged, this, [this](const QString& t) {
+    const auto v = liesGanzzahl(t);
+    if (v && *v >= min_ && *v <= max_ && *v != pos_) {
+      pos_ = *v;
+      emit positionGeaendert(pos_);
+    }
+  });
+}
+
+int UpDown::Position() const { return pos_; }
+
+void UpDown::setMin(int v) {
+  min_ = v;
+  if (max_ < min_) max_ = min_;
+  setPosition(pos_);
+}
+
+void UpDown::setMax(int v) {
+  max_ = v;
+  if (min_ > max_) min_ = max_;
+  setPosition(pos_);
+}
+
+void UpDown::setPosition(int v) {
+  const int neu = std::clamp(v, min_, max_);
+  const bool anders = neu != pos_;
+  pos_ = neu;
+  schreibePartner();
+  if (anders) emit positionGeaendert(pos_);
+}
+
+void UpDown::schritt(int richtung) { setPosition(pos_ + richtung * schritt_); }
+
+void UpDown::schreibePartner() {
+  if (partner_ && partner_->text() != QString::number(pos_)) partner_->setText(QString::number(pos_));
+}
+
+StatusLeiste::StatusLeiste(const QList<int>& breiten, QWidget* eltern) : QStatusBar(eltern) {
+  setSizeGripEnabled(false);
+  for (qsizetype i = 0; i < breiten.size(); ++i) {
+    auto* l = new QLabel(this);
+    l->setObjectName(QStringLiteral("Panel%1").arg(i));
+    l->setMinimumWidth(breiten[i]);
+    if (i + 1 < breiten.size()) l->setMaximumWidth(breiten[i]);
+    addWidget(l, i + 1 == breiten.size() ? 1 : 0);
+    panels_.append(l);
+  }
+}
+
+void StatusLeiste::setzePanel(int index, const QString& text) {
+  if (auto* l = panels_.value(index)) l->setText(text);
+}
+
+QString StatusLeiste::panel(int index) const {
+  const auto* l = panels_.value(index);
+  return l ? l->text() : QString();
+}
+
+}  // namespace plattform

@@ -1,0 +1,74 @@
+#pragma once
+#include <QLabel>
+#include <QLineEdit>
+#include <QRect>
+#include <QStatusBar>
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+
+class QToolButton;
+
+namespace plattform {
+
+// Delphi control properties, mapped once: caption = the widget's text, hint = property
+// "hint" (shown in panel 1 of the status bar), tag = property "tag", font character set =
+// property "charset".
+void setzeHint(QWidget* w, const QString& hint);
+QString hint(const QWidget* w);
+void setzeTag(QObject* o, int tag);
+int tag(const QObject* o);
+void setzeCharset(QObject* o, int charset);
+
+// Creates a child control with its object name and designed place (pixels at 96 dpi).
+template <class T, class... A>
+T* neu(QWidget* eltern, const char* name, const QRect& platz, A&&... args) {
+  auto* w = new T(std::forward<A>(args)..., eltern);
+  w->setObjectName(QString::fromLatin1(name));
+  w->setGeometry(platz);
+  return w;
+}
+
+// The up-down arrows bound to a partner edit: Min, Max and Position as in the original;
+// the position is always clamped to Min..Max and written into the partner as a number.
+class UpDown : public QWidget {
+  Q_OBJECT
+ public:
+  explicit UpDown(QWidget* eltern = nullptr);
+  void setAssociate(QLineEdit* partner);
+  QLineEdit* associate() const { return partner_; }
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  int Position() const;
+  void setMin(int v);
+  void setMax(int v);
+  void setPosition(int v);
+  void setIncrement(int v) { schritt_ = v; }
+  void schritt(int richtung);  // one click on an arrow: +1 up, -1 down
+
+ signals:
+  void positionGeaendert(int position);
+
+ private:
+  void schreibePartner();
+  QLineEdit* partner_ = nullptr;
+  QToolButton* hoch_ = nullptr;
+  QToolButton* runter_ = nullptr;
+  int min_ = 0, max_ = 100, pos_ = 0, schritt_ = 1;
+};
+
+// Status bar with fixed panels; panel texts can be read back.
+class StatusLeiste : public QStatusBar {
+  Q_OBJECT
+ public:
+  StatusLeiste(const QList<int>& breiten, QWidget* eltern = nullptr);
+  void setzePanel(int index, const QString& text);
+  QString panel(int index) const;
+  int panelAnzahl() const { return static_cast<int>(panels_.size()); }
+  QLabel* panelLabel(int index) const { return panels_.value(index); }
+
+ private:
+  QList<QLabel*> panels_;
+};
+
+}  // namespace plattform

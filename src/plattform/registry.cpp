@@ -1,0 +1,354 @@
+#include "plattform/registry.h"
+
+#include "plattform/textdatei.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <cstring>
+#include <map>
+
+namespace plattform {
+namespace {
+
+enum class Typ { Dword, Text, Binaer };
+
+struct Wert {
+  Typ typ = Typ::Text;
+  quint32 dword = 0;
+  QString text;
+  QByteArray bytes;
+};
+
+struct OhneGross {
+  bool operator()(const QString& a, const QString& b) const {
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+  }
+};
+
+using Werte = std::map<QString, Wert, OhneGross>;
+using Schluessel = std::map<QString, Werte, OhneGross>;
+
+struct Ablage {
+  bool geladen = false;
+  Schluessel schluessel;
+};
+
+Ablage& ablage(Hive h) {
+  static Ablage cu, lm;
+  return h == Hive::CurrentUser ? cu : lm;
+}
+
+int& fehlerZaehler() {
+  static int n = -1;
+  return n;
+}
+
+QString hiveName(Hive h) {
+  return h == Hive::CurrentUser ? QStringLiteral("HKEY_CURRENT_USER") : QStringLiteral("HKEY_LOCAL_MACHINE");
+}
+
+QString normalisiere(QString key) {
+  key.replace(QLatin1Char('/'), QLatin1Char('\\'));
+  while (key.startsWith(QLatin1Char('\\'))) key.remove(0, 1);
+  while (key.endsWith(QLatin1Char('\\'))) key.chop(1);
+  return key;
+}
+
+QString escape(const QString& s) {
+  QString out;
+  for (const QChar c : s) {
+    if (c == QLatin1Char('\\') || c == QLatin1Char('"')) out.append(QLatin1Char('\\'));
+    if (c == QLatin1Char('\n')) {
+      out.append(QStringLiteral("\\n"));
+      continue;
+    }
+    if (c == QLatin1Char('\r')) {
+      out.append(QStringLiteral("\\r"));
+      continue;
+    }
+    out.append(c);
+  }
+  return out;
+}
+
+// Reads a quoted text starting at s[i] == '"'; returns false when it is not closed.
+bool liesZitat(const QString& s, qsizetype& i, QString& out) {
+  if (i >= s.size() || s.at(i) != QLatin1Char('"')) return false;
+  ++i;
+  out.clear();
+  while (i < s.size()) {
+    const QChar c = s.at(i++);
+    if (c == QLatin1Char('"')) return true;
+    if (c == QLatin1Char('\\') && i < s.size()) {
+      const QChar e = s.at(i++);
+      out.append(e == QLatin1Char('n') ? QChar('\n') : e == QLatin1Char('r') ? QChar('\r') : e);
+      continue;
+    }
+    out.append(c);
+  }
+  return false;
+}
+
+bool liesHex(const QString& s, QByteArray& out) {
+  out.clear();
+  const QStringList teile = s.split(QLatin1Char(','), Qt::SkipEmptyParts);
+  for (const QString& t : teile) {
+    bool ok = false;
+    const uint b = t.trimmed().toUInt(&ok, 16);
+    if (!ok || b > 0xFF) return false;
+    out.append(static_cast<char>(b));
+  }
+  return true;
+}
+
+// Reads as far as the file is valid: a line that does not parse ends the reading.
+void lade(Hive h, Ablage& a) {
+  a.geladen = true;
+  a.schluessel.clear();
+  QFile f(Registry::ablageDatei(h));
+  if (!f.open(QIODevice::ReadOnly)) return;
+  const QStringList zeilen = zerlegeZeilen(dekodiereMitBom(f.readAll()));
+  const QString praefix = hiveName(h) + QLatin1Char('\\');
+  Werte* aktuell = nullptr;
+  for (const QString& roh : zeilen) {
+    const QString z = roh.trimmed();
+    if (z.isEmpty() || z.startsWith(QLatin1Char(';')) || z.startsWith(QStringLiteral("Windows Registry")) ||
+        z == QStringLiteral("REGEDIT4"))
+      continue;
+    if (z.startsWith(QLatin1Char('['))) {
+      if (!z.endsWith(QLatin1Char(']'))) return;
+      QString key = z.mid(1, z.size() - 2);
+      if (key.startsWith(praefix, Qt::CaseInsensitive)) key = key.mid(praefix.size());
+      else if (key.compare(hiveName(h), Qt::CaseInsensitive) == 0) key.clear();
+      else return;
+      aktuell = &a.schluessel[normalisiere(key)];
+      continue;
+    }
+    if (!aktuell) return;
+    qsizetype i = 0;
+    QString name;
+    if (z.startsWith(QLatin1Char('@'))) {
+      i = 1;
+    } else if (!liesZitat(z, i, name)) {
+      return;
+    }
+    if (i >= z.size() || z.at(i) != QLatin1Char('=')) return;
+    ++i;
+    const QString rest = z.mid(i);
+    Wert w;
+    if (rest.startsWith(QLatin1Char('"'))) {
+      qsizetype j = 0;
+      if (!liesZitat(rest, j, w.text)) return;
+      w.typ = Typ::Text;
+    } else if (rest.startsWith(QStringLiteral("dword:"))) {
+      bool ok = false;
+      w.dword = rest.mid(6).toUInt(&ok, 16);
+      if (!ok) return;
+      w.typ = Typ::Dword;
+    } else if (rest.startsWith(QStringLiteral("hex:"))) {
+      if (!liesHex(rest.mid(4), w.bytes)) return;
+      w.typ = Typ::Binaer;
+    } else {
+      return;
+    }
+    (*aktuell)[name] = w;
+  }
+}
+
+Ablage& geladen(Hive h) {
+  Ablage& a = ablage(h);
+  if (!a.geladen) lade(h, a);
+  return a;
+}
+
+void speichere(Hive h) {
+  const Ablage& a = geladen(h);
+  QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n");
+  for (const auto& [key, werte] : a.schluessel) {
+    text += QStringLiteral("\r\n[") + hiveName(h) + (key.isEmpty() ? QString() : QStringLiteral("\\") + key) +
+            QStringLiteral("]\r\n");
+    for (const auto& [name, w] : werte) {
+      text += name.isEmpty() ? QStringLiteral("@=") : QLatin1Char('"') + escape(name) + QStringLiteral("\"=");
+      switch (w.typ) {
+        case Typ::Text:
+          text += QLatin1Char('"') + escape(w.text) + QLatin1Char('"');
+          break;
+        case Typ::Dword:
+          text += QStringLiteral("dword:%1").arg(w.dword, 8, 16, QLatin1Char('0'));
+          break;
+        case Typ::Binaer: {
+          QStringList hex;
+          for (const char b : w.bytes) hex << QStringLiteral("%1").arg(static_cast<uchar>(b), 2, 16, QLatin1Char('0'));
+          text += QStringLiteral("hex:") + hex.join(QLatin1Char(','));
+          break;
+        }
+      }
+      text += QStringLiteral("\r\n");
+    }
+  }
+  QDir().mkpath(Registry::ablageOrdner());
+  schreibeDateiAtomar(Registry::ablageDatei(h), text.toUtf8());
+}
+
+}  // namespace
+
+struct Registry::Zugriff {
+  static const Wert* wert(const Registry& r, const QString& name) {
+    if (!r.offen_) return nullptr;
+    Ablage& a = geladen(r.hive_);
+    const auto k = a.schluessel.find(r.schluessel_);
+    if (k == a.schluessel.end()) return nullptr;
+    const auto v = k->second.find(name);
+    return v == k->second.end() ? nullptr : &v->second;
+  }
+  static const Wert& lies(const Registry& r, const QString& name, Typ typ) {
+    const Wert* w = wert(r, name);
+    if (!w || w->typ != typ) throw RegistryFehler(QStringLiteral("Ungültiger Datentyp für '%1'").arg(name));
+    return *w;
+  }
+  static void schreibe(Registry& r, const QString& name, Wert w) {
+    r.pruefeSchreibbar(name);
+    geladen(r.hive_).schluessel[r.schluessel_][name] = std::move(w);
+    r.geaendert_ = true;
+  }
+};
+
+Registry::Registry(Hive hive) : hive_(hive) {}
+
+Registry::~Registry() {
+  try {
+    CloseKey();
+  } catch (...) {
+    // A store that cannot be written keeps its old file; nothing to tell at this point.
+  }
+}
+
+QString Registry::ablageOrdner() {
+  const QString env = qEnvironmentVariable("ZK_REGISTRY_DIR");
+  if (!env.isEmpty()) return env;
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/ZahlenKenner");
+}
+
+QString Registry::ablageDatei(Hive hive) {
+  return ablageOrdner() + QLatin1Char('/') + hiveName(hive) + QStringLiteral(".reg");
+}
+
+void Registry::verwerfen() {
+  ablage(Hive::CurrentUser) = Ablage{};
+  ablage(Hive::LocalMachine) = Ablage{};
+}
+
+void Registry::fehlerNachSchreibvorgaengen(int n) { fehlerZaehler() = n; }
+
+bool Registry::OpenKey(const QString& key, bool anlegen) {
+  CloseKey();
+  const QString k = normalisiere(key);
+  Ablage& a = geladen(hive_);
+  if (a.schluessel.find(k) == a.schluessel.end()) {
+    if (!anlegen || hive_ == Hive::LocalMachine) return false;
+    a.schluessel[k];
+    geaendert_ = true;
+  }
+  schluessel_ = k;
+  offen_ = true;
+  schreibbar_ = hive_ == Hive::CurrentUser;
+  return true;
+}
+
+bool Registry::OpenKeyReadOnly(const QString& key) {
+  CloseKey();
+  const QString k = normalisiere(key);
+  Ablage& a = geladen(hive_);
+  if (a.schluessel.find(k) == a.schluessel.end()) return false;
+  schluessel_ = k;
+  offen_ = true;
+  schreibbar_ = false;
+  return true;
+}
+
+bool Registry::KeyExists(const QString& key) const {
+  Ablage& a = geladen(hive_);
+  return a.schluessel.find(normalisiere(key)) != a.schluessel.end();
+}
+
+void Registry::CloseKey() {
+  offen_ = false;
+  schreibbar_ = false;
+  if (geaendert_) {
+    geaendert_ = false;
+    speichere(hive_);
+  }
+}
+
+bool Registry::ValueExists(const QString& name) const { return Zugriff::wert(*this, name) != nullptr; }
+
+int Registry::ReadInteger(const QString& name) const {
+  return static_cast<int>(Zugriff::lies(*this, name, Typ::Dword).dword);
+}
+
+bool Registry::ReadBool(const QString& name) const { return ReadInteger(name) != 0; }
+
+QString Registry::ReadString(const QString& name) const {
+  if (!Zugriff::wert(*this, name)) return QString();
+  return Zugriff::lies(*this, name, Typ::Text).text;
+}
+
+double Registry::ReadDateTime(const QString& name) const {
+  const QByteArray b = ReadBinaryData(name);
+  if (b.size() != static_cast<qsizetype>(sizeof(double)))
+    throw RegistryFehler(QStringLiteral("Ungültiger Datentyp für '%1'").arg(name));
+  double d = 0;
+  std::memcpy(&d, b.constData(), sizeof d);
+  return d;
+}
+
+QByteArray Registry::ReadBinaryData(const QString& name) const { return Zugriff::lies(*this, name, Typ::Binaer).bytes; }
+
+void Registry::pruefeSchreibbar(const QString& name) {
+  if (!offen_ || !schreibbar_)
+    throw RegistryFehler(QStringLiteral("Fehler beim Schreiben des Werts '%1'").arg(name));
+  int& n = fehlerZaehler();
+  if (n == 0) throw RegistryFehler(QStringLiteral("Fehler beim Schreiben des Werts '%1'").arg(name));
+  if (n > 0) --n;
+}
+
+void Registry::WriteInteger(const QString& name, int wert) {
+  Wert w;
+  w.typ = Typ::Dword;
+  w.dword = static_cast<quint32>(wert);
+  Zugriff::schreibe(*this, name, std::move(w));
+}
+
+void Registry::WriteBool(const QString& name, bool wert) { WriteInteger(name, wert ? 1 : 0); }
+
+void Registry::WriteString(const QString& name, const QString& wert) {
+  Wert w;
+  w.typ = Typ::Text;
+  w.text = wert;
+  Zugriff::schreibe(*this, name, std::move(w));
+}
+
+void Registry::WriteDateTime(const QString& name, double wert) {
+  QByteArray b(sizeof wert, '\0');
+  std::memcpy(b.data(), &wert, sizeof wert);
+  WriteBinaryData(name, b);
+}
+
+void Registry::WriteBinaryData(const QString& name, const QByteArray& wert) {
+  Wert w;
+  w.typ = Typ::Binaer;
+  w.bytes = wert;
+  Zugriff::schreibe(*this, name, std::move(w));
+}
+
+bool Registry::DeleteValue(const QString& name) {
+  pruefeSchreibbar(name);
+  Ablage& a = geladen(hive_);
+  auto& werte = a.schluessel[schluessel_];
+  const bool da = werte.erase(name) > 0;
+  geaendert_ = geaendert_ || da;
+  return da;
+}
+
+}  // namespace plattform

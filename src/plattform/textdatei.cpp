@@ -1,0 +1,107 @@
+#include "plattform/textdatei.h"
+
+#include "plattform/fehler.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <array>
+
+namespace plattform {
+namespace {
+// 0x80..0x9F of Windows-1252; 0 marks the five unassigned bytes (kept as their C1 code).
+constexpr std::array<char16_t, 32> kCp1252 = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+}  // namespace
+
+QString ausAnsi(const QByteArray& bytes) {
+  QString s;
+  s.resize(bytes.size());
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const auto b = static_cast<unsigned char>(bytes.at(i));
+    char16_t c = b;
+    if (b >= 0x80 && b <= 0x9F && kCp1252[b - 0x80] != 0) c = kCp1252[b - 0x80];
+    s[i] = QChar(c);
+  }
+  return s;
+}
+
+QByteArray zuAnsi(const QString& text) {
+  QByteArray out;
+  out.reserve(text.size());
+  for (const QChar ch : text) {
+    const char16_t c = ch.unicode();
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+      out.append(static_cast<char>(c));
+      continue;
+    }
+    char ersatz = '?';
+    for (int i = 0; i < 32; ++i) {
+      if (kCp1252[i] == c || (kCp1252[i] == 0 && c == 0x80 + i)) {
+        ersatz = static_cast<char>(0x80 + i);
+        break;
+      }
+    }
+    out.append(ersatz);
+  }
+  return out;
+}
+
+QStringList zerlegeZeilen(const QString& text) {
+  QStringList zeilen;
+  qsizetype start = 0;
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const QChar c = text.at(i);
+    if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+      zeilen.append(text.mid(start, i - start));
+      if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')) ++i;
+      start = i + 1;
+    }
+  }
+  if (start < n) zeilen.append(text.mid(start));
+  return zeilen;
+}
+
+static QByteArray liesAlles(const QString& pfad) {
+  QFile f(pfad);
+  if (!f.open(QIODevice::ReadOnly))
+    throw Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(pfad));
+  return f.readAll();
+}
+
+QStringList leseAnsiZeilen(const QString& pfad) { return zerlegeZeilen(ausAnsi(liesAlles(pfad))); }
+
+QString dekodiereMitBom(const QByteArray& bytes) {
+  if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
+  if (bytes.startsWith("\xFF\xFE")) {
+    QStringDecoder d(QStringDecoder::Utf16LE);
+    return d(bytes.mid(2));
+  }
+  if (bytes.startsWith("\xFE\xFF")) {
+    QStringDecoder d(QStringDecoder::Utf16BE);
+    return d(bytes.mid(2));
+  }
+  return ausAnsi(bytes);
+}
+
+QStringList leseZeilenMitBom(const QString& pfad) { return zerlegeZeilen(dekodiereMitBom(liesAlles(pfad))); }
+
+void schreibeDateiAtomar(const QString& pfad, const QByteArray& inhalt) {
+  QSaveFile f(pfad);
+  if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size() || !f.commit())
+    throw Fehler(QStringLiteral("Datei %1 kann nicht geschrieben werden.").arg(pfad));
+}
+
+void schreibeAnsiZeilen(const QString& pfad, const QStringList& zeilen) {
+  QByteArray inhalt;
+  for (const QString& z : zeilen) {
+    inhalt.append(zuAnsi(z));
+    inhalt.append("\r\n");
+  }
+  schreibeDateiAtomar(pfad, inhalt);
+}
+
+}  // namespace plattform

@@ -1,0 +1,92 @@
+#pragma once
+#include <QDate>
+#include <QDateTime>
+#include <QMainWindow>
+#include <QString>
+#include <array>
+
+#include "plattform/fenster/steuerelemente.h"
+#include "shell/meldungstabelle.h"
+
+class QAction;
+class QMenu;
+class QTabWidget;
+
+// The main window: owns the application state (data folder, current draw, tips, hit state,
+// message table, options). The controls of each tab are built by the panel classes of the
+// Parts that own them; TForm1 composes them.
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TForm1(QWidget* eltern = nullptr);
+  ~TForm1() override;
+
+  // Life cycle.
+  void FormCreate();
+  void StartAbschliessen();  // steps C1 and C2, once every window exists
+  void FormResize();
+  void FormShow();
+  void FormClose();
+  void Schlieen1Click();
+
+  // Delphi's Height: the outer height of the window, whose designed value is 546.
+  int Height() const;
+
+  QString M(int index) const { return Meldungen.text(index); }
+  void setzeStatus(int panel, const QString& text) { StatusBar1->setzePanel(panel, text); }
+
+  // Compares the tips with the current draw: the list when the list view is shown,
+  // otherwise the tip sheet.
+  int Tippvergleich();
+
+  // Fields (names as the program has always called them).
+  QString Home;
+  QString ZahlenFile = QStringLiteral("ZahlenQV.dat");
+  QString SoundName;
+  int SternenzahlMax = 10;
+  int Groesse = 0;
+  int LaufMax = 100000;
+  bool sortieren = false;
+  bool Berechnunglaeuft = false;
+  QDate dfb;
+  QDateTime aktDatum;
+  Meldungstabelle Meldungen;
+
+  // Current draw: the record every tip is compared with.
+  QDate Datum1;
+  std::array<int, 9> Zahl{};  // 1..8 used
+  int Position = 0;
+
+  // Hit classes of the last check: row = hits 0..6, column = matched extras 0..2.
+  std::array<std::array<int, 3>, 7> Statistik{};
+
+  // Controls.
+  QAction* Aktualisieren1 = nullptr;
+  QAction* Berechnen1 = nullptr;
+  QMenu* SpracheLanguage1 = nullptr;
+  QAction* Abgeben1 = nullptr;
+  QAction* Schlieen1 = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QWidget* TabSheet1 = nullptr;  // "Tipp-Übersicht"
+  QWidget* TabSheet2 = nullptr;  // "Zahlen der letzten Ziehung", never shown
+  QWidget* TabSheet6 = nullptr;  // "Parameter"
+  QWidget* TabSheet5 = nullptr;  // "Diagramm"
+  QWidget* TabSheet4 = nullptr;  // "Datenbank"
+  QWidget* TabSheet3 = nullptr;  // "Internet-Optionen"
+  QTabWidget* PageControl2 = nullptr;
+  plattform::StatusLeiste* StatusBar1 = nullptr;
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void baueMenue();
+  void baueSeiten();
+  bool gezeigt_ = false;
+  bool geschlossen_ = false;
+};
+
+// The program-wide window variables; empty until their window exists.
+extern TForm1* Form1;

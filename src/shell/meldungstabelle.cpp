@@ -1,0 +1,95 @@
+#include "shell/meldungstabelle.h"
+
+const QStringList& Meldungstabelle::eingebaut() {
+  // 69 and 70 are read by nothing; 71 to 75 are German texts of our own so that the questions
+  // before clearing the tips and after editing the list never show an empty box.
+  static const QStringList zeilen = {
+      QStringLiteral("Kestrells Zahlen-Kenner"),  // 0
+      QStringLiteral("Quintavola"),  // 1
+      QStringLiteral("Keine Gewähr für die Richtigkeit der Zahlen!"),  // 2
+      QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem "),  // 3
+      QStringLiteral(" aus dem Internet neu aufbauen??"),  // 4
+      QStringLiteral("Ziehungsdaten löschen?"),  // 5
+      QStringLiteral("Zahlenverteilung"),  // 6
+      QStringLiteral("Ziehungen : "),  // 7
+      QStringLiteral("Quersumme: "),  // 8
+      QStringLiteral("Wie oft wurden die einzelnen Eurozahlen gezogen?"),  // 9
+      QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?"),  // 10
+      QStringLiteral("Tipp-Test"),  // 11
+      QStringLiteral("Ein Treffer am  "),  // 12
+      QStringLiteral(" gefunden. Weiter?"),  // 13
+      QStringLiteral("Ziehung gefunden"),  // 14
+      QStringLiteral("Paare gefunden :  "),  // 15
+      QStringLiteral("Dreier gefunden :  "),  // 16
+      QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"),  // 17
+      QStringLiteral("Quersummenverteilung"),  // 18
+      QStringLiteral("Vierer gefunden!"),  // 19
+      QStringLiteral("Stoppen"),  // 20
+      QStringLiteral("Berechnung der Paarbildung"),  // 21
+      QStringLiteral("Berechnung der Dreiergruppenbildung"),  // 22
+      QStringLiteral("Berechnung der Vierergruppenbildung"),  // 23
+      QStringLiteral("Berechnung der Zahlenverteilung"),  // 24
+      QStringLiteral("Berechnung der aussehenden Zahlen"),  // 25
+      QStringLiteral("Berechnung der Nachbarzahlen der letzten Ziehung"),  // 26
+      QStringLiteral("Beginn der Tippberechnung"),  // 27
+      QStringLiteral("Tipp"),  // 28
+      QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"),  // 29
+      QStringLiteral("Tipps wurden neu berechnet"),  // 30
+      QStringLiteral("Tipps"),  // 31
+      QStringLiteral("Kestrells Lotto-Tipp für "),  // 32
+      QStringLiteral("Eurozahl"),  // 33
+      QStringLiteral("Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?"),  // 34
+      QStringLiteral("Ihre Glückszahl (1-99999999)?"),  // 35
+      QStringLiteral("Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!"),  // 36
+      QStringLiteral("Glückszahl"),  // 37
+      QStringLiteral("gesetzt"),  // 38
+      QStringLiteral("Zahlenverteilung des Tippes"),  // 39
+      QStringLiteral("Soll die Analyse der Einstellungen jetzt ab dem "),  // 40
+      QStringLiteral("durchgeführt werden??"),  // 41
+      QStringLiteral("aktuellen Tipps werden dabei gelöscht?"),  // 42
+      QStringLiteral("Aktuelle Einstellung brachten"),  // 43
+      QStringLiteral("Anzahl ohne Eurozahlen"),  // 44
+      QStringLiteral("Reihen"),  // 45
+      QStringLiteral("Fehler bei Eingabe der Zufallszahl"),  // 46
+      QStringLiteral("Eurozahlen"),  // 47
+      QStringLiteral("Fehler"),  // 48
+      QStringLiteral("Hinweis"),  // 49
+      QStringLiteral("Zahlen für Berechnung wählen"),  // 50
+      QStringLiteral("Tipp bearbeiten"),  // 51
+      QStringLiteral("Zufall"),  // 52
+      QStringLiteral("Stopp"),  // 53
+      QStringLiteral("Welche Eurozahl wurde am längsten nicht gezogen?"),  // 54
+      QStringLiteral("Soll die Analyse der Datenbank jetzt ab dem"),  // 55
+      QStringLiteral("durchgeführt werden??"),  // 56
+      QStringLiteral("aktuellen Tipps werden dabei gelöscht?"),  // 57
+      QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?"),  // 58
+      QStringLiteral("Ziehungsergebnis vergleichen"),  // 59
+      QStringLiteral("Ein Treffer gefunden am"),  // 60
+      QStringLiteral("Weiter?"),  // 61
+      QStringLiteral("Ziehung gefunden"),  // 62
+      QStringLiteral("Treffer von Ziehungen in der Datenbank"),  // 63
+      QStringLiteral("Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen"),  // 64
+      QStringLiteral("Sollen die Tipps übertragen werden"),  // 65
+      QStringLiteral("Übertragen?"),  // 66
+      QStringLiteral("Soll die Liste vorher gelöscht werden?"),  // 67
+      QStringLiteral("Liste löschen?"),  // 68
+      QStringLiteral(""),  // 69
+      QStringLiteral(""),  // 70
+      QStringLiteral("Sollen wirklich alle nicht gesperrten Tipps gelöscht werden?"),  // 71
+      QStringLiteral("Tipps löschen?"),  // 72
+      QStringLiteral("Die Tipps werden in den Warenkorb übertragen ..."),  // 73
+      QStringLiteral("Die Liste wurde zum Bearbeiten geöffnet. Soll die geänderte Liste jetzt neu eingelesen werden?"),  // 74
+      QStringLiteral("Liste neu einlesen?"),  // 75
+  };
+  return zeilen;
+}
+
+Meldungstabelle::Meldungstabelle() : zeilen_(eingebaut()) {}
+
+QString Meldungstabelle::text(int index) const {
+  if (index < 0 || index >= zeilen_.size()) return QString();
+  const QString& z = zeilen_.at(index);
+  return z.size() > kZeilenlaengeMax ? z.left(kZeilenlaengeMax) : z;
+}
+
+void Meldungstabelle::ersetzen(const QStringList& zeilen) { zeilen_ = zeilen; }

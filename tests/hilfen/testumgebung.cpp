@@ -1,0 +1,69 @@
+#include "hilfen/testumgebung.h"
+
+#include "plattform/pfade.h"
+#include "plattform/registry.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <memory>
+
+namespace {
+void kopiereOrdner(const QString& von, const QString& nach) {
+  QDir().mkpath(nach);
+  QDirIterator it(von, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString quelle = it.next();
+    const QString ziel = nach + QLatin1Char('/') + QDir(von).relativeFilePath(quelle);
+    QDir().mkpath(QFileInfo(ziel).absolutePath());
+    QFile::copy(quelle, ziel);
+  }
+}
+}  // namespace
+
+Testumgebung::Testumgebung() {
+  QStandardPaths::setTestModeEnabled(true);
+  QDir(wurzel_.path()).mkpath(QStringLiteral("appdata"));
+  QDir(wurzel_.path()).mkpath(QStringLiteral("registry"));
+  kopiereOrdner(QStringLiteral(ZK_QUELLDATEN), wurzel_.path() + QStringLiteral("/programm"));
+  qputenv("APPDATA", appdata().toUtf8());
+  qputenv("ZK_REGISTRY_DIR", registryOrdner().toUtf8());
+  qputenv("XDG_DATA_HOME", (wurzel_.path() + QStringLiteral("/xdg-data")).toUtf8());
+  qputenv("XDG_CONFIG_HOME", (wurzel_.path() + QStringLiteral("/xdg-config")).toUtf8());
+  plattform::setzeProgrammpfad(programmordner());
+  plattform::Registry::verwerfen();
+  plattform::Registry::fehlerNachSchreibvorgaengen(-1);
+  auto d = std::make_unique<SkriptDialoge>();
+  auto s = std::make_unique<ShellProtokoll>();
+  auto k = std::make_unique<KlangProtokoll>();
+  dialoge_ = d.get();
+  shell_ = s.get();
+  klang_ = k.get();
+  plattform::setzeDialoge(std::move(d));
+  plattform::setzeShell(std::move(s));
+  plattform::setzeKlang(std::move(k));
+}
+
+Testumgebung::~Testumgebung() {
+  plattform::Registry::verwerfen();
+  plattform::Registry::fehlerNachSchreibvorgaengen(-1);
+  // Leave the doubles installed: windows of a test may outlive it by a few lines.
+}
+
+QString Testumgebung::appdata() const { return wurzel_.path() + QStringLiteral("/appdata/"); }
+QString Testumgebung::home() const { return appdata() + QStringLiteral("ZahlenKennerQV/"); }
+QString Testumgebung::programmordner() const { return wurzel_.path() + QStringLiteral("/programm/"); }
+QString Testumgebung::registryOrdner() const { return wurzel_.path() + QStringLiteral("/registry"); }
+
+void Testumgebung::schreibe(const QString& pfad, const QByteArray& inhalt) {
+  QDir().mkpath(QFileInfo(pfad).absolutePath());
+  QFile f(pfad);
+  if (f.open(QIODevice::WriteOnly)) f.write(inhalt);
+}
+
+QByteArray Testumgebung::lies(const QString& pfad) {
+  QFile f(pfad);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
