@@ -1,0 +1,13 @@
+#pragma once
+
+class TForm1;
+
+// The settings: one typed value per persisted control under the current user's key
+// "\SOFTWARE\Kestrell\Zelano", read at start into the controls and written back at exit.
+namespace Einstellungen {
+// Creation step 7: every group in its order; a failure inside a group ends that group only.
+void lesen(TForm1& form);
+// Shutdown: the write-back in its order under one guard (the first failure ends it silently),
+// the list-view files right after the window size.
+void schreiben(TForm1& form);
+}  // namespace Einstellungen
