@@ -41,6 +41,10 @@ int StrToInt(const QString& text) {
 }
 
 long long rundeGerade(double wert) {
+  // A value no long long holds would be undefined to convert; such values only come from bad data.
+  if (!std::isfinite(wert)) return 0;
+  if (wert >= 9.2e18) return std::numeric_limits<long long>::max();
+  if (wert <= -9.2e18) return std::numeric_limits<long long>::min();
   const int alt = std::fegetround();
   std::fesetround(FE_TONEAREST);
   const double r = std::nearbyint(wert);
@@ -58,17 +62,18 @@ QDate ausTagzahl(double tage) {
 QString yyyymmdd(const QDate& datum) { return datum.toString(QStringLiteral("yyyyMMdd")); }
 
 QString kurzerTagesname(const QDate& datum) {
-  return QLocale::system().dayName(datum.dayOfWeek(), QLocale::ShortFormat);
+  // The stand-alone form: "Mi", not "Mi.", as the regional settings of the original platform give it.
+  return QLocale().standaloneDayName(datum.dayOfWeek(), QLocale::ShortFormat);
 }
 
 QString DDDddmmyy(const QDate& datum) {
   return kurzerTagesname(datum) + QLatin1Char(' ') + datum.toString(QStringLiteral("dd.MM.yy"));
 }
 
-QString kurzesDatum(const QDate& datum) { return QLocale::system().toString(datum, QLocale::ShortFormat); }
+QString kurzesDatum(const QDate& datum) { return QLocale().toString(datum, QLocale::ShortFormat); }
 
 QChar dezimaltrenner() {
-  const QString s = QLocale::system().decimalPoint();
+  const QString s = QLocale().decimalPoint();
   return s.isEmpty() ? QLatin1Char('.') : s.at(0);
 }
 

@@ -22,7 +22,7 @@ QDate ausTagzahl(double tage);
 QString yyyymmdd(const QDate& datum);
 QString DDDddmmyy(const QDate& datum);  // short day name (user's settings), then dd.mm.yy
 
-// User's regional settings.
+// User's regional settings (the default locale, which the program sets from them at start).
 QString kurzesDatum(const QDate& datum);
 QString kurzerTagesname(const QDate& datum);
 QChar dezimaltrenner();

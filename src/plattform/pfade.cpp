@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
 
 namespace plattform {
 namespace {
@@ -18,12 +17,20 @@ QString mitTrenner(const QString& ordner) {
   return ordner + QLatin1Char('/');
 }
 
+QString benutzerOrdner(const char* xdgVariable, const char* unterHome) {
+  // The XDG rule itself rather than QStandardPaths, which a test mode would bend.
+  const QString xdg = umgebung(xdgVariable);
+  if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) return mitTrenner(QDir::cleanPath(xdg));
+  return mitTrenner(QDir::homePath() + QLatin1Char('/') + QLatin1String(unterHome));
+}
+
 QString AppDatenPfad() {
   const QString appdata = umgebung("APPDATA");
   if (!appdata.isEmpty()) return mitTrenner(QDir::fromNativeSeparators(appdata));
-  QString xdg = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  if (xdg.isEmpty()) xdg = QDir::homePath() + QStringLiteral("/.local/share");
-  return mitTrenner(xdg);
+  // Windows always has the APPDATA folder; a fresh account here may still lack the data home.
+  const QString ordner = benutzerOrdner("XDG_DATA_HOME", ".local/share");
+  QDir().mkpath(ordner);
+  return ordner;
 }
 
 QString Programmpfad() {

@@ -1,10 +1,11 @@
 #include "plattform/registry.h"
 
+#include "plattform/pfade.h"
 #include "plattform/textdatei.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QStringEncoder>
 #include <cstring>
 #include <map>
 
@@ -111,8 +112,15 @@ void lade(Hive h, Ablage& a) {
   const QStringList zeilen = zerlegeZeilen(dekodiereMitBom(f.readAll()));
   const QString praefix = hiveName(h) + QLatin1Char('\\');
   Werte* aktuell = nullptr;
-  for (const QString& roh : zeilen) {
-    const QString z = roh.trimmed();
+  for (qsizetype nr = 0; nr < zeilen.size(); ++nr) {
+    QString z = zeilen.at(nr).trimmed();
+    // An export breaks long hex values over several lines, each but the last ending in "\".
+    if (z.contains(QStringLiteral("=hex"))) {
+      while (z.endsWith(QLatin1Char('\\')) && nr + 1 < zeilen.size()) {
+        z.chop(1);
+        z += zeilen.at(++nr).trimmed();
+      }
+    }
     if (z.isEmpty() || z.startsWith(QLatin1Char(';')) || z.startsWith(QStringLiteral("Windows Registry")) ||
         z == QStringLiteral("REGEDIT4"))
       continue;
@@ -188,7 +196,10 @@ void speichere(Hive h) {
     }
   }
   QDir().mkpath(Registry::ablageOrdner());
-  schreibeDateiAtomar(Registry::ablageDatei(h), text.toUtf8());
+  // UTF-16 little-endian with a byte-order mark, as the registry editor exports.
+  QStringEncoder kodierer(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+  const QByteArray bytes = kodierer(text);
+  schreibeDateiAtomar(Registry::ablageDatei(h), bytes);
 }
 
 }  // namespace
@@ -227,7 +238,7 @@ Registry::~Registry() {
 QString Registry::ablageOrdner() {
   const QString env = qEnvironmentVariable("ZK_REGISTRY_DIR");
   if (!env.isEmpty()) return env;
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/ZahlenKenner");
+  return benutzerOrdner("XDG_CONFIG_HOME", ".config") + QStringLiteral("ZahlenKenner");
 }
 
 QString Registry::ablageDatei(Hive hive) {

@@ -89,10 +89,29 @@ QString dekodiereMitBom(const QByteArray& bytes) {
 
 QStringList leseZeilenMitBom(const QString& pfad) { return zerlegeZeilen(dekodiereMitBom(liesAlles(pfad))); }
 
+namespace {
+int& schreibfehlerZaehler() {
+  static int n = -1;
+  return n;
+}
+}  // namespace
+
+void schreibfehlerNach(int n) { schreibfehlerZaehler() = n; }
+
 void schreibeDateiAtomar(const QString& pfad, const QByteArray& inhalt) {
+  const auto fehler = [&] { return Fehler(QStringLiteral("Datei %1 kann nicht geschrieben werden.").arg(pfad)); };
   QSaveFile f(pfad);
-  if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size() || !f.commit())
-    throw Fehler(QStringLiteral("Datei %1 kann nicht geschrieben werden.").arg(pfad));
+  if (!f.open(QIODevice::WriteOnly)) throw fehler();
+  int& n = schreibfehlerZaehler();
+  if (n == 0) {
+    // The test hook breaks off half-way, as a full disk or a crash would.
+    f.write(inhalt.left(inhalt.size() / 2));
+    f.cancelWriting();
+    f.commit();
+    throw fehler();
+  }
+  if (n > 0) --n;
+  if (f.write(inhalt) != inhalt.size() || !f.commit()) throw fehler();
 }
 
 void schreibeAnsiZeilen(const QString& pfad, const QStringList& zeilen) {

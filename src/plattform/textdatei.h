@@ -21,6 +21,8 @@ QString dekodiereMitBom(const QByteArray& bytes);
 void schreibeAnsiZeilen(const QString& pfad, const QStringList& zeilen);
 // Writes bytes atomically (temp file, flush, rename); raises Fehler on failure.
 void schreibeDateiAtomar(const QString& pfad, const QByteArray& inhalt);
+// Test hook: after n further successful writes every write fails half-way; -1 switches it off.
+void schreibfehlerNach(int n);
 
 QStringList zerlegeZeilen(const QString& text);
 

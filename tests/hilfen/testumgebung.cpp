@@ -2,6 +2,7 @@
 
 #include "plattform/pfade.h"
 #include "plattform/registry.h"
+#include "plattform/textdatei.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -35,6 +36,7 @@ Testumgebung::Testumgebung() {
   plattform::setzeProgrammpfad(programmordner());
   plattform::Registry::verwerfen();
   plattform::Registry::fehlerNachSchreibvorgaengen(-1);
+  plattform::schreibfehlerNach(-1);
   auto d = std::make_unique<SkriptDialoge>();
   auto s = std::make_unique<ShellProtokoll>();
   auto k = std::make_unique<KlangProtokoll>();
@@ -49,6 +51,7 @@ Testumgebung::Testumgebung() {
 Testumgebung::~Testumgebung() {
   plattform::Registry::verwerfen();
   plattform::Registry::fehlerNachSchreibvorgaengen(-1);
+  plattform::schreibfehlerNach(-1);
   // Leave the doubles installed: windows of a test may outlive it by a few lines.
 }
 

@@ -3,6 +3,7 @@
 #include "plattform/formate.h"
 
 #include <QHBoxLayout>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -74,6 +75,42 @@ void UpDown::schritt(int richtung) { setPosition(pos_ + richtung * schritt_); }
 
 void UpDown::schreibePartner() {
   if (partner_ && partner_->text() != QString::number(pos_)) partner_->setText(QString::number(pos_));
+}
+
+RadioGroup::RadioGroup(QWidget* eltern) : QGroupBox(eltern) {
+  auto* lay = new QVBoxLayout(this);
+  lay->setContentsMargins(8, 4, 8, 4);
+  lay->setSpacing(2);
+}
+
+void RadioGroup::setItems(const QStringList& items) {
+  const int alt = ItemIndex();
+  for (auto* k : knoepfe_) delete k;
+  knoepfe_.clear();
+  items_ = items;
+  for (qsizetype i = 0; i < items_.size(); ++i) {
+    auto* k = new QRadioButton(items_.at(i), this);
+    // Exclusive by hand, so that "none chosen" stays possible.
+    k->setAutoExclusive(false);
+    connect(k, &QRadioButton::clicked, this, [this, i] {
+      setItemIndex(static_cast<int>(i));
+      emit geklickt(static_cast<int>(i));
+    });
+    layout()->addWidget(k);
+    knoepfe_.append(k);
+  }
+  setItemIndex(alt >= static_cast<int>(items_.size()) ? static_cast<int>(items_.size()) - 1 : alt);
+}
+
+int RadioGroup::ItemIndex() const {
+  for (qsizetype i = 0; i < knoepfe_.size(); ++i) {
+    if (knoepfe_.at(i)->isChecked()) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void RadioGroup::setItemIndex(int index) {
+  for (qsizetype i = 0; i < knoepfe_.size(); ++i) knoepfe_.at(i)->setChecked(i == index);
 }
 
 StatusLeiste::StatusLeiste(const QList<int>& breiten, QWidget* eltern) : QStatusBar(eltern) {

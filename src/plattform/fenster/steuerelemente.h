@@ -1,4 +1,5 @@
 #pragma once
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRect>
@@ -7,6 +8,7 @@
 #include <QVariant>
 #include <QWidget>
 
+class QRadioButton;
 class QToolButton;
 
 namespace plattform {
@@ -55,6 +57,25 @@ class UpDown : public QWidget {
   QToolButton* hoch_ = nullptr;
   QToolButton* runter_ = nullptr;
   int min_ = 0, max_ = 100, pos_ = 0, schritt_ = 1;
+};
+
+// A radio group: a caption, an item list and the index of the chosen item (-1 for none).
+// New items keep the index when it still points at an item, else the last item is chosen.
+class RadioGroup : public QGroupBox {
+  Q_OBJECT
+ public:
+  explicit RadioGroup(QWidget* eltern = nullptr);
+  void setItems(const QStringList& items);
+  QStringList Items() const { return items_; }
+  int ItemIndex() const;
+  void setItemIndex(int index);  // out of range: none chosen
+
+ signals:
+  void geklickt(int index);
+
+ private:
+  QStringList items_;
+  QList<QRadioButton*> knoepfe_;
 };
 
 // Status bar with fixed panels; panel texts can be read back.

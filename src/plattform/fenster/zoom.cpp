@@ -1,0 +1,60 @@
+#include "plattform/fenster/zoom.h"
+
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLayout>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QWidget>
+#include <cmath>
+#include <vector>
+
+namespace plattform {
+namespace {
+
+// True when something other than the designed geometry decides where w lies.
+bool wirdPlatziert(const QWidget* w) {
+  const QWidget* p = w->parentWidget();
+  if (!p) return false;
+  if (p->layout() || w->objectName().startsWith(QLatin1String("qt_")) ||
+      p->objectName().startsWith(QLatin1String("qt_")))
+    return true;
+  return qobject_cast<const QTabWidget*>(p) || qobject_cast<const QTabBar*>(p) ||
+         qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const QAbstractSpinBox*>(p) ||
+         qobject_cast<const QComboBox*>(p);
+}
+
+QFont gezoomt(QFont f, double faktor) {
+  if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * faktor);
+  else if (f.pixelSize() > 0) f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * faktor))));
+  return f;
+}
+
+int mal(int v, double faktor) { return static_cast<int>(std::lround(v * faktor)); }
+
+}  // namespace
+
+void zoomen(QWidget* wurzel, double faktor) {
+  if (!wurzel || !std::isfinite(faktor) || faktor <= 0) return;
+  std::vector<QWidget*> alle{wurzel};
+  for (QWidget* w : wurzel->findChildren<QWidget*>()) {
+    if (!w->isWindow()) alle.push_back(w);  // popups and owned dialogs are windows of their own
+  }
+  // Every font is taken before any is set, so a font a child inherits is not zoomed twice.
+  std::vector<QFont> schriften;
+  schriften.reserve(alle.size());
+  for (QWidget* w : alle) schriften.push_back(gezoomt(w->font(), faktor));
+
+  for (QWidget* w : alle) {
+    if (w->isWindow()) {
+      w->resize(mal(w->width(), faktor), mal(w->height(), faktor));
+    } else if (!wirdPlatziert(w)) {
+      const QRect g = w->geometry();
+      w->setGeometry(mal(g.x(), faktor), mal(g.y(), faktor), mal(g.width(), faktor), mal(g.height(), faktor));
+    }
+  }
+  for (std::size_t i = 0; i < alle.size(); ++i) alle[i]->setFont(schriften[i]);
+}
+
+}  // namespace plattform

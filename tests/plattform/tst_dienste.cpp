@@ -1,0 +1,156 @@
+#include <QtTest>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <functional>
+
+#include "hilfen/doubles.h"
+#include "plattform/fenster/dienste.h"
+
+using namespace plattform;
+
+namespace {
+// Runs `pruefe` on the modal dialog once it is open (the real dialogs block in exec()).
+void beimDialog(std::function<void(QWidget*)> pruefe) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, pruefe] {
+    if (QWidget* w = QApplication::activeModalWidget()) {
+      timer->stop();
+      timer->deleteLater();
+      pruefe(w);
+    }
+  });
+  timer->start();
+}
+
+// A WAV of the given length in seconds: 8-bit mono silence.
+QByteArray wav(double sekunden) {
+  const quint32 rate = 8000;
+  const quint32 n = static_cast<quint32>(rate * sekunden);
+  QByteArray b;
+  QDataStream s(&b, QIODevice::WriteOnly);
+  s.setByteOrder(QDataStream::LittleEndian);
+  s.writeRawData("RIFF", 4);
+  s << quint32(36 + n);
+  s.writeRawData("WAVEfmt ", 8);
+  s << quint32(16) << quint16(1) << quint16(1) << rate << rate << quint16(1) << quint16(8);
+  s.writeRawData("data", 4);
+  s << n;
+  b.append(QByteArray(static_cast<qsizetype>(n), '\x80'));
+  return b;
+}
+}  // namespace
+
+class TstDienste : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() {
+    QApplication::setApplicationName(QStringLiteral("Kestrells Quintavola"));
+    setzeDialoge(nullptr);  // the real Qt dialogs
+  }
+
+  void frageOhneSymbolJaVorgabe() {
+    QString titel, text;
+    QMessageBox::Icon symbol = QMessageBox::Warning;
+    bool jaIstVorgabe = false;
+    int knoepfe = 0;
+    beimDialog([&](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      QVERIFY(box);
+      titel = box->windowTitle();
+      text = box->text();
+      symbol = box->icon();
+      knoepfe = static_cast<int>(box->buttons().size());
+      jaIstVorgabe = box->defaultButton() == box->button(QMessageBox::Yes);
+      QTest::keyClick(box, Qt::Key_Return);  // Return takes the default button
+    });
+    QVERIFY(dialoge().frage(QStringLiteral("Soll die Liste vorher gelöscht werden?"), QStringLiteral("Liste löschen?")));
+    QCOMPARE(titel, QStringLiteral("Liste löschen?"));
+    QCOMPARE(text, QStringLiteral("Soll die Liste vorher gelöscht werden?"));
+    QCOMPARE(symbol, QMessageBox::NoIcon);
+    QCOMPARE(knoepfe, 2);
+    QVERIFY(jaIstVorgabe);
+
+    beimDialog([](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::No)->click(); });
+    QVERIFY(!dialoge().frage(QString(), QString()));  // empty texts still ask
+  }
+
+  void nachrichtMitOk() {
+    QString titel;
+    QList<QAbstractButton*> knoepfe;
+    beimDialog([&](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      titel = box->windowTitle();
+      knoepfe = box->buttons();
+      QVERIFY(box->button(QMessageBox::Ok));
+      box->button(QMessageBox::Ok)->click();
+    });
+    dialoge().nachricht(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+    QCOMPARE(titel, QStringLiteral("Kestrells Quintavola"));
+    QCOMPARE(knoepfe.size(), 1);
+  }
+
+  void eingabeAbbrechenGibtVorgabe() {
+    beimDialog([](QWidget* w) { qobject_cast<QInputDialog*>(w)->reject(); });
+    QCOMPARE(dialoge().eingabe(QStringLiteral("Tipp-Test"), QStringLiteral("Bei wievielen?"), QStringLiteral("4")),
+             QStringLiteral("4"));
+    QString prompt;
+    beimDialog([&](QWidget* w) {
+      auto* d = qobject_cast<QInputDialog*>(w);
+      prompt = d->labelText();
+      d->setTextValue(QStringLiteral("3"));
+      d->accept();
+    });
+    QCOMPARE(dialoge().eingabe(QStringLiteral("Tipp-Test"), QStringLiteral("Bei wievielen?"), QStringLiteral("4")),
+             QStringLiteral("3"));
+    QCOMPARE(prompt, QStringLiteral("Bei wievielen?"));
+  }
+
+  // Without an audio device the sound must neither block nor crash; a missing file beeps.
+  void klangBlockiertNicht() {
+    QTemporaryDir ordner;
+    const QString lang = ordner.path() + QStringLiteral("/lang.wav");
+    QFile f(lang);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(wav(3.0));
+    f.close();
+    QElapsedTimer uhr;
+    uhr.start();
+    klang().spielen(lang);
+    klang().spielen(lang);  // replaces the running one
+    klang().spielen(ordner.path() + QStringLiteral("/fehlt.wav"));
+    klang().spielen(lang);
+    QVERIFY2(uhr.elapsed() < 1500, qPrintable(QString::number(uhr.elapsed())));
+    QTest::qWait(200);
+  }
+
+  void doublesZeichnenAuf() {
+    SkriptDialoge d;
+    d.antworten = {true, QStringLiteral("7"), QVariant()};
+    QVERIFY(d.frage(QStringLiteral("t"), QStringLiteral("c")));
+    QCOMPARE(d.eingabe(QStringLiteral("c"), QStringLiteral("p"), QStringLiteral("v")), QStringLiteral("7"));
+    QCOMPARE(d.eingabe(QStringLiteral("c"), QStringLiteral("p"), QStringLiteral("v")), QStringLiteral("v"));
+    QVERIFY(!d.frage(QStringLiteral("u"), QStringLiteral("c")));  // script used up: No
+    d.nachricht(QStringLiteral("n"));
+    QCOMPARE(d.arten(), (QStringList{"frage", "eingabe", "eingabe", "frage", "nachricht"}));
+    QCOMPARE(d.texte(), (QStringList{"t", "p", "p", "u", "n"}));
+    QCOMPARE(d.unbeantwortet, 1);
+
+    ShellProtokoll s;
+    s.oeffnen(QStringLiteral("http://x/"));
+    s.bearbeiten(QStringLiteral("/h/Tipp.txt"));
+    s.starten(QStringLiteral("/p/klick"), {QStringLiteral("a"), QStringLiteral("b")});
+    QCOMPARE(s.aufrufe, (QStringList{"open http://x/", "edit /h/Tipp.txt", "start /p/klick a b"}));
+    KlangProtokoll k;
+    k.spielen(QStringLiteral("/p/yippee.wav"));
+    QCOMPARE(k.gespielt, QStringList{"/p/yippee.wav"});
+  }
+};
+
+QTEST_MAIN(TstDienste)
+#include "tst_dienste.moc"

@@ -1,0 +1,174 @@
+#include <QtTest>
+
+#include <QStringEncoder>
+
+#include "hilfen/testumgebung.h"
+#include "plattform/registry.h"
+#include "plattform/textdatei.h"
+
+using namespace plattform;
+
+namespace {
+const QString kSchluessel = QStringLiteral("\\SOFTWARE\\Kestrell\\Zelano");
+
+QByteArray utf16(const QString& text) {
+  QStringEncoder e(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+  return e(text);
+}
+}  // namespace
+
+class TstRegistry : public QObject {
+  Q_OBJECT
+ private slots:
+  void typenUeberleben() {
+    Testumgebung u;
+    const QString text = QString::fromUtf8("Grüße \"€\" C:\\Pfad\\ zwei\nZeilen");
+    {
+      Registry r;
+      QVERIFY(r.OpenKey(kSchluessel, true));
+      r.WriteInteger(QStringLiteral("UpDown7"), 50);
+      r.WriteInteger(QStringLiteral("negativ"), -5);
+      r.WriteBool(QStringLiteral("Chekcbox3"), true);
+      r.WriteString(QStringLiteral("Lottoportal"), text);
+      r.WriteString(QStringLiteral("leer"), QString());
+      r.WriteDateTime(QStringLiteral("DateTimePicker2"), 43138.0);
+      r.WriteBinaryData(QStringLiteral("roh"), QByteArray("\x00\xFF\x10", 3));
+      r.CloseKey();
+    }
+    Registry::verwerfen();  // read back from the file, not from memory
+    Registry r;
+    QVERIFY(r.OpenKey(QStringLiteral("software\\kestrell\\zelano\\"), false));
+    QCOMPARE(r.ReadInteger(QStringLiteral("UpDown7")), 50);
+    QCOMPARE(r.ReadInteger(QStringLiteral("negativ")), -5);
+    QCOMPARE(r.ReadBool(QStringLiteral("Chekcbox3")), true);
+    QCOMPARE(r.ReadString(QStringLiteral("lottoportal")), text);
+    QVERIFY(r.ValueExists(QStringLiteral("leer")));
+    QCOMPARE(r.ReadString(QStringLiteral("leer")), QString());
+    QCOMPARE(r.ReadDateTime(QStringLiteral("DateTimePicker2")), 43138.0);
+    QCOMPARE(r.ReadBinaryData(QStringLiteral("roh")), QByteArray("\x00\xFF\x10", 3));
+    QVERIFY(!r.ValueExists(QStringLiteral("fehlt")));
+  }
+
+  void falscherTypScheitert() {
+    Testumgebung u;
+    Registry r;
+    QVERIFY(!r.OpenKey(kSchluessel, false));
+    QVERIFY(r.OpenKey(kSchluessel, true));
+    r.WriteString(QStringLiteral("text"), QStringLiteral("5"));
+    r.WriteInteger(QStringLiteral("zahl"), 5);
+    r.WriteBinaryData(QStringLiteral("kurz"), QByteArray(4, '\0'));
+    QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.ReadInteger(QStringLiteral("text")));
+    QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.ReadBool(QStringLiteral("text")));
+    QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.ReadString(QStringLiteral("zahl")));
+    QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.ReadDateTime(QStringLiteral("text")));
+    QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.ReadDateTime(QStringLiteral("kurz")));
+    QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.ReadInteger(QStringLiteral("fehlt")));
+    QCOMPARE(r.ReadString(QStringLiteral("fehlt")), QString());
+    r.CloseKey();
+    QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.WriteInteger(QStringLiteral("zu"), 1));
+  }
+
+  // A store from an older run or another tool: read as far as it is valid, never a crash.
+  void kaputteAblage_data() {
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::addColumn<QStringList>("lesbar");
+    const QByteArray kopf =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrell\\Zelano]\r\n"
+        "\"a\"=dword:00000001\r\n";
+    QTest::newRow("kaputte Zeile") << kopf + "\"b\"=dword:zz\r\n\"c\"=dword:3\r\n" << QStringList{"a"};
+    QTest::newRow("offenes Zitat") << kopf + "\"b\"=\"ohne Ende\r\n\"c\"=dword:3\r\n" << QStringList{"a"};
+    QTest::newRow("fremder Typ") << kopf + "\"b\"=hex(2):41,00\r\n" << QStringList{"a"};
+    QTest::newRow("fremde Wurzel") << kopf + "[HKEY_USERS\\x]\r\n\"c\"=dword:3\r\n" << QStringList{"a"};
+    QTest::newRow("Schlüssel offen") << kopf + "[HKEY_CURRENT_USER\\x\r\n" << QStringList{"a"};
+    QTest::newRow("Wert ohne Schlüssel") << QByteArray("\"a\"=dword:1\r\n") << QStringList{};
+    QTest::newRow("abgeschnitten") << kopf + "\"b\"=hex:01,0" << QStringList{"a", "b"};
+    QTest::newRow("Hex zu groß") << kopf + "\"b\"=hex:100\r\n" << QStringList{"a"};
+    QTest::newRow("Binärmüll") << QByteArray("\x00\xFF\xFE\x00[\x01\x02", 7) << QStringList{};
+    QTest::newRow("leer") << QByteArray() << QStringList{};
+  }
+  void kaputteAblage() {
+    QFETCH(QByteArray, inhalt);
+    QFETCH(QStringList, lesbar);
+    Testumgebung u;
+    Testumgebung::schreibe(Registry::ablageDatei(Hive::CurrentUser), inhalt);
+    Registry r;
+    QCOMPARE(r.OpenKeyReadOnly(kSchluessel), !lesbar.isEmpty());
+    for (const char* name : {"a", "b", "c"})
+      QCOMPARE(r.ValueExists(QString::fromLatin1(name)), lesbar.contains(QString::fromLatin1(name)));
+  }
+
+  void exportMitFortsetzungszeilen() {
+    Testumgebung u;
+    Testumgebung::schreibe(Registry::ablageDatei(Hive::CurrentUser),
+                           utf16(QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
+                                                "[HKEY_CURRENT_USER\\SOFTWARE\\Kestrell\\Zelano]\r\n"
+                                                "\"Datum\"=hex:00,00,00,00,\\\r\n  40,10,e5,40\r\n"
+                                                "\"Pfad\"=\"C:\\\\\"\r\n"
+                                                "\"Name\"=\"M\u00fcller\"\r\n")));
+    Registry r;
+    QVERIFY(r.OpenKeyReadOnly(kSchluessel));
+    QCOMPARE(r.ReadDateTime(QStringLiteral("Datum")), 43138.0);
+    QCOMPARE(r.ReadString(QStringLiteral("Pfad")), QStringLiteral("C:\\"));
+    QCOMPARE(r.ReadString(QStringLiteral("Name")), QString::fromUtf8("Müller"));
+  }
+
+  void lokaleMaschineNurLesen() {
+    Testumgebung u;
+    const QByteArray lm =
+        "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kestrell\\Zugvogel]\r\n\"Pfad\"=\"/opt/zugvogel\"\r\n";
+    Testumgebung::schreibe(Registry::ablageDatei(Hive::LocalMachine), lm);
+    Registry r(Hive::LocalMachine);
+    QVERIFY(!r.OpenKey(QStringLiteral("\\SOFTWARE\\Kestrell\\Neu"), true));
+    QVERIFY(r.OpenKey(QStringLiteral("\\SOFTWARE\\Kestrell\\Zugvogel"), true));
+    QCOMPARE(r.ReadString(QStringLiteral("Pfad")), QStringLiteral("/opt/zugvogel"));
+    QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.WriteString(QStringLiteral("Pfad"), QStringLiteral("x")));
+    r.CloseKey();
+    QCOMPARE(Testumgebung::lies(Registry::ablageDatei(Hive::LocalMachine)), lm);
+  }
+
+  void schreibfehlerLaesstAlteAblage() {
+    Testumgebung u;
+    Registry r;
+    QVERIFY(r.OpenKey(kSchluessel, true));
+    r.WriteInteger(QStringLiteral("alt"), 1);
+    r.CloseKey();
+    const QByteArray vorher = Testumgebung::lies(Registry::ablageDatei(Hive::CurrentUser));
+    QVERIFY(!vorher.isEmpty());
+    QVERIFY(r.OpenKey(kSchluessel, true));
+    r.WriteInteger(QStringLiteral("neu"), 2);
+    schreibfehlerNach(0);  // the store file breaks off half-way while it is replaced
+    QVERIFY_THROWS_EXCEPTION(Fehler, r.CloseKey());
+    schreibfehlerNach(-1);
+    QCOMPARE(Testumgebung::lies(Registry::ablageDatei(Hive::CurrentUser)), vorher);
+    // A temp file left by a crash in the middle of a replace does not disturb the next start.
+    Testumgebung::schreibe(Registry::ablageDatei(Hive::CurrentUser) + QStringLiteral(".Ab12Cd"), "[HKEY_CURR");
+    Registry::verwerfen();
+    QVERIFY(r.OpenKeyReadOnly(kSchluessel));
+    QCOMPARE(r.ReadInteger(QStringLiteral("alt")), 1);
+    QVERIFY(!r.ValueExists(QStringLiteral("neu")));
+  }
+
+  void schreibHaken() {
+    Testumgebung u;
+    {
+      Registry r;
+      QVERIFY(r.OpenKey(kSchluessel, true));
+      Registry::fehlerNachSchreibvorgaengen(2);
+      r.WriteInteger(QStringLiteral("eins"), 1);
+      r.WriteString(QStringLiteral("zwei"), QStringLiteral("2"));
+      QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.WriteInteger(QStringLiteral("drei"), 3));
+      QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.WriteInteger(QStringLiteral("vier"), 4));
+      Registry::fehlerNachSchreibvorgaengen(-1);
+    }  // closing at destruction flushes what was written
+    Registry::verwerfen();
+    Registry r;
+    QVERIFY(r.OpenKeyReadOnly(kSchluessel));
+    QVERIFY(r.ValueExists(QStringLiteral("eins")));
+    QVERIFY(r.ValueExists(QStringLiteral("zwei")));
+    QVERIFY(!r.ValueExists(QStringLiteral("drei")));
+    QVERIFY(!r.ValueExists(QStringLiteral("vier")));
+  }
+};
+
+QTEST_GUILESS_MAIN(TstRegistry)
+#include "tst_registry.moc"
