@@ -12,7 +12,7 @@ namespace {
 const QDate kNullTag(1899, 12, 30);
 }
 
-std::optional<int> liesGanzzahl(const QString& text) {
+std::optional<int> liesGanzzahl(QStringView text) {
   qsizetype i = 0;
   const qsizetype n = text.size();
   while (i < n && text.at(i) == QLatin1Char(' ')) ++i;

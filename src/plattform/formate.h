@@ -1,13 +1,15 @@
 #pragma once
 #include <QDate>
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace plattform {
 
 // Whole-number reading used wherever a text becomes a number: optional leading blanks,
 // optional sign, decimal digits, nothing after them ("07" is 7; "7 " and "7a" fail).
-std::optional<int> liesGanzzahl(const QString& text);
+std::optional<int> liesGanzzahl(QStringView text);
+inline std::optional<int> liesGanzzahl(const QString& text) { return liesGanzzahl(QStringView(text)); }
 // The same, but a failure raises Fehler with the conversion message.
 int StrToInt(const QString& text);
 

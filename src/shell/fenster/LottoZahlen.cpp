@@ -3,6 +3,8 @@
 #include "plattform/fenster/dienste.h"
 #include "plattform/pfade.h"
 #include "plattform/zufall.h"
+#include "shell/fenster/Tippschein.h"
+#include "shell/tippcheck.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -24,6 +26,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   setWindowTitle(QStringLiteral("Kestrells Zahlen-Kenner  für Quintavola"));
   baueMenue();
   baueSeiten();
+  Schein = new Tippschein(*this, TabSheet1);
   StatusBar1 = new plattform::StatusLeiste({150, 50}, this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   setStatusBar(StatusBar1);
@@ -115,7 +118,21 @@ void TForm1::FormClose() {}
 
 void TForm1::Schlieen1Click() { close(); }
 
-int TForm1::Tippvergleich() { return 0; }
+int TForm1::Tippvergleich() { return Schein->listenansichtGezeigt() ? Listengewinncheck(this) : Komplettcheck(); }
+
+void TForm1::Zettelcheck(QStringView Edit1T, QStringView Edit2T, QStringView Edit3T, QStringView Edit4T,
+                         QStringView Edit5T, QStringView Edit6T, QStringView Edit7T) {
+  tippcheck::Trefferstand stand{Gewinn, Treffer, Zusatz, Super};
+  tippcheck::Zettelcheck(Zahl, {Edit1T, Edit2T, Edit3T, Edit4T, Edit5T, Edit6T, Edit7T}, stand);
+  Gewinn = stand.Gewinn;
+  Treffer = stand.Treffer;
+  Zusatz = stand.Zusatz;
+  Super = stand.Super;
+}
+
+int TForm1::Komplettcheck() { return Schein->Komplettcheck(); }
+
+int TForm1::Listengewinncheck(QObject*) { return Schein->Listengewinncheck(); }
 
 void TForm1::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QMainWindow>
 #include <QString>
+#include <QStringView>
 #include <array>
 
 #include "plattform/fenster/steuerelemente.h"
@@ -11,6 +12,7 @@
 class QAction;
 class QMenu;
 class QTabWidget;
+class Tippschein;
 
 // The main window: owns the application state (data folder, current draw, tips, hit state,
 // message table, options). The controls of each tab are built by the panel classes of the
@@ -39,6 +41,14 @@ class TForm1 : public QMainWindow {
   // otherwise the tip sheet.
   int Tippvergleich();
 
+  // Tip checks against the current draw (Zahl[1..5]). Zettelcheck compares one tip given as
+  // seven texts (five numbers, two extras) and leaves its hits in Gewinn and Treffer; the
+  // other two check the sheet or the list and return the best Trefferwert.
+  void Zettelcheck(QStringView Edit1T, QStringView Edit2T, QStringView Edit3T, QStringView Edit4T,
+                   QStringView Edit5T, QStringView Edit6T, QStringView Edit7T);
+  int Komplettcheck();
+  int Listengewinncheck(QObject* Sender = nullptr);
+
   // Fields (names as the program has always called them).
   QString Home;
   QString ZahlenFile = QStringLiteral("ZahlenQV.dat");
@@ -59,6 +69,18 @@ class TForm1 : public QMainWindow {
 
   // Hit classes of the last check: row = hits 0..6, column = matched extras 0..2.
   std::array<std::array<int, 3>, 7> Statistik{};
+
+  // Hit state of the last compared tip.
+  int Gewinn = 0;
+  std::array<bool, 9> Treffer{};  // 1..5 used
+  bool Zusatz = false;
+  bool Super = false;
+
+  // Idle caption of the calculate button BitBtn4, taken by the first run.
+  QString Tippsberechnen;
+
+  // The tab "Tipp-Übersicht": tip sheet, list view, tip count, calculate button.
+  Tippschein* Schein = nullptr;
 
   // Controls.
   QAction* Aktualisieren1 = nullptr;

@@ -1,0 +1,469 @@
+#include "shell/fenster/Tippschein.h"
+
+#include "plattform/fehler.h"
+#include "plattform/fenster/dienste.h"
+#include "plattform/fenster/steuerelemente.h"
+#include "plattform/formate.h"
+#include "plattform/textdatei.h"
+#include "shell/fenster/LottoZahlen.h"
+#include "shell/listenzeile.h"
+#include "shell/tippcheck.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTextOption>
+#include <QToolButton>
+#include <algorithm>
+#include <optional>
+
+void Klicklabel::mousePressEvent(QMouseEvent* e) {
+  gedrueckt_ = e->button() == Qt::LeftButton;
+  QLabel::mousePressEvent(e);
+}
+
+void Klicklabel::mouseReleaseEvent(QMouseEvent* e) {
+  const bool klick = gedrueckt_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  gedrueckt_ = false;
+  QLabel::mouseReleaseEvent(e);
+  if (klick) emit geklickt();
+}
+
+namespace {
+
+struct Zeilenname {
+  const char* label;
+  const char* caption;
+  int ersteZahl;  // EditN of the first number field; the next four follow
+  int extra1;
+  int extra2;
+  int treffer;  // LabelN
+  int summe;    // LabelN
+};
+
+// Row 9's label is Label62 and row 10's Label61.
+constexpr std::array<Zeilenname, 12> kZeilen = {{
+    {"Label28", "1. Tipp", 1, 6, 93, 22, 36},
+    {"Label30", "2. Tipp", 7, 12, 94, 23, 37},
+    {"Label31", "3. Tipp", 13, 18, 95, 24, 38},
+    {"Label32", "4. Tipp", 19, 24, 96, 25, 39},
+    {"Label33", "5. Tipp", 25, 30, 97, 26, 40},
+    {"Label34", "6. Tipp", 31, 36, 98, 27, 41},
+    {"Label46", "7. Tipp", 43, 48, 99, 45, 49},
+    {"Label48", "8. Tipp", 49, 54, 100, 47, 50},
+    {"Label62", "9. Tipp", 56, 61, 101, 65, 67},
+    {"Label61", "10. Tipp", 62, 67, 102, 66, 68},
+    {"Label63", "11. Tipp", 68, 73, 103, 69, 71},
+    {"Label64", "12. Tipp", 74, 79, 104, 70, 72},
+}};
+
+constexpr std::array<int, 12> kZeilenY = {69, 86, 103, 120, 137, 153, 170, 187, 204, 221, 238, 256};
+constexpr std::array<int, 5> kZahlX = {112, 144, 176, 208, 240};
+constexpr int kFeldHoehe = 17;
+
+const QString kHintLang = QStringLiteral(
+    "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet! Sind nur bis zu 3 Zahlen eingegeben werden die "
+    "restlichen berechnet.");
+const QString kHintKurz = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+const QString kHintEditA = QStringLiteral("Klicken Sie hier um den Tipp zu ändern oder per Zufallsgenerator erzeugen wollen");
+const QString kHintEditB =
+    QStringLiteral("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen");
+
+QFont schrift() {
+  QFont f(QStringLiteral("Arial"));
+  f.setPixelSize(11);
+  return f;
+}
+
+QByteArray name(const char* praefix, int n) { return QByteArray(praefix) + QByteArray::number(n); }
+
+// List box lines hold TABs; they are drawn at tab stops every 20 dialog units.
+class TabDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem o(option);
+    initStyleOption(&o, index);
+    const QString text = o.text;
+    o.text.clear();
+    const QWidget* w = o.widget;
+    QStyle* stil = w ? w->style() : QApplication::style();
+    stil->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
+    QTextOption to(Qt::AlignLeft | Qt::AlignVCenter);
+    to.setWrapMode(QTextOption::NoWrap);
+    to.setTabStopDistance(20.0 * QFontMetrics(o.font).averageCharWidth() / 4.0);
+    p->save();
+    p->setFont(o.font);
+    p->setPen(o.palette.color(o.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    p->drawText(QRectF(o.rect.adjusted(2, 0, -2, 0)), text, to);
+    p->restore();
+  }
+};
+
+void zeigeFehler(const std::exception& e) {
+  const auto* f = dynamic_cast<const plattform::Fehler*>(&e);
+  plattform::dialoge().nachricht(f ? f->text() : QString::fromLocal8Bit(e.what()));
+}
+
+}  // namespace
+
+Tippschein::Tippschein(TForm1& form, QWidget* seite)
+    // A child of the page, created before its controls: it goes first when the page is torn
+    // down, so no focus change of a dying field reaches the checks.
+    : QObject(seite), form_(form) {
+  setObjectName(QStringLiteral("Tippschein"));
+  fensterfarbe_ = QApplication::palette().color(QPalette::Base);
+  fenstertextfarbe_ = QApplication::palette().color(QPalette::WindowText);
+  baueZeilen(seite);
+  baueListe(seite);
+  baueUntereLeiste(seite);
+}
+
+void Tippschein::baueZeilen(QWidget* seite) {
+  using plattform::neu;
+  Standardansicht = neu<QToolButton>(seite, "Standardansicht", QRect(46, 40, 140, 24));
+  Standardansicht->setText(QStringLiteral("Standard"));
+  plattform::setzeHint(Standardansicht, QStringLiteral("Hier können auch bis zu 12 Tipp berechnet und ausgewertet werden"));
+  Listenansicht = neu<QToolButton>(seite, "Listenansicht", QRect(193, 40, 140, 24));
+  Listenansicht->setText(QStringLiteral("Listenansicht"));
+  plattform::setzeHint(Listenansicht, QStringLiteral("Hier können auch größere Liste geladen und ausgewertet werden"));
+  connect(Standardansicht, &QToolButton::clicked, this, &Tippschein::StandardansichtClick);
+  connect(Listenansicht, &QToolButton::clicked, this, &Tippschein::ListenansichtClick);
+
+  for (int k = 1; k <= 12; ++k) {
+    const Zeilenname& n = kZeilen[static_cast<size_t>(k - 1)];
+    const int y = kZeilenY[static_cast<size_t>(k - 1)];
+    Tippzeile& z = zeilen_[static_cast<size_t>(k - 1)];
+
+    z.Label = neu<Klicklabel>(seite, n.label, QRect(46, y + 2, 60, 14));
+    z.Label->setText(QString::fromUtf8(n.caption));
+    z.Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    z.Label->setCursor(Qt::PointingHandCursor);
+    plattform::setzeHint(z.Label, k <= 6 ? kHintLang : kHintKurz);
+    setzeSchriftfarbe(z.Label, fenstertextfarbe_);
+    Klicklabel* label = z.Label;
+    connect(label, &Klicklabel::geklickt, this, [this, label] { Label30Click(label); });
+
+    for (int i = 0; i < 5; ++i) {
+      z.Zahlen[static_cast<size_t>(i)] =
+          neu<QLineEdit>(seite, name("Edit", n.ersteZahl + i).constData(), QRect(kZahlX[static_cast<size_t>(i)], y, 25, kFeldHoehe));
+    }
+    z.Extras[0] = neu<QLineEdit>(seite, name("Edit", n.extra1).constData(), QRect(288, y, 25, kFeldHoehe));
+    z.Extras[1] = neu<QLineEdit>(seite, name("Edit", n.extra2).constData(), QRect(312, y, 25, kFeldHoehe));
+    for (int i = 0; i < 7; ++i) {
+      QLineEdit* feld = z.feld(i);
+      feld->setFont(schrift());
+      feld->setFrame(true);
+      faerbe(feld, fensterfarbe_);
+      feld->installEventFilter(this);
+      if (i < 5) {
+        connect(feld, &QLineEdit::textChanged, this, [this, feld] { Edit1Change(feld); });
+      } else {
+        feld->hide();
+        connect(feld, &QLineEdit::textChanged, this, [this, feld] { Edit6Change(feld); });
+      }
+    }
+
+    z.Edit = neu<QToolButton>(seite, name("Tipp", k).append("Edit").constData(), QRect(271, y, 15, kFeldHoehe));
+    z.Edit->setText(QStringLiteral("…"));
+    plattform::setzeHint(z.Edit, (k >= 5 && k <= 8) ? kHintEditB : kHintEditA);
+
+    z.Treffer = neu<QLabel>(seite, name("Label", n.treffer).constData(), QRect(344, y + 2, 40, 14));
+    z.Summe = neu<QLabel>(seite, name("Label", n.summe).constData(), QRect(424, y + 2, 40, 14));
+    for (QLabel* l : {static_cast<QLabel*>(z.Label), z.Treffer, z.Summe}) l->setFont(schrift());
+  }
+  // The extras' names in the draw text: hints that are never shown.
+  plattform::setzeHint(zeilen_[0].Treffer, QStringLiteral("E1"));
+  plattform::setzeHint(zeilen_[1].Treffer, QStringLiteral("E2"));
+  zeilen_[0].Treffer->setToolTip(QString());
+  zeilen_[1].Treffer->setToolTip(QString());
+
+  SpeedButton11 = neu<QToolButton>(seite, "SpeedButton11", QRect(54, 284, 25, 25));
+  SpeedButton11->setIcon(seite->style()->standardIcon(QStyle::SP_TrashIcon));
+  plattform::setzeHint(SpeedButton11, QStringLiteral("Löschen aller Tipps"));
+  connect(SpeedButton11, &QToolButton::clicked, this, &Tippschein::SpeedButton11Click);
+}
+
+void Tippschein::baueListe(QWidget* seite) {
+  using plattform::neu;
+  Gewinnzahlen = neu<QListWidget>(seite, "Gewinnzahlen", QRect(46, 71, 324, 217));
+  Gewinne = neu<QListWidget>(seite, "Gewinne", QRect(418, 68, 63, 217));
+  for (QListWidget* box : {Gewinnzahlen, Gewinne}) {
+    box->setFont(schrift());
+    box->setUniformItemSizes(true);
+    box->setSelectionMode(QAbstractItemView::SingleSelection);
+    box->setItemDelegate(new TabDelegate(box));
+    box->hide();
+  }
+  connect(Gewinnzahlen, &QListWidget::clicked, this, &Tippschein::GewinnzahlenClick);
+  connect(Gewinnzahlen, &QListWidget::pressed, this, &Tippschein::GewinnzahlenMouseDown);
+  connect(Gewinne, &QListWidget::clicked, this, &Tippschein::GewinneClick);
+  connect(Gewinne, &QListWidget::pressed, this, &Tippschein::GewinneMouseDown);
+  // A list box also reports a click when the arrow keys move its selection.
+  connect(Gewinnzahlen, &QListWidget::currentRowChanged, this, [this] {
+    if (Gewinnzahlen->hasFocus()) GewinnzahlenClick();
+  });
+  connect(Gewinne, &QListWidget::currentRowChanged, this, [this] {
+    if (Gewinne->hasFocus()) GewinneClick();
+  });
+
+  SpeedButton28 = neu<QToolButton>(seite, "SpeedButton28", QRect(195, 284, 25, 25));
+  SpeedButton28->setIcon(seite->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  plattform::setzeHint(SpeedButton28, QStringLiteral("Tippliste bearbeiten"));
+  SpeedButton28->hide();
+  connect(SpeedButton28, &QToolButton::clicked, this, &Tippschein::SpeedButton28Click);
+}
+
+void Tippschein::baueUntereLeiste(QWidget* seite) {
+  using plattform::neu;
+  Panel3 = neu<QFrame>(seite, "Panel3", QRect(46, 318, 446, 40));
+  Panel3->setFrameShape(QFrame::StyledPanel);
+  BitBtn4 = neu<QPushButton>(Panel3, "BitBtn4", QRect(8, 7, 130, 26));
+  BitBtn4->setText(QStringLiteral("Tipps berechnen"));
+  plattform::setzeHint(BitBtn4, QStringLiteral("Starten Sie hier die Berechnung der Tippreihen."));
+  Edit80 = neu<QLineEdit>(Panel3, "Edit80", QRect(150, 9, 40, 21));
+  Edit80->setFont(schrift());
+  UpDown8 = neu<plattform::UpDown>(Panel3, "UpDown8", QRect(190, 9, 16, 21));
+  UpDown8->setMin(1);
+  UpDown8->setMax(12);
+  UpDown8->setPosition(5);
+  UpDown8->setAssociate(Edit80);
+}
+
+bool Tippschein::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::FocusOut) {
+    // Leaving a field for another control of the window; switching windows is no exit.
+    const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
+    if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason) Edit1Exit();
+  }
+  return QObject::eventFilter(o, e);
+}
+
+bool Tippschein::gesperrt(int k) const { return zeile(k).Label->palette().color(QPalette::WindowText) == rot(); }
+
+bool Tippschein::listenansichtGezeigt() const { return !Gewinnzahlen->isHidden(); }
+
+QStringList Tippschein::listenzeilen() const {
+  QStringList zeilen;
+  const int n = Gewinnzahlen->count();
+  zeilen.reserve(n);
+  for (int i = 0; i < n; ++i) zeilen.append(Gewinnzahlen->item(i)->text());
+  return zeilen;
+}
+
+void Tippschein::listeErsetzen(const QStringList& zeilen) {
+  Gewinnzahlen->clear();
+  Gewinnzahlen->addItems(zeilen);
+}
+
+void Tippschein::faerbe(QLineEdit* feld, const QColor& farbe) {
+  QPalette p = feld->palette();
+  if (p.color(QPalette::Base) == farbe) return;
+  p.setColor(QPalette::Base, farbe);
+  feld->setPalette(p);
+}
+
+void Tippschein::setzeSchriftfarbe(QLabel* label, const QColor& farbe) {
+  QPalette p = label->palette();
+  p.setColor(QPalette::WindowText, farbe);
+  label->setPalette(p);
+}
+
+void Tippschein::Edit1Change(QLineEdit* feld) {
+  const QString neu = tippcheck::gueltigerFeldtext(feld->text(), 55);
+  if (neu != feld->text()) feld->setText(neu);
+}
+
+void Tippschein::Edit6Change(QLineEdit* feld) {
+  const QString neu = tippcheck::gueltigerFeldtext(feld->text(), form_.SternenzahlMax);
+  if (neu != feld->text()) feld->setText(neu);
+}
+
+void Tippschein::Edit1Exit() {
+  if (form_.sortieren) Komplettcheck();
+}
+
+void Tippschein::Label30Click(Klicklabel* label) {
+  const QColor jetzt = label->palette().color(QPalette::WindowText);
+  setzeSchriftfarbe(label, jetzt == fenstertextfarbe_ ? rot() : fenstertextfarbe_);
+}
+
+bool Tippschein::laeuftBerechnung() const { return BitBtn4->text() == form_.M(20); }
+
+void Tippschein::SpeedButton11Click() {
+  if (!laeuftBerechnung() && !plattform::dialoge().frage(form_.M(71), form_.M(72))) return;
+  alleTippsLoeschen();
+}
+
+void Tippschein::alleTippsLoeschen() {
+  if (listenansichtGezeigt()) {
+    Gewinnzahlen->clear();
+    Gewinne->clear();
+    return;
+  }
+  for (int k = 1; k <= 12; ++k) {
+    if (gesperrt(k)) continue;
+    const Tippzeile& z = zeile(k);
+    for (int i = 0; i < 7; ++i) {
+      z.feld(i)->clear();
+      faerbe(z.feld(i), fensterfarbe_);
+    }
+    z.Treffer->clear();
+    z.Summe->clear();
+  }
+}
+
+void Tippschein::zeigeListe(bool an) {
+  Gewinnzahlen->setVisible(an);
+  Gewinne->setVisible(an);
+  SpeedButton28->setVisible(an);
+}
+
+void Tippschein::StandardansichtClick() {
+  UpDown8->setMax(12);  // takes the position down to 12 and shows it in Edit80
+  zeigeListe(false);
+}
+
+void Tippschein::ListenansichtClick() {
+  UpDown8->setMax(6000);
+  zeigeListe(true);
+  auto& dlg = plattform::dialoge();
+  if (dlg.frage(form_.M(65), form_.M(66))) {
+    if (dlg.frage(form_.M(67), form_.M(68))) Gewinnzahlen->clear();
+    QStringList neu;
+    for (int k = 1; k <= 12; ++k) {
+      const Tippzeile& z = zeile(k);
+      if (z.Zahlen[0]->text().isEmpty()) continue;
+      neu.append(listenzeile::kurzform({z.Zahlen[0]->text(), z.Zahlen[1]->text(), z.Zahlen[2]->text(),
+                                        z.Zahlen[3]->text(), z.Zahlen[4]->text()}));
+    }
+    Gewinnzahlen->addItems(neu);
+  }
+  Listengewinncheck();
+}
+
+void Tippschein::ListenansichtOhneClick() {
+  zeigeListe(true);
+  QStringList neu;
+  for (int k = 1; k <= 12; ++k) {
+    const Tippzeile& z = zeile(k);
+    if (z.Zahlen[0]->text().isEmpty()) continue;
+    neu.append(listenzeile::langform({z.Zahlen[0]->text(), z.Zahlen[1]->text(), z.Zahlen[2]->text(),
+                                      z.Zahlen[3]->text(), z.Zahlen[4]->text()},
+                                     z.Extras[0]->text(), z.Extras[1]->text()));
+  }
+  Gewinnzahlen->addItems(neu);
+  Listengewinncheck();
+}
+
+QString Tippschein::listendatei() const { return form_.Home + QStringLiteral("gewinnzahlen.txt"); }
+
+void Tippschein::SpeedButton28Click() {
+  const QString datei = listendatei();
+  try {
+    plattform::schreibeAnsiZeilen(datei, listenzeilen());
+  } catch (const std::exception& e) {
+    zeigeFehler(e);
+    return;
+  }
+  plattform::shell().bearbeiten(datei);
+  if (!plattform::dialoge().frage(form_.M(74), form_.M(75))) return;
+  try {
+    listeErsetzen(plattform::leseAnsiZeilen(datei));
+  } catch (const std::exception& e) {
+    zeigeFehler(e);
+  }
+}
+
+void Tippschein::GewinnzahlenClick() { Gewinne->setCurrentRow(Gewinnzahlen->currentRow()); }
+void Tippschein::GewinnzahlenMouseDown() { GewinnzahlenClick(); }
+void Tippschein::GewinneClick() { Gewinnzahlen->setCurrentRow(Gewinne->currentRow()); }
+void Tippschein::GewinneMouseDown() { GewinneClick(); }
+
+int Tippschein::Komplettcheck() {
+  int bester = 0;
+  form_.Statistik = {};
+  if (!form_.sortieren) return 0;
+  for (int k = 1; k <= 12; ++k) {
+    const Tippzeile& z = zeile(k);
+    std::array<int, 5> zahlen{};
+    bool vollstaendig = true;
+    for (int i = 0; i < 5 && vollstaendig; ++i) {
+      const std::optional<int> v = plattform::liesGanzzahl(z.Zahlen[static_cast<size_t>(i)]->text());
+      vollstaendig = v.has_value();
+      if (v) zahlen[static_cast<size_t>(i)] = *v;
+    }
+    if (!vollstaendig) {
+      z.Treffer->clear();
+      for (int i = 0; i < 7; ++i) faerbe(z.feld(i), fensterfarbe_);
+      continue;
+    }
+    long long summe = 0;
+    for (int v : zahlen) summe += v;
+    z.Summe->setText(QString::number(summe));
+    for (size_t i = 0; i < 5; ++i)
+      for (size_t j = i; j < 5; ++j)
+        if (zahlen[i] > zahlen[j]) std::swap(zahlen[i], zahlen[j]);
+    for (size_t i = 0; i < 5; ++i) z.Zahlen[i]->setText(QString::number(zahlen[i]));
+
+    std::array<QString, 7> texte;
+    for (int i = 0; i < 7; ++i) texte[static_cast<size_t>(i)] = z.feld(i)->text();
+    form_.Zettelcheck(texte[0], texte[1], texte[2], texte[3], texte[4], texte[5], texte[6]);
+    for (size_t i = 0; i < 5; ++i) faerbe(z.Zahlen[i], form_.Treffer[i + 1] ? limette() : fensterfarbe_);
+    z.Treffer->setText(QString::number(form_.Gewinn));
+    setzeSchriftfarbe(z.Treffer, form_.Gewinn < 2 ? QColor(0, 0, 0) : rot());
+
+    const tippcheck::Trefferstand stand{form_.Gewinn, form_.Treffer, form_.Zusatz, form_.Super};
+    tippcheck::zaehle(form_.Statistik, stand);
+    if (form_.Gewinn >= 2) plattform::klang().spielen(form_.SoundName);
+    bester = std::max(bester, tippcheck::Trefferwert(stand));
+  }
+  return bester;
+}
+
+int Tippschein::Listengewinncheck() {
+  const QStringList zeilen = listenzeilen();
+  const tippcheck::Listenergebnis e = tippcheck::pruefeListe(form_.Zahl, zeilen);
+  Gewinne->clear();
+  Gewinne->addItems(e.gewinne);
+  form_.Statistik = e.statistik;
+  if (!zeilen.isEmpty()) {
+    form_.Gewinn = e.letzter.Gewinn;
+    for (int k = 1; k <= 5; ++k) form_.Treffer[static_cast<size_t>(k)] = e.letzter.Treffer[static_cast<size_t>(k)];
+    form_.Zusatz = e.letzter.Zusatz;
+    form_.Super = e.letzter.Super;
+  }
+  // One call for the whole list: each call replaces the sound still playing, so a call per
+  // winning line would end in the same single sound.
+  if (e.mitZweiTreffern > 0) plattform::klang().spielen(form_.SoundName);
+  form_.setzeStatus(0, tippcheck::listenstatus(static_cast<int>(zeilen.size()), e.bester));
+  return e.bester;
+}
+
+void Tippschein::listenansichtBeimStart() {
+  zeigeListe(true);
+  UpDown8->setMax(6000);
+}
+
+void Tippschein::listeBeimStartLaden() {
+  if (!listenansichtGezeigt()) return;
+  const QString datei = listendatei();
+  if (QFile::exists(datei)) listeErsetzen(plattform::leseAnsiZeilen(datei));
+  Listengewinncheck();
+}
+
+void Tippschein::listendateienSchreiben() {
+  if (!listenansichtGezeigt() || Gewinnzahlen->count() == 0) return;
+  const QStringList zeilen = listenzeilen();
+  plattform::schreibeAnsiZeilen(listendatei(), zeilen);
+  plattform::schreibeAnsiZeilen(form_.Home + QStringLiteral("gewinnzahlen.zpk"), zeilen);
+}

@@ -1,0 +1,126 @@
+#pragma once
+#include <QColor>
+#include <QLabel>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+class QFrame;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+class TForm1;
+
+namespace plattform {
+class UpDown;
+}
+
+// A label that reports a click (mouse released over it), as the row labels need.
+class Klicklabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+ signals:
+  void geklickt();
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+ private:
+  bool gedrueckt_ = false;
+};
+
+// One row of the tip sheet.
+struct Tippzeile {
+  Klicklabel* Label = nullptr;               // red = Tippsperre
+  std::array<QLineEdit*, 5> Zahlen{};        // the five numbers
+  std::array<QLineEdit*, 2> Extras{};        // hidden extra numbers
+  QLabel* Treffer = nullptr;                 // hits
+  QLabel* Summe = nullptr;                   // Quersumme
+  QToolButton* Edit = nullptr;               // opens the tip editor
+  // Fields 0..4 the numbers, 5 and 6 the extras.
+  QLineEdit* feld(int i) const { return i < 5 ? Zahlen[i] : Extras[i - 5]; }
+};
+
+// The tab "Tipp-Übersicht" without its draw panel: the tip sheet of twelve rows, the list view
+// laid over it, the tip count and the calculate button, and the checks of both against the
+// current draw. The draw panel Panel4 of the same tab is not placed here; it keeps the strip
+// above y = 38, the sheet and the list use 40..310, Panel3 lies below at y = 318.
+class Tippschein : public QObject {
+  Q_OBJECT
+ public:
+  Tippschein(TForm1& form, QWidget* seite);
+
+  // Rows 1 to 12 in the order every caller walks them.
+  const Tippzeile& zeile(int k) const { return zeilen_[static_cast<size_t>(k - 1)]; }
+  bool gesperrt(int k) const;
+  // The list view is shown exactly when Gewinnzahlen is (its own visibility flag).
+  bool listenansichtGezeigt() const;
+  QStringList listenzeilen() const;
+  void listeErsetzen(const QStringList& zeilen);
+
+  // Field handlers.
+  void Edit1Change(QLineEdit* feld);
+  void Edit6Change(QLineEdit* feld);
+  void Edit1Exit();
+  void Label30Click(Klicklabel* label);
+
+  // Buttons.
+  void SpeedButton11Click();
+  void alleTippsLoeschen();  // the clearing without the question (historical analysis)
+  void StandardansichtClick();
+  void ListenansichtClick();
+  void ListenansichtOhneClick();
+  void SpeedButton28Click();
+  void GewinnzahlenClick();
+  void GewinnzahlenMouseDown();
+  void GewinneClick();
+  void GewinneMouseDown();
+
+  // Checks against the current draw; each returns the best Trefferwert.
+  int Komplettcheck();
+  int Listengewinncheck();
+
+  // Start and exit. The settings show the list view when it was shown at exit, before the
+  // stored tip count is applied; the creation step then loads the list file (raises Fehler
+  // when it cannot be read); the write-back saves the list files (raises Fehler on failure).
+  void listenansichtBeimStart();
+  void listeBeimStartLaden();
+  void listendateienSchreiben();
+
+  // Controls.
+  QToolButton* Standardansicht = nullptr;
+  QToolButton* Listenansicht = nullptr;
+  QToolButton* SpeedButton11 = nullptr;
+  QToolButton* SpeedButton28 = nullptr;
+  QListWidget* Gewinnzahlen = nullptr;
+  QListWidget* Gewinne = nullptr;
+  QFrame* Panel3 = nullptr;
+  QPushButton* BitBtn4 = nullptr;
+  QLineEdit* Edit80 = nullptr;
+  plattform::UpDown* UpDown8 = nullptr;
+
+  static QColor rot() { return QColor(255, 0, 0); }
+  static QColor limette() { return QColor(0, 255, 0); }
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  void baueZeilen(QWidget* seite);
+  void baueListe(QWidget* seite);
+  void baueUntereLeiste(QWidget* seite);
+  void zeigeListe(bool an);
+  void faerbe(QLineEdit* feld, const QColor& farbe);
+  void setzeSchriftfarbe(QLabel* label, const QColor& farbe);
+  QString listendatei() const;
+  bool laeuftBerechnung() const;
+
+  TForm1& form_;
+  std::array<Tippzeile, 12> zeilen_{};
+  QColor fensterfarbe_;
+  QColor fenstertextfarbe_;
+};

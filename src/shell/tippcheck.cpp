@@ -1,0 +1,67 @@
+#include "shell/tippcheck.h"
+
+#include "plattform/formate.h"
+#include "shell/listenzeile.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace tippcheck {
+
+void Zettelcheck(const std::array<int, 9>& zahl, const std::array<QStringView, 7>& texte, Trefferstand& stand) {
+  stand.Gewinn = 0;
+  stand.Zusatz = false;
+  stand.Super = false;
+  for (int k = 1; k <= 5; ++k) stand.Treffer[k] = false;
+  for (int i = 1; i <= 5; ++i) {
+    for (int k = 1; k <= 5; ++k) {
+      const std::optional<int> wert = plattform::liesGanzzahl(texte[k - 1]);
+      if (!wert) return;
+      if (*wert == zahl[i]) {
+        stand.Treffer[k] = true;
+        ++stand.Gewinn;
+      }
+    }
+  }
+}
+
+int Trefferwert(const Trefferstand& stand) { return 100 * stand.Gewinn; }
+
+void zaehle(Statistiktabelle& statistik, const Trefferstand& stand) {
+  const int zeile = std::clamp(stand.Gewinn, 0, 6);
+  const int spalte = stand.Zusatz && stand.Super ? 2 : (stand.Zusatz || stand.Super ? 1 : 0);
+  ++statistik[zeile][spalte];
+}
+
+QString gueltigerFeldtext(const QString& text, int max) {
+  const std::optional<int> wert = plattform::liesGanzzahl(text);
+  if (!wert || *wert < 1 || *wert > max) return QString();
+  return QString::number(*wert);
+}
+
+Listenergebnis pruefeListe(const std::array<int, 9>& zahl, const QStringList& zeilen) {
+  Listenergebnis e;
+  e.gewinne.reserve(zeilen.size());
+  // The result texts of 0..25 hits, made once: the per-line work stays free of allocation.
+  std::array<QString, 26> zahltexte;
+  for (int i = 0; i < 26; ++i) zahltexte[i] = QString::number(i);
+  std::array<QStringView, 7> texte;
+  for (const QString& zeile : zeilen) {
+    const listenzeile::Felder felder = listenzeile::liesListenzeile(zeile);
+    for (int i = 0; i < 7; ++i) texte[i] = felder[i];
+    Zettelcheck(zahl, texte, e.letzter);
+    zaehle(e.statistik, e.letzter);
+    const int g = e.letzter.Gewinn;
+    e.gewinne.append(g < 26 ? zahltexte[g] : QString::number(g));
+    if (g >= 2) ++e.mitZweiTreffern;
+    e.bester = std::max(e.bester, Trefferwert(e.letzter));
+  }
+  return e;
+}
+
+QString listenstatus(int zeilen, int bester) {
+  return QString::number(zeilen) + QStringLiteral(" Rows  ") + QString::number(bester / 100) + QLatin1Char('+') +
+         QString::number(bester % 100) + QStringLiteral(" max win");
+}
+
+}  // namespace tippcheck

@@ -1,0 +1,129 @@
+#include <QtTest>
+
+#include "shell/tippcheck.h"
+
+using tippcheck::Trefferstand;
+
+namespace {
+std::array<int, 9> ziehung(std::array<int, 5> z) { return {0, z[0], z[1], z[2], z[3], z[4], 0, 0, 0}; }
+
+Trefferstand pruefe(const std::array<int, 9>& zahl, const QStringList& t) {
+  Trefferstand s;
+  s.Treffer = {true, true, true, true, true, true, true, true, true};
+  s.Zusatz = s.Super = true;
+  tippcheck::Zettelcheck(zahl, {t[0], t[1], t[2], t[3], t[4], t[5], t[6]}, s);
+  return s;
+}
+}  // namespace
+
+class TstTippcheck : public QObject {
+  Q_OBJECT
+ private slots:
+  void zettelcheck_data() {
+    QTest::addColumn<QList<int>>("zug");
+    QTest::addColumn<QStringList>("tipp");
+    QTest::addColumn<int>("gewinn");
+    QTest::addColumn<QList<bool>>("treffer");  // positions 1..5
+    const QList<int> z{5, 14, 23, 38, 51};
+    QTest::newRow("alle fuenf") << z << QStringList{"51", "23", "38", "14", "5", "", ""} << 5
+                                << QList<bool>{true, true, true, true, true};
+    // The draw slots are the outer loop: the empty fourth text stops after slot 1.
+    QTest::newRow("leerer vierter Text") << z << QStringList{"5", "14", "23", "", "51", "", ""} << 1
+                                         << QList<bool>{true, false, false, false, false};
+    QTest::newRow("Buchstabe zuerst") << z << QStringList{"x", "5", "14", "23", "38", "", ""} << 0
+                                      << QList<bool>{false, false, false, false, false};
+    QTest::newRow("doppelte Zahl im Tipp") << QList<int>{5, 20, 23, 38, 51} << QStringList{"5", "5", "14", "30", "40", "", ""} << 2
+                                           << QList<bool>{true, true, false, false, false};
+    QTest::newRow("keine Ziehung") << QList<int>{0, 0, 0, 0, 0} << QStringList{"1", "2", "3", "4", "5", "", ""} << 0
+                                   << QList<bool>{false, false, false, false, false};
+    QTest::newRow("Extras zaehlen nicht") << z << QStringList{"1", "2", "3", "4", "6", "5", "14"} << 0
+                                          << QList<bool>{false, false, false, false, false};
+    QTest::newRow("wiederholte Zahl der Ziehung") << QList<int>{5, 5, 5, 14, 23}
+                                                  << QStringList{"5", "5", "14", "23", "40", "", ""} << 8
+                                                  << QList<bool>{true, true, true, true, false};
+  }
+  void zettelcheck() {
+    QFETCH(QList<int>, zug);
+    QFETCH(QStringList, tipp);
+    QFETCH(int, gewinn);
+    QFETCH(QList<bool>, treffer);
+    const Trefferstand s = pruefe(ziehung({zug[0], zug[1], zug[2], zug[3], zug[4]}), tipp);
+    QCOMPARE(s.Gewinn, gewinn);
+    for (int k = 1; k <= 5; ++k) QCOMPARE(s.Treffer[static_cast<size_t>(k)], treffer[k - 1]);
+    QVERIFY(!s.Zusatz && !s.Super);
+    QVERIFY(s.Treffer[0] && s.Treffer[6] && s.Treffer[7] && s.Treffer[8]);  // not written
+    QCOMPARE(tippcheck::Trefferwert(s), 100 * gewinn);
+  }
+
+  // More than five hits (a draw repeating a number) stays inside the table, in row 6.
+  void statistikZeilen() {
+    tippcheck::Statistiktabelle t{};
+    for (int g : {0, 5, 6, 8, 25}) {
+      Trefferstand s;
+      s.Gewinn = g;
+      tippcheck::zaehle(t, s);
+    }
+    QCOMPARE(t[0][0], 1);
+    QCOMPARE(t[5][0], 1);
+    QCOMPARE(t[6][0], 3);
+    Trefferstand beide;
+    beide.Zusatz = beide.Super = true;
+    tippcheck::zaehle(t, beide);
+    Trefferstand eine;
+    eine.Super = true;
+    tippcheck::zaehle(t, eine);
+    QCOMPARE(t[0][2], 1);
+    QCOMPARE(t[0][1], 1);
+  }
+
+  void feldtext_data() {
+    QTest::addColumn<QString>("eingabe");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<QString>("ergebnis");
+    QTest::newRow("fuehrende Null") << "07" << 55 << "7";
+    QTest::newRow("Plus") << "+9" << 55 << "9";
+    QTest::newRow("zwei Nullen") << "007" << 55 << "7";
+    QTest::newRow("Null") << "0" << 55 << "";
+    QTest::newRow("zu gross") << "56" << 55 << "";
+    QTest::newRow("Grenze") << "55" << 55 << "55";
+    QTest::newRow("Buchstabe") << "a" << 55 << "";
+    QTest::newRow("Leerzeichen dahinter") << "7 " << 55 << "";
+    QTest::newRow("negativ") << "-3" << 55 << "";
+    QTest::newRow("riesig") << "99999999999" << 55 << "";
+    QTest::newRow("leer") << "" << 55 << "";
+    QTest::newRow("Extra zu gross") << "11" << 10 << "";
+    QTest::newRow("Extra Grenze") << "10" << 10 << "10";
+  }
+  void feldtext() {
+    QFETCH(QString, eingabe);
+    QFETCH(int, max);
+    QFETCH(QString, ergebnis);
+    QCOMPARE(tippcheck::gueltigerFeldtext(eingabe, max), ergebnis);
+  }
+
+  void liste() {
+    const auto zahl = ziehung({5, 14, 23, 38, 51});
+    const QStringList zeilen{"1\t2\t3\t4\t6", "5\t14\t1\t2\t3\t\t\t\t", "5\t14\t23\t1\t2"};
+    for (int durchgang = 0; durchgang < 2; ++durchgang) {
+      const tippcheck::Listenergebnis e = tippcheck::pruefeListe(zahl, zeilen);
+      QCOMPARE(e.gewinne, (QStringList{"0", "2", "3"}));
+      tippcheck::Statistiktabelle erwartet{};
+      erwartet[0][0] = erwartet[2][0] = erwartet[3][0] = 1;
+      QCOMPARE(e.statistik, erwartet);
+      QCOMPARE(e.bester, 300);
+      QCOMPARE(e.mitZweiTreffern, 2);
+      QCOMPARE(e.letzter.Gewinn, 3);
+    }
+    QCOMPARE(tippcheck::listenstatus(3, 300), QStringLiteral("3 Rows  3+0 max win"));
+    const tippcheck::Listenergebnis leer = tippcheck::pruefeListe(zahl, {});
+    QVERIFY(leer.gewinne.isEmpty());
+    QCOMPARE(leer.bester, 0);
+    QCOMPARE(tippcheck::listenstatus(0, 0), QStringLiteral("0 Rows  0+0 max win"));
+    // A bad line counts the hits found before its bad field; an empty line counts as 0.
+    const tippcheck::Listenergebnis schlecht = tippcheck::pruefeListe(zahl, {"5\tx\t14", ""});
+    QCOMPARE(schlecht.gewinne, (QStringList{"1", "0"}));
+  }
+};
+
+QTEST_APPLESS_MAIN(TstTippcheck)
+#include "tst_tippcheck.moc"
