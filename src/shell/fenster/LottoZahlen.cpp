@@ -1,8 +1,10 @@
 #include "shell/fenster/LottoZahlen.h"
 
+#include "plattform/fehler.h"
 #include "plattform/fenster/dienste.h"
 #include "plattform/pfade.h"
 #include "plattform/zufall.h"
+#include "shell/fenster/Einstellungen.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/tippcheck.h"
 
@@ -102,6 +104,12 @@ void TForm1::FormCreate() {
   ZahlenFile = QStringLiteral("ZahlenQV.dat");
   plattform::Zufall::Randomize();
   aktDatum = QDateTime(QDate(2018, 2, 7), QTime(0, 0));
+  // Step 13: the list kept from the last run, when the list view was shown at exit.
+  try {
+    Schein->listeBeimStartLaden();
+  } catch (const plattform::Fehler& f) {
+    plattform::dialoge().nachricht(f.text());
+  }
 }
 
 void TForm1::StartAbschliessen() {}
@@ -114,7 +122,13 @@ void TForm1::FormResize() {
 
 void TForm1::FormShow() {}
 
-void TForm1::FormClose() {}
+void TForm1::FormClose() {
+  // One guard over the whole write-back: the first failure ends it silently.
+  try {
+    Einstellungen::schreiben(*this);
+  } catch (...) {
+  }
+}
 
 void TForm1::Schlieen1Click() { close(); }
 

@@ -90,6 +90,14 @@ QByteArray name(const char* praefix, int n) { return QByteArray(praefix) + QByte
 class TabDelegate final : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
+  static int tabweite(const QFont& f) { return 20 * QFontMetrics(f).averageCharWidth() / 4; }
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize s = QStyledItemDelegate::sizeHint(option, index);
+    const QFontMetrics fm(option.font);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    s.setWidth(fm.size(Qt::TextSingleLine | Qt::TextExpandTabs, text, tabweite(option.font)).width() + 4);
+    return s;
+  }
   void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QStyleOptionViewItem o(option);
     initStyleOption(&o, index);
@@ -100,7 +108,7 @@ class TabDelegate final : public QStyledItemDelegate {
     stil->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
     QTextOption to(Qt::AlignLeft | Qt::AlignVCenter);
     to.setWrapMode(QTextOption::NoWrap);
-    to.setTabStopDistance(20.0 * QFontMetrics(o.font).averageCharWidth() / 4.0);
+    to.setTabStopDistance(tabweite(o.font));
     p->save();
     p->setFont(o.font);
     p->setPen(o.palette.color(o.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));

@@ -1,0 +1,595 @@
+#include <QtTest>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "hilfen/testumgebung.h"
+#include "plattform/fehler.h"
+#include "plattform/fenster/steuerelemente.h"
+#include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Tippschein.h"
+
+namespace {
+
+const QColor kLimette(0, 255, 0);
+const QColor kRot(255, 0, 0);
+
+struct Fenster {
+  Testumgebung umgebung;
+  TForm1 form;
+
+  Tippschein& schein() { return *form.Schein; }
+  template <class T = QWidget>
+  T* ctl(const QString& name) {
+    T* w = form.findChild<T*>(name);
+    if (!w) qFatal("control %s missing", qPrintable(name));
+    return w;
+  }
+  QLineEdit* edit(int n) { return ctl<QLineEdit>(QStringLiteral("Edit%1").arg(n)); }
+  QLabel* label(int n) { return ctl<QLabel>(QStringLiteral("Label%1").arg(n)); }
+  QListWidget* liste() { return ctl<QListWidget>(QStringLiteral("Gewinnzahlen")); }
+  QListWidget* gewinne() { return ctl<QListWidget>(QStringLiteral("Gewinne")); }
+
+  void ziehung(std::array<int, 5> z) {
+    for (int i = 0; i < 5; ++i) form.Zahl[static_cast<size_t>(i + 1)] = z[static_cast<size_t>(i)];
+  }
+  void setzeZeile(int k, const QStringList& zahlen, const QStringList& extras = {}) {
+    const Tippzeile& z = schein().zeile(k);
+    for (int i = 0; i < 5; ++i) z.Zahlen[static_cast<size_t>(i)]->setText(zahlen.value(i));
+    for (int i = 0; i < 2; ++i) z.Extras[static_cast<size_t>(i)]->setText(extras.value(i));
+  }
+  QStringList zeilentexte(int k) {
+    QStringList l;
+    for (int i = 0; i < 7; ++i) l << schein().zeile(k).feld(i)->text();
+    return l;
+  }
+  void klick(const QString& name) { QTest::mouseClick(ctl<QAbstractButton>(name), Qt::LeftButton); }
+  void zeigen() {
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+  }
+};
+
+QColor grund(QWidget* w) { return w->palette().color(QPalette::Base); }
+QColor schrift(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+QColor fenster() { return QApplication::palette().color(QPalette::Base); }
+
+QStringList eintraege(QListWidget* box) {
+  QStringList l;
+  for (int i = 0; i < box->count(); ++i) l << box->item(i)->text();
+  return l;
+}
+
+// Everything a clearing must leave alone in a row.
+struct Zeilenbild {
+  QStringList texte;
+  QList<QColor> farben;
+  QString treffer, summe;
+  QColor trefferfarbe;
+  bool operator==(const Zeilenbild&) const = default;
+};
+Zeilenbild bild(Fenster& f, int k) {
+  const Tippzeile& z = f.schein().zeile(k);
+  Zeilenbild b{f.zeilentexte(k), {}, z.Treffer->text(), z.Summe->text(), schrift(z.Treffer)};
+  for (int i = 0; i < 7; ++i) b.farben << grund(z.feld(i));
+  return b;
+}
+
+// The text program: changes the file it is given, as a user would before answering.
+class Editor final : public plattform::Shell {
+ public:
+  std::function<void(const QString&)> tun;
+  QStringList aufrufe;
+  bool oeffnen(const QString& z) override {
+    aufrufe << "open " + z;
+    return true;
+  }
+  bool bearbeiten(const QString& d) override {
+    aufrufe << "edit " + d;
+    if (tun) tun(d);
+    return true;
+  }
+  bool starten(const QString&, const QStringList&) override { return true; }
+};
+
+}  // namespace
+
+class TstTippschein : public QObject {
+  Q_OBJECT
+ private slots:
+  void zeilenUndLage() {
+    Fenster f;
+    const QStringList labels{"Label28", "Label30", "Label31", "Label32", "Label33", "Label34",
+                             "Label46", "Label48", "Label62", "Label61", "Label63", "Label64"};
+    const QList<int> ys{69, 86, 103, 120, 137, 153, 170, 187, 204, 221, 238, 256};
+    for (int k = 1; k <= 12; ++k) {
+      const Tippzeile& z = f.schein().zeile(k);
+      QCOMPARE(z.Label->objectName(), labels[k - 1]);
+      QCOMPARE(z.Label->text(), QStringLiteral("%1. Tipp").arg(k));
+      QCOMPARE(z.Label->geometry().right() + 1, 106);
+      QCOMPARE(plattform::hint(z.Label).endsWith("berechnet."), k <= 6);
+      QCOMPARE(z.Edit->objectName(), QStringLiteral("Tipp%1Edit").arg(k));
+      QCOMPARE(z.Edit->x(), 271);
+      for (int i = 0; i < 5; ++i) {
+        QCOMPARE(z.Zahlen[static_cast<size_t>(i)]->geometry(), QRect(112 + 32 * i, ys[k - 1], 25, 17));
+        QVERIFY(!z.Zahlen[static_cast<size_t>(i)]->isHidden());
+      }
+      QVERIFY(z.Extras[0]->isHidden() && z.Extras[1]->isHidden());
+      QCOMPARE(z.Extras[0]->x(), 288);
+      QCOMPARE(z.Extras[1]->x(), 312);
+      QCOMPARE(z.Treffer->x(), 344);
+      QCOMPARE(z.Summe->x(), 424);
+    }
+    // Spot checks of the rows table.
+    QCOMPARE(f.schein().zeile(9).Zahlen[0], f.edit(56));
+    QCOMPARE(f.schein().zeile(10).Extras[0], f.edit(67));
+    QCOMPARE(f.schein().zeile(12).Extras[1], f.edit(104));
+    QCOMPARE(f.schein().zeile(7).Treffer, f.label(45));
+    QCOMPARE(f.schein().zeile(11).Summe, f.label(71));
+    QCOMPARE(f.liste()->geometry(), QRect(46, 71, 324, 217));
+    QCOMPARE(f.gewinne()->geometry(), QRect(418, 68, 63, 217));
+    QVERIFY(f.liste()->isHidden() && f.gewinne()->isHidden() && f.ctl("SpeedButton28")->isHidden());
+    auto* ud = f.ctl<plattform::UpDown>("UpDown8");
+    QCOMPARE(ud->Min(), 1);
+    QCOMPARE(ud->Max(), 12);
+    QCOMPARE(f.ctl<QLineEdit>("Edit80")->text(), QStringLiteral("5"));
+    QCOMPARE(f.ctl<QPushButton>("BitBtn4")->text(), QStringLiteral("Tipps berechnen"));
+  }
+
+  void tippen_data() {
+    QTest::addColumn<QString>("tasten");
+    QTest::addColumn<QString>("ergebnis");
+    QTest::newRow("0") << "0" << "";
+    QTest::newRow("5 dann 6") << "56" << "";
+    QTest::newRow("55") << "55" << "55";
+    QTest::newRow("07") << "07" << "7";
+    QTest::newRow("Buchstabe") << "a" << "";
+    QTest::newRow("Ziffer und Buchstabe") << "4x" << "";
+    QTest::newRow("Leerzeichen dahinter") << "7 " << "";
+  }
+  void tippen() {
+    QFETCH(QString, tasten);
+    QFETCH(QString, ergebnis);
+    Fenster f;
+    QTest::keyClicks(f.edit(13), tasten);
+    QCOMPARE(f.edit(13)->text(), ergebnis);
+  }
+
+  void einfuegenUndSetzen() {
+    Fenster f;
+    QLineEdit* e = f.edit(1);
+    for (const auto& [text, erwartet] : {std::pair{"007", "7"}, {"+9", "9"}, {"56", ""}, {"12", "12"}}) {
+      e->clear();
+      QApplication::clipboard()->setText(QString::fromLatin1(text));
+      QTest::keySequence(e, QKeySequence::Paste);
+      QCOMPARE(e->text(), QString::fromLatin1(erwartet));
+      e->setText(QString::fromLatin1(text));  // the engine, the editor, the settings
+      QCOMPARE(e->text(), QString::fromLatin1(erwartet));
+    }
+    f.form.SternenzahlMax = 10;
+    f.edit(6)->setText("11");
+    QCOMPARE(f.edit(6)->text(), QString());
+    f.edit(6)->setText("10");
+    QCOMPARE(f.edit(6)->text(), QStringLiteral("10"));
+    f.edit(104)->setText("0");
+    QCOMPARE(f.edit(104)->text(), QString());
+    f.form.SternenzahlMax = 8;
+    f.edit(94)->setText("9");
+    QCOMPARE(f.edit(94)->text(), QString());
+  }
+
+  void sperre() {
+    Fenster f;
+    f.zeigen();
+    QLabel* l = f.label(62);  // row 9
+    const QColor normal = schrift(l);
+    QVERIFY(normal != kRot);
+    QTest::mouseClick(l, Qt::LeftButton);
+    QCOMPARE(schrift(l), kRot);
+    QVERIFY(f.schein().gesperrt(9));
+    QVERIFY(!f.schein().gesperrt(10));
+    QTest::mouseClick(l, Qt::LeftButton);
+    QCOMPARE(schrift(l), normal);
+    QVERIFY(!f.schein().gesperrt(9));
+  }
+
+  void komplettcheck() {
+    Fenster f;
+    f.ziehung({5, 14, 23, 38, 51});
+    f.setzeZeile(1, {"51", "23", "7", "14", "5"});
+    QCOMPARE(f.form.Tippvergleich(), 400);
+    QCOMPARE(f.zeilentexte(1).mid(0, 5), (QStringList{"5", "7", "14", "23", "51"}));
+    QCOMPARE(grund(f.edit(1)), kLimette);
+    QCOMPARE(grund(f.edit(2)), fenster());
+    QCOMPARE(grund(f.edit(3)), kLimette);
+    QCOMPARE(grund(f.edit(4)), kLimette);
+    QCOMPARE(grund(f.edit(5)), kLimette);
+    QCOMPARE(f.label(22)->text(), QStringLiteral("4"));
+    QCOMPARE(schrift(f.label(22)), kRot);
+    QCOMPARE(f.label(36)->text(), QStringLiteral("100"));
+    std::array<std::array<int, 3>, 7> erwartet{};
+    erwartet[4][0] = 1;
+    QCOMPARE(f.form.Statistik, erwartet);
+    QCOMPARE(f.umgebung.klang().gespielt, QStringList{f.form.SoundName});
+    QVERIFY(f.form.SoundName.endsWith("yippee.wav"));
+    QVERIFY(QFile::exists(f.form.SoundName));
+
+    // One hit: black, no sound.
+    f.umgebung.klang().gespielt.clear();
+    f.ziehung({5, 1, 2, 3, 4});
+    QCOMPARE(f.form.Komplettcheck(), 100);
+    QCOMPARE(f.label(22)->text(), QStringLiteral("1"));
+    QCOMPARE(schrift(f.label(22)), QColor(0, 0, 0));
+    QCOMPARE(grund(f.edit(5)), fenster());
+    QVERIFY(f.umgebung.klang().gespielt.isEmpty());
+  }
+
+  void unvollstaendigeZeile() {
+    Fenster f;
+    f.ziehung({5, 14, 23, 38, 51});
+    f.setzeZeile(2, {"5", "14", "23", "38", "1"});
+    f.setzeZeile(3, {"5", "14", "2", "3", "4"});
+    QCOMPARE(f.form.Komplettcheck(), 400);
+    QCOMPARE(f.label(37)->text(), QStringLiteral("81"));
+    f.edit(11)->clear();  // row 2 now holds four numbers
+    QCOMPARE(f.form.Komplettcheck(), 200);
+    QCOMPARE(f.label(23)->text(), QString());
+    for (int n = 7; n <= 12; ++n) QCOMPARE(grund(f.edit(n)), fenster());
+    QCOMPARE(f.label(37)->text(), QStringLiteral("81"));
+    std::array<std::array<int, 3>, 7> erwartet{};
+    erwartet[2][0] = 1;  // row 3 alone
+    QCOMPARE(f.form.Statistik, erwartet);
+    QCOMPARE(f.label(24)->text(), QStringLiteral("2"));
+  }
+
+  void ohneSortieren() {
+    Fenster f;
+    f.ziehung({5, 14, 23, 38, 51});
+    f.setzeZeile(1, {"51", "23", "7", "14", "5"});
+    f.form.sortieren = false;
+    for (auto& z : f.form.Statistik) z.fill(7);
+    QCOMPARE(f.form.Komplettcheck(), 0);
+    QCOMPARE(f.form.Statistik, (std::array<std::array<int, 3>, 7>{}));
+    QCOMPARE(f.zeilentexte(1).mid(0, 5), (QStringList{"51", "23", "7", "14", "5"}));
+    QCOMPARE(grund(f.edit(1)), fenster());
+    QCOMPARE(f.label(22)->text(), QString());
+    QCOMPARE(f.label(36)->text(), QString());
+    // Leaving a field obeys the gate as well.
+    f.schein().Edit1Exit();
+    QCOMPARE(f.edit(1)->text(), QStringLiteral("51"));
+  }
+
+  void wiederholteZahlen_data() {
+    QTest::addColumn<QList<int>>("zug");
+    QTest::addColumn<QStringList>("tipp");
+    QTest::addColumn<QString>("treffer");
+    QTest::addColumn<int>("statistikzeile");
+    QTest::newRow("zweimal im Tipp") << QList<int>{5, 20, 23, 38, 51} << QStringList{"5", "5", "14", "30", "40"} << "2"
+                                     << 2;
+    QTest::newRow("dreimal in der Ziehung") << QList<int>{5, 5, 5, 14, 23}
+                                            << QStringList{"5", "5", "14", "23", "40"} << "8" << 6;
+  }
+  void wiederholteZahlen() {
+    QFETCH(QList<int>, zug);
+    QFETCH(QStringList, tipp);
+    QFETCH(QString, treffer);
+    QFETCH(int, statistikzeile);
+    Fenster f;
+    f.ziehung({zug[0], zug[1], zug[2], zug[3], zug[4]});
+    f.setzeZeile(4, tipp);
+    QCOMPARE(f.form.Komplettcheck(), 100 * treffer.toInt());
+    QCOMPARE(f.label(25)->text(), treffer);
+    QCOMPARE(grund(f.edit(19)), kLimette);
+    QCOMPARE(grund(f.edit(20)), kLimette);
+    QCOMPARE(f.form.Statistik[static_cast<size_t>(statistikzeile)][0], 1);
+    // The list shows the full count as well, and counts it in the same row.
+    f.schein().listenansichtBeimStart();
+    f.schein().listeErsetzen({tipp.join('\t')});
+    QCOMPARE(f.form.Tippvergleich(), 100 * treffer.toInt());
+    QCOMPARE(eintraege(f.gewinne()), QStringList{treffer});
+    QCOMPARE(f.form.Statistik[static_cast<size_t>(statistikzeile)][0], 1);
+  }
+
+  // Leaving a field by Tab sorts and compares the sheet.
+  void verlassenPrueft() {
+    Fenster f;
+    f.zeigen();
+    QApplication::setActiveWindow(&f.form);
+    QVERIFY(QTest::qWaitForWindowActive(&f.form));
+    f.ziehung({5, 14, 23, 38, 51});
+    f.setzeZeile(1, {"51", "23", "7", "14", ""});
+    f.edit(5)->setFocus();
+    QTRY_VERIFY(f.edit(5)->hasFocus());
+    QTest::keyClicks(f.edit(5), "5");
+    QCOMPARE(f.edit(1)->text(), QStringLiteral("51"));  // nothing checked while typing
+    QTest::keyClick(f.edit(5), Qt::Key_Tab);
+    QTRY_COMPARE(f.edit(1)->text(), QStringLiteral("5"));
+    QCOMPARE(f.label(22)->text(), QStringLiteral("4"));
+  }
+
+  void loeschen_data() {
+    QTest::addColumn<QVariant>("antwort");
+    QTest::addColumn<bool>("laeuft");
+    QTest::addColumn<bool>("geloescht");
+    QTest::addColumn<bool>("gefragt");
+    QTest::newRow("Ja") << QVariant(true) << false << true << true;
+    QTest::newRow("Nein") << QVariant(false) << false << false << true;
+    QTest::newRow("waehrend einer Berechnung") << QVariant() << true << true << false;
+  }
+  void loeschen() {
+    QFETCH(QVariant, antwort);
+    QFETCH(bool, laeuft);
+    QFETCH(bool, geloescht);
+    QFETCH(bool, gefragt);
+    Fenster f;
+    f.zeigen();
+    f.ziehung({1, 2, 3, 4, 5});
+    for (int k = 1; k <= 12; ++k) f.setzeZeile(k, {"1", "2", QString::number(10 + k), "40", "50"}, {"3", "4"});
+    f.form.Komplettcheck();
+    QTest::mouseClick(f.label(30), Qt::LeftButton);  // row 2
+    QTest::mouseClick(f.label(33), Qt::LeftButton);  // row 5
+    QList<Zeilenbild> vorher;
+    for (int k = 1; k <= 12; ++k) vorher << bild(f, k);
+    if (laeuft) f.ctl<QPushButton>("BitBtn4")->setText(f.form.M(20));
+    if (antwort.isValid()) f.umgebung.dialoge().antworten.push_back(antwort);
+    f.klick("SpeedButton11");
+
+    QCOMPARE(f.umgebung.dialoge().gezeigt.size(), gefragt ? 1 : 0);
+    if (gefragt) {
+      QCOMPARE(f.umgebung.dialoge().gezeigt[0].text, f.form.M(71));
+      QCOMPARE(f.umgebung.dialoge().gezeigt[0].titel, f.form.M(72));
+    }
+    for (int k = 1; k <= 12; ++k) {
+      if (!geloescht || k == 2 || k == 5) {
+        QVERIFY2(bild(f, k) == vorher[k - 1], qPrintable(QString::number(k)));
+        continue;
+      }
+      const Zeilenbild b = bild(f, k);
+      QCOMPARE(b.texte, QStringList(7, QString()));
+      QCOMPARE(b.farben, QList<QColor>(7, fenster()));
+      QCOMPARE(b.treffer, QString());
+      QCOMPARE(b.summe, QString());
+    }
+    QCOMPARE(schrift(f.label(30)), kRot);
+  }
+
+  void loeschenInDerListe() {
+    Fenster f;
+    f.setzeZeile(1, {"1", "2", "3", "4", "5"});
+    f.umgebung.dialoge().antworten = {true, false};  // transfer, keep the list
+    f.klick("Listenansicht");
+    QCOMPARE(f.liste()->count(), 1);
+    QCOMPARE(f.gewinne()->count(), 1);
+    f.umgebung.dialoge().antworten = {true};
+    f.klick("SpeedButton11");
+    QCOMPARE(f.liste()->count(), 0);
+    QCOMPARE(f.gewinne()->count(), 0);
+    QCOMPARE(f.zeilentexte(1).mid(0, 5), (QStringList{"1", "2", "3", "4", "5"}));
+  }
+
+  void ansichten() {
+    Fenster f;
+    auto* ud = f.ctl<plattform::UpDown>("UpDown8");
+    auto* e80 = f.ctl<QLineEdit>("Edit80");
+    f.klick("Listenansicht");  // the scripted answer is No
+    QVERIFY(f.schein().listenansichtGezeigt());
+    QVERIFY(!f.ctl("SpeedButton28")->isHidden() && !f.gewinne()->isHidden());
+    ud->setPosition(300);
+    QCOMPARE(ud->Position(), 300);
+    f.klick("Standardansicht");
+    QVERIFY(!f.schein().listenansichtGezeigt());
+    QVERIFY(f.ctl("SpeedButton28")->isHidden() && f.gewinne()->isHidden());
+    QCOMPARE(ud->Position(), 12);
+    QCOMPARE(e80->text(), QStringLiteral("12"));
+    QCOMPARE(ud->Max(), 12);
+    f.klick("Listenansicht");
+    QCOMPARE(ud->Position(), 12);
+    QCOMPARE(ud->Max(), 6000);
+    ud->setPosition(6001);
+    QCOMPARE(ud->Position(), 6000);
+  }
+
+  void uebertragen_data() {
+    QTest::addColumn<QVariantList>("antworten");
+    QTest::addColumn<QStringList>("liste");
+    const QStringList alt{"9\t8\t7\t6\t5", "1\t1\t1\t1\t1\t\t\t\t"};
+    const QStringList neu{"5\t14\t23\t1\t2", "5\t14\t3\t4\t6", "1\t2\t3\t4\t6", "7\t\t\t\t"};
+    QTest::newRow("Ja, Ja") << QVariantList{true, true} << neu;
+    QTest::newRow("Ja, Nein") << QVariantList{true, false} << (alt + neu);
+    QTest::newRow("Nein") << QVariantList{false} << alt;
+  }
+  void uebertragen() {
+    QFETCH(QVariantList, antworten);
+    QFETCH(QStringList, liste);
+    Fenster f;
+    f.ziehung({5, 14, 23, 38, 51});
+    f.setzeZeile(1, {"5", "14", "23", "1", "2"}, {"3", "4"});
+    f.setzeZeile(2, {"5", "14", "3", "4", "6"});
+    f.setzeZeile(3, {"1", "2", "3", "4", "6"});
+    f.setzeZeile(4, {"", "2", "3", "4", "6"});  // no first number: left out
+    f.setzeZeile(5, {"7"});                       // only the first number
+    QTest::mouseClick(f.label(31), Qt::LeftButton);  // a locked row goes along
+    f.schein().listeErsetzen({"9\t8\t7\t6\t5", "1\t1\t1\t1\t1\t\t\t\t"});
+    for (const QVariant& a : antworten) f.umgebung.dialoge().antworten.push_back(a);
+    f.klick("Listenansicht");
+    QCOMPARE(f.umgebung.dialoge().texte().first(), f.form.M(65));
+    if (antworten.size() == 2) QCOMPARE(f.umgebung.dialoge().gezeigt[1].titel, f.form.M(68));
+    QCOMPARE(eintraege(f.liste()), liste);
+    QCOMPARE(f.gewinne()->count(), liste.size());  // compared again in every case
+    QCOMPARE(f.form.StatusBar1->panel(0).section(' ', 0, 0), QString::number(liste.size()));
+  }
+
+  void nachDerBerechnungAnhaengen() {
+    Fenster f;
+    f.ziehung({3, 17, 22, 40, 51});
+    f.schein().listeErsetzen({"1\t2\t3\t4\t5"});
+    f.setzeZeile(1, {"3", "17", "22", "40", "51"});
+    f.setzeZeile(2, {"3", "17", "22", "40", "50"}, {"2", "9"});
+    f.schein().ListenansichtOhneClick();
+    QVERIFY(f.umgebung.dialoge().gezeigt.isEmpty());
+    QCOMPARE(eintraege(f.liste()),
+             (QStringList{"1\t2\t3\t4\t5", "3\t17\t22\t40\t51\t\t\t\t", "3\t17\t22\t40\t50\t\t\t2\t9"}));
+    QCOMPARE(eintraege(f.gewinne()), (QStringList{"1", "5", "4"}));
+    QCOMPARE(f.ctl<plattform::UpDown>("UpDown8")->Max(), 12);
+  }
+
+  // The long and the short form of one tip read alike; three lines with 0, 2 and 3 hits.
+  void listenpruefung() {
+    Fenster f;
+    f.ziehung({5, 14, 23, 38, 51});
+    f.schein().listenansichtBeimStart();
+    f.schein().listeErsetzen({"3\t17\t22\t40\t51\t\t\t\t", "3\t17\t22\t40\t51"});
+    QCOMPARE(f.form.Tippvergleich(), 100);
+    QCOMPARE(eintraege(f.gewinne()), (QStringList{"1", "1"}));
+
+    f.schein().listeErsetzen({"1\t2\t3\t4\t6", "5\t14\t1\t2\t3\t\t\t\t", "5\t14\t23\t1\t2"});
+    std::array<std::array<int, 3>, 7> erwartet{};
+    erwartet[0][0] = erwartet[2][0] = erwartet[3][0] = 1;
+    for (int durchgang = 0; durchgang < 2; ++durchgang) {
+      f.umgebung.klang().gespielt.clear();
+      QCOMPARE(f.form.Listengewinncheck(nullptr), 300);
+      QCOMPARE(eintraege(f.gewinne()), (QStringList{"0", "2", "3"}));
+      QCOMPARE(f.form.Statistik, erwartet);
+      QCOMPARE(f.form.StatusBar1->panel(0), QStringLiteral("3 Rows  3+0 max win"));
+      QCOMPARE(f.umgebung.klang().gespielt, QStringList{f.form.SoundName});
+      QCOMPARE(f.form.Gewinn, 3);  // the last line's hit state
+    }
+    f.schein().listeErsetzen({});
+    QCOMPARE(f.form.Tippvergleich(), 0);
+    QCOMPARE(f.gewinne()->count(), 0);
+    QCOMPARE(f.form.StatusBar1->panel(0), QStringLiteral("0 Rows  0+0 max win"));
+    QCOMPARE(f.form.Statistik, (std::array<std::array<int, 3>, 7>{}));
+  }
+
+  void auswahlGekoppelt() {
+    Fenster f;
+    f.schein().listenansichtBeimStart();
+    QStringList zeilen;
+    for (int i = 1; i <= 10; ++i) zeilen << QStringLiteral("%1\t2\t3\t4\t5").arg(i + 10);
+    f.schein().listeErsetzen(zeilen);
+    f.form.Listengewinncheck();
+    f.zeigen();
+    auto klickeZeile = [](QListWidget* box, int i) {
+      QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(i)).center());
+    };
+    klickeZeile(f.liste(), 6);
+    QCOMPARE(f.gewinne()->currentRow(), 6);
+    klickeZeile(f.gewinne(), 2);
+    QCOMPARE(f.liste()->currentRow(), 2);
+    // The arrow keys move the selection of the box that has the focus.
+    QApplication::setActiveWindow(&f.form);
+    QVERIFY(QTest::qWaitForWindowActive(&f.form));
+    f.liste()->setFocus();
+    QTRY_VERIFY(f.liste()->hasFocus());
+    QTest::keyClick(f.liste(), Qt::Key_Down);
+    QCOMPARE(f.gewinne()->currentRow(), 3);
+  }
+
+  void listeBearbeiten_data() {
+    QTest::addColumn<bool>("ja");
+    QTest::newRow("Ja liest neu ein") << true;
+    QTest::newRow("Nein behaelt") << false;
+  }
+  void listeBearbeiten() {
+    QFETCH(bool, ja);
+    Fenster f;
+    auto editor = std::make_unique<Editor>();
+    Editor* ed = editor.get();
+    QByteArray geschrieben;
+    ed->tun = [&](const QString& d) {
+      geschrieben = Testumgebung::lies(d);
+      Testumgebung::schreibe(d, "1\t2\t3\t4\t5\r\nneu\r\n");
+    };
+    plattform::setzeShell(std::move(editor));
+    f.schein().listenansichtBeimStart();
+    f.schein().listeErsetzen({"7\t8\t9\t10\t11", "Glück"});
+    f.form.Listengewinncheck();
+    f.umgebung.dialoge().antworten = {ja};
+    f.klick("SpeedButton28");
+    const QString datei = f.form.Home + "gewinnzahlen.txt";
+    QCOMPARE(geschrieben, QByteArray("7\t8\t9\t10\t11\r\nGl\xFC" "ck\r\n"));
+    QCOMPARE(ed->aufrufe, QStringList{"edit " + datei});
+    QCOMPARE(f.umgebung.dialoge().gezeigt.size(), 1);
+    QCOMPARE(f.umgebung.dialoge().gezeigt[0].text, f.form.M(74));
+    QCOMPARE(f.umgebung.dialoge().gezeigt[0].titel, f.form.M(75));
+    const QStringList erwartet = ja ? QStringList{"1\t2\t3\t4\t5", "neu"} : QStringList{"7\t8\t9\t10\t11", "Glück"};
+    QCOMPARE(eintraege(f.liste()), erwartet);
+    QCOMPARE(f.gewinne()->count(), 2);
+  }
+
+  void listeBearbeitenFehler() {
+    Fenster f;
+    f.schein().listenansichtBeimStart();
+    f.schein().listeErsetzen({"1\t2\t3\t4\t5"});
+    const QString datei = f.form.Home + "gewinnzahlen.txt";
+    // Cannot be written: the message, and no text program.
+    QVERIFY(QDir().mkpath(datei));
+    f.klick("SpeedButton28");
+    QCOMPARE(f.umgebung.dialoge().arten(), QStringList{"nachricht"});
+    QVERIFY(f.umgebung.shell().aufrufe.isEmpty());
+    QVERIFY(QDir(datei).removeRecursively());
+    // Gone when read back: the message, and the list keeps its lines.
+    auto editor = std::make_unique<Editor>();
+    editor->tun = [](const QString& d) { QFile::remove(d); };
+    plattform::setzeShell(std::move(editor));
+    f.umgebung.dialoge().gezeigt.clear();
+    f.umgebung.dialoge().antworten = {true};
+    f.klick("SpeedButton28");
+    QCOMPARE(f.umgebung.dialoge().arten(), (QStringList{"frage", "nachricht"}));
+    QCOMPARE(eintraege(f.liste()), QStringList{"1\t2\t3\t4\t5"});
+  }
+
+  void schliessen_data() {
+    QTest::addColumn<bool>("liste");
+    QTest::addColumn<QStringList>("zeilen");
+    QTest::addColumn<bool>("geschrieben");
+    QTest::newRow("Liste mit Zeilen") << true << QStringList{"1\t2\t3\t4\t5", "6\t7\t8\t9\t10\t\t\t\t"} << true;
+    QTest::newRow("leere Liste") << true << QStringList{} << false;
+    QTest::newRow("Standardansicht") << false << QStringList{"1\t2\t3\t4\t5"} << false;
+  }
+  void schliessen() {
+    QFETCH(bool, liste);
+    QFETCH(QStringList, zeilen);
+    QFETCH(bool, geschrieben);
+    Fenster f;
+    const QString txt = f.form.Home + "gewinnzahlen.txt";
+    const QString zpk = f.form.Home + "gewinnzahlen.zpk";
+    Testumgebung::schreibe(txt, "alt\r\n");
+    Testumgebung::schreibe(zpk, "alt\r\n");
+    if (liste) f.schein().listenansichtBeimStart();
+    f.schein().listeErsetzen(zeilen);
+    f.zeigen();
+    f.form.close();
+    const QByteArray erwartet = geschrieben ? (zeilen.join("\r\n") + "\r\n").toLatin1() : QByteArray("alt\r\n");
+    QCOMPARE(Testumgebung::lies(txt), erwartet);
+    QCOMPARE(Testumgebung::lies(zpk), erwartet);
+  }
+
+  void startMitListe() {
+    Testumgebung u;
+    Testumgebung::schreibe(u.home() + "gewinnzahlen.txt", "1\t2\t3\t4\t5\r\n6\t7\t8\t9\t10\t\t\t\t\r\n");
+    TForm1 form;
+    QCOMPARE(form.Schein->listenzeilen().size(), 0);  // standard view: the file stays unread
+    form.Schein->listenansichtBeimStart();
+    QCOMPARE(form.findChild<plattform::UpDown*>("UpDown8")->Max(), 6000);
+    form.Schein->listeBeimStartLaden();
+    QCOMPARE(form.Schein->listenzeilen(), (QStringList{"1\t2\t3\t4\t5", "6\t7\t8\t9\t10\t\t\t\t"}));
+    QCOMPARE(form.Schein->Gewinne->count(), 2);
+    QCOMPARE(form.StatusBar1->panel(0), QStringLiteral("2 Rows  0+0 max win"));
+    QVERIFY(form.sortieren);
+    // An unreadable list file is an error for the creation step to show.
+    QFile::remove(u.home() + "gewinnzahlen.txt");
+    QVERIFY(QDir().mkpath(u.home() + "gewinnzahlen.txt"));
+    QVERIFY_THROWS_EXCEPTION(plattform::Fehler, form.Schein->listeBeimStartLaden());
+    QCOMPARE(form.Schein->listenzeilen().size(), 2);
+  }
+};
+
+QTEST_MAIN(TstTippschein)
+#include "tst_tippschein.moc"
