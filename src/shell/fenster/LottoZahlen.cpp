@@ -6,6 +6,7 @@
 #include "plattform/zufall.h"
 #include "shell/fenster/Einstellungen.h"
 #include "shell/fenster/Tippschein.h"
+#include "shell/fenster/Ziehungsanzeige.h"
 #include "shell/tippcheck.h"
 
 #include <QCloseEvent>
@@ -29,6 +30,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   baueMenue();
   baueSeiten();
   Schein = new Tippschein(*this, TabSheet1);
+  ziehungsanzeige = new Ziehungsanzeige(*this);
   StatusBar1 = new plattform::StatusLeiste({150, 50}, this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   setStatusBar(StatusBar1);
@@ -120,7 +122,9 @@ void TForm1::FormResize() {
   Groesse = h;
 }
 
-void TForm1::FormShow() {}
+void TForm1::FormShow() {
+  ziehungsanzeige->SpeedButton5Click();  // the draw of the end date, compared with the tips
+}
 
 void TForm1::FormClose() {
   // One guard over the whole write-back: the first failure ends it silently.

@@ -13,6 +13,7 @@ class QAction;
 class QMenu;
 class QTabWidget;
 class Tippschein;
+class Ziehungsanzeige;
 
 // The main window: owns the application state (data folder, current draw, tips, hit state,
 // message table, options). The controls of each tab are built by the panel classes of the
@@ -58,6 +59,9 @@ class TForm1 : public QMainWindow {
   int LaufMax = 100000;
   bool sortieren = false;
   bool Berechnunglaeuft = false;
+  // Set by the draw download while it runs: deleting, rebuilding or re-entering the history
+  // is refused meanwhile.
+  bool downloadLaeuft = false;
   QDate dfb;
   QDateTime aktDatum;
   Meldungstabelle Meldungen;
@@ -97,6 +101,9 @@ class TForm1 : public QMainWindow {
   QWidget* TabSheet3 = nullptr;  // "Internet-Optionen"
   QTabWidget* PageControl2 = nullptr;
   plattform::StatusLeiste* StatusBar1 = nullptr;
+
+  // Panels of the tabs.
+  Ziehungsanzeige* ziehungsanzeige = nullptr;  // draw history, current draw, date pickers
 
  protected:
   void resizeEvent(QResizeEvent* e) override;

@@ -1,0 +1,83 @@
+#include "plattform/dateien.h"
+
+#include "plattform/fehler.h"
+
+#include <QFile>
+#include <cstdio>
+#include <unistd.h>
+
+namespace plattform {
+namespace {
+
+Dateifehler& simuliert() {
+  static Dateifehler stelle = Dateifehler::keiner;
+  return stelle;
+}
+
+QString nichtGeschrieben(const QString& pfad) {
+  return QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(pfad);
+}
+
+// write() may take the bytes in pieces; a short write that makes no progress is a failure.
+bool schreibeAlles(QFile& f, const QByteArray& inhalt) {
+  qint64 geschrieben = 0;
+  const qint64 n = inhalt.size();
+  if (simuliert() == Dateifehler::schreiben) {
+    f.write(inhalt.constData(), n / 2);
+    return false;
+  }
+  while (geschrieben < n) {
+    const qint64 k = f.write(inhalt.constData() + geschrieben, n - geschrieben);
+    if (k <= 0) return false;
+    geschrieben += k;
+  }
+  return f.flush() && ::fsync(f.handle()) == 0;
+}
+
+}  // namespace
+
+void simuliereDateifehler(Dateifehler stelle) { simuliert() = stelle; }
+
+QByteArray liesDatei(const QString& pfad) {
+  QFile f(pfad);
+  if (!f.exists()) throw Fehler(QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(pfad));
+  if (!f.open(QIODevice::ReadOnly))
+    throw Fehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(pfad));
+  QByteArray inhalt = f.readAll();
+  if (f.error() != QFileDevice::NoError)
+    throw Fehler(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(pfad));
+  return inhalt;
+}
+
+void schreibeGesichert(const QString& pfad, const QByteArray& inhalt) {
+  QFile f(pfad);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw Fehler(nichtGeschrieben(pfad));
+  if (!schreibeAlles(f, inhalt)) {
+    f.close();
+    f.remove();
+    throw Fehler(nichtGeschrieben(pfad));
+  }
+  f.close();
+}
+
+void ersetzeDurch(const QString& ziel, const QString& quelle) {
+  // rename() replaces the target atomically; QFile::rename would refuse an existing target.
+  if (simuliert() == Dateifehler::ersetzen ||
+      std::rename(QFile::encodeName(quelle).constData(), QFile::encodeName(ziel).constData()) != 0)
+    throw Fehler(QStringLiteral("Die Datei %1 kann nicht durch %2 ersetzt werden.").arg(ziel, quelle));
+}
+
+void haengeAnImRaster(const QString& pfad, const QByteArray& inhalt, qint64 raster) {
+  QFile f(pfad);
+  if (!f.open(QIODevice::ReadWrite)) throw Fehler(nichtGeschrieben(pfad));
+  const qint64 laenge = f.size();
+  const qint64 ganz = raster > 0 ? laenge - laenge % raster : laenge;
+  if (ganz != laenge && !f.resize(ganz)) throw Fehler(nichtGeschrieben(pfad));
+  if (!f.seek(ganz) || !schreibeAlles(f, inhalt)) {
+    // Take back a partial append so that the file stays on whole units.
+    f.resize(ganz);
+    throw Fehler(nichtGeschrieben(pfad));
+  }
+}
+
+}  // namespace plattform

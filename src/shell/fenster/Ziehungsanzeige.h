@@ -1,0 +1,77 @@
+#pragma once
+#include <QObject>
+
+#include "shell/ziehungsdaten.h"
+#include "shell/ziehungssuche.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+class TForm1;
+namespace plattform {
+class DatumsWahl;
+}
+
+// The draw history and the current draw on the main window: the draw panel Panel4 on
+// "Tipp-Übersicht", the controls of the tab "Datenbank", and the two date pickers of the date
+// window. The current draw itself (Datum1, Zahl, Position) lives in TForm1.
+class Ziehungsanzeige : public QObject {
+  Q_OBJECT
+ public:
+  explicit Ziehungsanzeige(TForm1& form);
+
+  // Show the draw of the end date: the first record dated on or after it, else the newest.
+  void SpeedButton5Click();
+  void SpeedButton6Click();  // previous draw
+  void SpeedButton7Click();  // next draw
+  void BitBtn4Click();       // delete the draws of the current date (button BitBtn6)
+  void BitBtn8Click();       // manual entry through TForm3
+  void SpeedButton8Click();  // stop request of the running download
+  // Commands that no control reaches; their buttons stay hidden.
+  void BitBtn2Click();       // delete the history and download it anew
+  void SpeedButton14Click();  // reads the whole history
+  void BitBtn3Click();       // "Export nach Text"
+
+  // The history file of the main window.
+  Ziehungsdaten historie() const;
+  // The state of the check boxes "13:00" and "20:30".
+  Ziehungszeitfilter zeitfilter() const;
+
+  // Tab "Tipp-Übersicht", panel of the current draw.
+  QFrame* Panel4 = nullptr;
+  QToolButton* SpeedButton10 = nullptr;  // starts the download
+  QToolButton* SpeedButton6 = nullptr;
+  QLabel* Label35 = nullptr;
+  QLabel* Label13 = nullptr;
+  QLabel* Losnummer = nullptr;
+  QToolButton* SpeedButton7 = nullptr;
+  QCheckBox* Mittag = nullptr;
+  QCheckBox* Abend = nullptr;
+  // Tab "Datenbank".
+  QLabel* Label29 = nullptr;
+  plattform::DatumsWahl* DateTimePicker1 = nullptr;  // end date
+  QToolButton* SpeedButton5 = nullptr;
+  QPushButton* BitBtn1 = nullptr;  // "&Datenbank aktualisieren", starts the download
+  QToolButton* SpeedButton8 = nullptr;
+  QPushButton* BitBtn6 = nullptr;
+  QPushButton* BitBtn8 = nullptr;
+  QPushButton* BitBtn2 = nullptr;
+  QPushButton* BitBtn3 = nullptr;
+  QToolButton* SpeedButton14 = nullptr;
+  QPlainTextEdit* RichEdit1 = nullptr;  // text of the last download answer
+  // Tab "Diagramm".
+  plattform::DatumsWahl* DateTimePicker2 = nullptr;  // start date
+
+ private:
+  void bauePanel4();
+  void baueDatenbank();
+  void zeigeSatz(const Ziehung& z, Anzeigeart art, bool ersterVonMehreren);
+  void endDatumFolgt();
+  bool abgelehntWeilDownloadLaeuft();
+  void downloadStarten();
+
+  TForm1& f_;
+};
