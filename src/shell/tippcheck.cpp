@@ -13,12 +13,20 @@ void Zettelcheck(const std::array<int, 9>& zahl, const std::array<QStringView, 7
   stand.Zusatz = false;
   stand.Super = false;
   for (int k = 1; k <= 5; ++k) stand.Treffer[k] = false;
-  for (int i = 1; i <= 5; ++i) {
-    for (int k = 1; k <= 5; ++k) {
-      const std::optional<int> wert = plattform::liesGanzzahl(texte[k - 1]);
-      if (!wert) return;
-      if (*wert == zahl[i]) {
-        stand.Treffer[k] = true;
+  // Each text is read once. The scan (draw slot i outer, tip position k inner) ends at the first
+  // text that does not read: when that is text `gut` + 1, only slot 1 meets the texts before it.
+  std::array<int, 5> wert{};
+  int gut = 0;
+  while (gut < 5) {
+    const std::optional<int> w = plattform::liesGanzzahl(texte[static_cast<size_t>(gut)]);
+    if (!w) break;
+    wert[static_cast<size_t>(gut++)] = *w;
+  }
+  const int plaetze = gut == 5 ? 5 : 1;
+  for (int i = 1; i <= plaetze; ++i) {
+    for (int k = 1; k <= gut; ++k) {
+      if (wert[static_cast<size_t>(k - 1)] == zahl[static_cast<size_t>(i)]) {
+        stand.Treffer[static_cast<size_t>(k)] = true;
         ++stand.Gewinn;
       }
     }

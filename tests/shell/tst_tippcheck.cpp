@@ -2,6 +2,8 @@
 
 #include "shell/tippcheck.h"
 
+#include <random>
+
 using tippcheck::Trefferstand;
 
 namespace {
@@ -53,6 +55,36 @@ class TstTippcheck : public QObject {
     QVERIFY(!s.Zusatz && !s.Super);
     QVERIFY(s.Treffer[0] && s.Treffer[6] && s.Treffer[7] && s.Treffer[8]);  // not written
     QCOMPARE(tippcheck::Trefferwert(s), 100 * gewinn);
+  }
+
+  // The literal double loop with its early end, against random tips and draws.
+  void zettelcheckWieDieSchleife() {
+    std::mt19937 zufall(17);
+    const QStringList bausteine{"", "x", "7 ", "+3", "07"};
+    for (int n = 0; n < 20000; ++n) {
+      std::array<int, 9> zahl{};
+      for (int i = 1; i <= 5; ++i) zahl[static_cast<size_t>(i)] = static_cast<int>(zufall() % 8);
+      QStringList t;
+      for (int k = 0; k < 7; ++k)
+        t << (zufall() % 6 ? QString::number(zufall() % 8) : bausteine[static_cast<qsizetype>(zufall() % 5)]);
+      int gewinn = 0;
+      std::array<bool, 6> treffer{};
+      [&] {
+        for (int i = 1; i <= 5; ++i)
+          for (int k = 1; k <= 5; ++k) {
+            bool ok = false;
+            const int v = t[k - 1].toInt(&ok);
+            if (!ok || t[k - 1].endsWith(' ')) return;
+            if (v == zahl[static_cast<size_t>(i)]) {
+              treffer[static_cast<size_t>(k)] = true;
+              ++gewinn;
+            }
+          }
+      }();
+      const Trefferstand s = pruefe(zahl, t);
+      QCOMPARE(s.Gewinn, gewinn);
+      for (int k = 1; k <= 5; ++k) QCOMPARE(s.Treffer[static_cast<size_t>(k)], treffer[static_cast<size_t>(k)]);
+    }
   }
 
   // More than five hits (a draw repeating a number) stays inside the table, in row 6.
