@@ -29,6 +29,7 @@
 void Klicklabel::mousePressEvent(QMouseEvent* e) {
   gedrueckt_ = e->button() == Qt::LeftButton;
   QLabel::mousePressEvent(e);
+  if (gedrueckt_) e->accept();  // keeps the release here
 }
 
 void Klicklabel::mouseReleaseEvent(QMouseEvent* e) {
