@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
@@ -278,6 +279,7 @@ class TstZiehungsanzeige : public QObject {
     QCOMPARE(f.gespeichert(), h);
     QCOMPARE(f.meldungen().size(), 1);
     QVERIFY(f.meldungen().at(0).contains("ZahlenQV.dat"));
+    QCOMPARE(Testumgebung::lies(f.u.home() + "ZahlenQV.da~"), alsDatei({h[2], h[3], h[4], h[5]}));
     QCOMPARE(f.form.Position, 0);
   }
 
@@ -360,6 +362,22 @@ class TstZiehungsanzeige : public QObject {
     stopp->show();
     f.klick("SpeedButton8");
     QVERIFY(stopp->isHidden());
+  }
+
+  // Every command that makes a draw current compares the tips with it.
+  void vergleichtDieTipps() {
+    const auto h = dreiTage();  // records 2 and 3: 3 4 5 6 7 and 4 5 6 7 8
+    Fenster f(h);
+    const QStringList tipp{"3", "4", "5", "6", "7"};
+    for (int i = 0; i < 5; ++i) f.w<QLineEdit>(QByteArray("Edit" + QByteArray::number(i + 1)).constData())->setText(tipp[i]);
+    f.zeigeAb(kTag1.addDays(1));
+    QCOMPARE(f.text("Label22"), QStringLiteral("5"));
+    f.klick("SpeedButton7");
+    QCOMPARE(f.text("Label22"), QStringLiteral("4"));
+    f.klick("SpeedButton6");
+    QCOMPARE(f.text("Label22"), QStringLiteral("5"));
+    f.klick("BitBtn6");  // day 2 gone: day 3 (5 6 7 8 9) becomes current
+    QCOMPARE(f.text("Label22"), QStringLiteral("3"));
   }
 
   // Opening the window shows the draw of the end date.
