@@ -70,19 +70,16 @@ void Ziehungsanzeige::bauePanel4() {
   SpeedButton6 = knopf(Panel4, "SpeedButton6", QRect(36, 5, 22, 28), QStringLiteral("◀"));
   setzeHint(SpeedButton6, QStringLiteral("vorhergehende Ziehung anzeigen"));
 
-  Label35 = neu<QLabel>(Panel4, "Label35", QRect(62, 3, 262, 16));
-  QFont fett = Label35->font();
-  fett.setBold(true);
-  Label35->setFont(fett);
+  Label35 = neu<QLabel>(Panel4, "Label35", QRect(62, 3, 300, 16));
   Label13 = neu<QLabel>(Panel4, "Label13", QRect(62, 20, 110, 15));
-  Losnummer = neu<QLabel>(Panel4, "Losnummer", QRect(176, 20, 148, 15));
+  Losnummer = neu<QLabel>(Panel4, "Losnummer", QRect(176, 20, 186, 15));
 
-  SpeedButton7 = knopf(Panel4, "SpeedButton7", QRect(328, 5, 22, 28), QStringLiteral("▶"));
+  SpeedButton7 = knopf(Panel4, "SpeedButton7", QRect(364, 5, 22, 28), QStringLiteral("▶"));
   setzeHint(SpeedButton7, QStringLiteral("nächste Ziehung anzeigen"));
 
   // Not stored with the settings: both ticked at every start.
-  Mittag = neu<QCheckBox>(Panel4, "Mittag", QRect(360, 2, 80, 17), QStringLiteral("13:00"));
-  Abend = neu<QCheckBox>(Panel4, "Abend", QRect(360, 19, 80, 17), QStringLiteral("20:30"));
+  Mittag = neu<QCheckBox>(Panel4, "Mittag", QRect(394, 2, 62, 17), QStringLiteral("13:00"));
+  Abend = neu<QCheckBox>(Panel4, "Abend", QRect(394, 19, 62, 17), QStringLiteral("20:30"));
   Mittag->setChecked(true);
   Abend->setChecked(true);
 
@@ -159,7 +156,7 @@ bool Ziehungsanzeige::abgelehntWeilDownloadLaeuft() {
 }
 
 void Ziehungsanzeige::downloadStarten() {
-  // The download of the draws hangs in here once it exists.
+  // Call site of the draw download (TForm1::ZahlenKennerClick), which lands with its own code.
 }
 
 void Ziehungsanzeige::SpeedButton5Click() {
