@@ -177,6 +177,16 @@ class TstZiehungsanzeige : public QObject {
     QCOMPARE(f.meldungen(), QStringList{"Fehler / Error"});
     QCOMPARE(f.form.Position, 2);
     QCOMPARE(f.ende()->Datum(), kTag1.addDays(1));
+
+    // Such a record as the newest one is shown as the last record; the end date takes its lowest date.
+    auto g = dreiTage();
+    g[5].Ziehungstag = std::numeric_limits<double>::quiet_NaN();
+    Testumgebung::schreibe(f.datei(), alsDatei(g));
+    f.zeigeAb(QDate(2030, 1, 1));
+    QCOMPARE(f.form.Position, 5);
+    QVERIFY(!f.form.Datum1.isValid());
+    QVERIFY(f.text("Label29").endsWith("  6  7  8  9  10  "));
+    QCOMPARE(f.ende()->Datum(), kMinimum);
   }
 
   void fremdeZahlen() {
