@@ -1,0 +1,72 @@
+#pragma once
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <memory>
+
+#include "plattform/fehler.h"
+
+namespace plattform {
+
+struct HttpAntwort {
+  int status = 0;           // 0: no answer came
+  QString statuszeile;      // "HTTP/1.1 200 OK" of the last answer
+  QByteArray inhalt;
+  QDateTime geaendert;      // Last-Modified (UTC); invalid when the answer has none
+};
+
+// A request that failed: no connection, a time-out, too many redirects, or an answer the
+// client reports as an error. `antwort()` holds what came back (status 0 when nothing did).
+class HttpFehler : public Fehler {
+ public:
+  HttpFehler(const QString& text, HttpAntwort antwort) : Fehler(text), antwort_(std::move(antwort)) {}
+  const HttpAntwort& antwort() const { return antwort_; }
+  int status() const { return antwort_.status; }
+
+ private:
+  HttpAntwort antwort_;
+};
+
+// GET into memory over libcurl, one thread, blocking. The handle and its connection stay
+// between requests until trennen(); cookies live as long as the client.
+class HttpClient {
+ public:
+  enum class Profil {
+    ZahlenKenner,  // User-Agent "Zahlen-Kenner", redirects followed (at most 15)
+    Indy,          // User-Agent "Mozilla/3.0 (compatible; Indy Library)", redirects not followed
+  };
+  explicit HttpClient(Profil profil = Profil::ZahlenKenner);
+  ~HttpClient();
+  HttpClient(const HttpClient&) = delete;
+  HttpClient& operator=(const HttpClient&) = delete;
+
+  // An empty host means no proxy (the environment's proxy settings are never used).
+  void setzeProxy(const QString& host, int port);
+  // 0 means no limit of our own. The read time-out ends a request that receives nothing for
+  // that long (rounded up to whole seconds).
+  void setzeZeitlimits(int verbindenMs, int lesenMs);
+  // 0: a redirect is not followed; its answer counts as an error (as 400 and more do).
+  void setzeWeiterleitungen(int maximal);
+
+  // Raises HttpFehler for a failed request and for an answer with status 400 or more.
+  HttpAntwort get(const QString& url);
+
+  // The last answer as the client holds it (also after an error).
+  const HttpAntwort& letzteAntwort() const { return letzte_; }
+  int ResponseCode() const { return letzte_.status; }
+  const QString& Statuszeile() const { return letzte_.statuszeile; }
+
+  // Closes the connection; the next request opens a new one. Cookies stay.
+  void trennen();
+
+  // What the client sends, for the tests.
+  QString userAgent() const;
+  static QString accept();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> d_;
+  HttpAntwort letzte_;
+};
+
+}  // namespace plattform

@@ -1,0 +1,146 @@
+#include <QtTest>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "hilfen/standin.h"
+#include "plattform/http.h"
+
+using plattform::HttpClient;
+using plattform::HttpFehler;
+
+namespace {
+
+// A socket on 127.0.0.1 that takes connections into its backlog and never answers.
+class StummerPort {
+ public:
+  StummerPort() {
+    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t l = sizeof a;
+    if (::bind(fd_, reinterpret_cast<sockaddr*>(&a), l) == 0 && ::listen(fd_, 8) == 0 &&
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &l) == 0)
+      port_ = ntohs(a.sin_port);
+  }
+  ~StummerPort() { ::close(fd_); }
+  int port() const { return port_; }
+
+ private:
+  int fd_ = -1;
+  int port_ = 0;
+};
+
+// A port on 127.0.0.1 where nothing listens.
+int freierPort() {
+  StummerPort p;
+  return p.port();
+}
+
+}  // namespace
+
+class TstHttp : public QObject {
+  Q_OBJECT
+  StandInServer* server_ = nullptr;
+  QString tag_ = QStringLiteral("/zahlen/lotto_neu.asp?Programm=Zelano&Datum=20240115");
+
+ private slots:
+  void initTestCase() {
+    server_ = new StandInServer;
+    QVERIFY(server_->laeuft());
+    server_->setzeZiehungen(QDate(2024, 1, 15), "20240115,1,2,3,4,5;1;\r\n");
+    server_->setzeDatei(QStringLiteral("scripts/Test.qzt.txt"), "Vorlage");
+    QFile f(server_->daten() + QStringLiteral("/scripts/Test.qzt.txt"));
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(QDateTime(QDate(2023, 5, 17), QTime(8, 30, 5), Qt::UTC), QFileDevice::FileModificationTime));
+  }
+  void cleanupTestCase() { delete server_; }
+
+  void antwort() {
+    HttpClient c;
+    const auto a = c.get(server_->url() + tag_);
+    QCOMPARE(a.status, 200);
+    QCOMPARE(a.statuszeile, QStringLiteral("HTTP/1.1 200 OK"));
+    QCOMPARE(a.inhalt, QByteArray("20240115,1,2,3,4,5;1;\r\n"));
+    QVERIFY(!a.geaendert.isValid());
+    QCOMPARE(c.ResponseCode(), 200);
+
+    const auto s = c.get(server_->url() + QStringLiteral("/scripts/Test.qzt.txt"));
+    QCOMPARE(s.inhalt, QByteArray("Vorlage"));
+    QCOMPARE(s.geaendert, QDateTime(QDate(2023, 5, 17), QTime(8, 30, 5), Qt::UTC));
+  }
+
+  // An error status is raised, and the answer stays readable; the next request starts clean.
+  void fehlerstatus() {
+    HttpClient c;
+    try {
+      c.get(server_->url() + QStringLiteral("/lotto/lotto.asp?Spiel=Kalvatro&Tipps=3"));
+      QFAIL("400 expected");
+    } catch (const HttpFehler& f) {
+      QCOMPARE(f.status(), 400);
+      QCOMPARE(f.text(), QStringLiteral("HTTP/1.1 400 Bad Request"));
+      QVERIFY(f.antwort().inhalt.contains("Mitteilung"));
+    }
+    QCOMPARE(c.Statuszeile(), QStringLiteral("HTTP/1.1 400 Bad Request"));
+    QVERIFY_THROWS_EXCEPTION(HttpFehler, c.get(server_->url() + QStringLiteral("/zahlen/x.asp")));
+    QCOMPARE(c.ResponseCode(), 404);
+    QCOMPARE(c.get(server_->url() + tag_).status, 200);
+  }
+
+  void keinServer() {
+    HttpClient c;
+    c.get(server_->url() + tag_);
+    try {
+      c.get(QStringLiteral("http://127.0.0.1:%1/").arg(freierPort()));
+      QFAIL("connection refused expected");
+    } catch (const HttpFehler& f) {
+      QCOMPARE(f.status(), 0);
+      QVERIFY(!f.text().isEmpty());
+    }
+    QCOMPARE(c.ResponseCode(), 0);
+    QCOMPARE(c.Statuszeile(), QString());
+  }
+
+  void lesezeitlimit() {
+    StummerPort stumm;
+    QVERIFY(stumm.port() > 0);
+    HttpClient c;
+    c.setzeZeitlimits(5000, 1000);
+    QElapsedTimer uhr;
+    uhr.start();
+    QVERIFY_THROWS_EXCEPTION(HttpFehler, c.get(QStringLiteral("http://127.0.0.1:%1/").arg(stumm.port())));
+    QVERIFY2(uhr.elapsed() >= 900 && uhr.elapsed() < 4000, qPrintable(QString::number(uhr.elapsed())));
+  }
+
+  void profile_data() {
+    QTest::addColumn<int>("profil");
+    QTest::addColumn<QString>("agent");
+    QTest::newRow("Zahlen-Kenner") << int(HttpClient::Profil::ZahlenKenner) << "Zahlen-Kenner";
+    QTest::newRow("Indy") << int(HttpClient::Profil::Indy) << "Mozilla/3.0 (compatible; Indy Library)";
+  }
+
+  // What the server sees of each profile; the proxy of the environment is never used, the
+  // one that is set always is, and a closed connection opens again.
+  void profile() {
+    QFETCH(int, profil);
+    QFETCH(QString, agent);
+    qputenv("http_proxy", QStringLiteral("http://127.0.0.1:%1").arg(freierPort()).toUtf8());
+    HttpClient c(static_cast<HttpClient::Profil>(profil));
+    QCOMPARE(c.get(server_->url() + tag_).status, 200);
+    c.trennen();
+    c.setzeProxy(QStringLiteral("127.0.0.1"), server_->port());
+    QCOMPARE(c.get(QStringLiteral("http://download.invalid") + tag_).status, 200);
+    qunsetenv("http_proxy");
+    const QStringList zeilen = server_->protokoll().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString erwartet = QStringLiteral(" 200 23 \"%1\" \"text/html, */*\"").arg(agent);
+    QVERIFY2(zeilen.at(zeilen.size() - 2).endsWith(erwartet), qPrintable(zeilen.at(zeilen.size() - 2)));
+    QVERIFY(zeilen.last().contains(QStringLiteral("GET http://download.invalid/")));
+    QVERIFY(zeilen.last().endsWith(erwartet));
+  }
+};
+
+QTEST_GUILESS_MAIN(TstHttp)
+#include "tst_http.moc"
