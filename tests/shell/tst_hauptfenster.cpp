@@ -1,18 +1,50 @@
 #include <QtTest>
 
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
 
 #include "hilfen/testumgebung.h"
+#include "plattform/fenster/steuerelemente.h"
+#include "plattform/textdatei.h"
+#include "plattform/zufall.h"
+#include "shell/fenster/Internetseite.h"
 #include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Parameterseite.h"
+
+namespace {
+QByteArray saetze(int bytes) {
+  QByteArray b;
+  for (int i = 0; i < bytes; ++i) b.append(static_cast<char>(i % 251));
+  return b;
+}
+
+bool nahe(const QRect& a, const QRect& b) {
+  return qAbs(a.x() - b.x()) <= 1 && qAbs(a.y() - b.y()) <= 1 && qAbs(a.width() - b.width()) <= 1 &&
+         qAbs(a.height() - b.height()) <= 1;
+}
+
+QRect mal(const QRect& r, double f) {
+  return QRect(qRound(r.x() * f), qRound(r.y() * f), qRound(r.width() * f), qRound(r.height() * f));
+}
+}  // namespace
 
 class TstHauptfenster : public QObject {
   Q_OBJECT
  private slots:
-  void tabsUndMenue() {
+  void rahmen() {
     Testumgebung umgebung;
     TForm1 form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Kestrells Zahlen-Kenner  für Quintavola"));
+    QCOMPARE(form.windowTitle(), QString::fromUtf8("Kestrells Zahlen-Kenner  für Quintavola"));
+    QCOMPARE(form.pos(), QPoint(366, 100));
+    QCOMPARE(form.Height(), 546);
+    QCOMPARE(form.Width(), 578);
+    QCOMPARE(form.width(), 562);
+    QCOMPARE(form.height() - form.menuBar()->sizeHint().height(), 472);  // the client area
     auto* pc = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     QVERIFY(pc);
     QStringList titel;
@@ -21,10 +53,192 @@ class TstHauptfenster : public QObject {
                                  "Datenbank", "Internet-Optionen"}));
     QVERIFY(!pc->isTabVisible(1));
     QCOMPARE(pc->currentIndex(), 0);
+    QStringList menue;
+    for (QAction* a : form.menuBar()->actions())
+      menue << (a->menu() ? a->menu()->objectName() : a->objectName()) + QLatin1Char('=') + a->text();
+    QCOMPARE(menue, (QStringList{"Aktualisieren1=&Ziehungsdaten laden", "Berechnen1=&Berechnen",
+                                 "SpracheLanguage1=Sprache/&Language", "Abgeben1=&Abgeben",
+                                 QString::fromUtf8("Schlieen1=&Schließen")}));
     QCOMPARE(form.Aktualisieren1->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
     QCOMPARE(form.Berechnen1->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
+    QCOMPARE(form.Abgeben1->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
     QVERIFY(!form.Abgeben1->isVisible());
-    QVERIFY(QDir(umgebung.home()).exists());
+    QCOMPARE(form.StatusBar1->panelAnzahl(), 2);
+    QCOMPARE(form.StatusBar1->panelLabel(0)->minimumWidth(), 150);
+    QCOMPARE(form.StatusBar1->panelLabel(1)->minimumWidth(), 50);
+  }
+
+  void frischerStart() {
+    Testumgebung umgebung;
+    const QByteArray vorlage = saetze(100);
+    Testumgebung::schreibe(umgebung.programmordner() + QStringLiteral("ZahlenQV.dat"), vorlage);
+    plattform::Zufall::RandSeed = 0;
+    TForm1 form;
+    QCOMPARE(Form1, &form);
+    QVERIFY(umgebung.dialoge().gezeigt.isEmpty());
+    QCOMPARE(form.Home, umgebung.home());
+    QVERIFY(QFileInfo(umgebung.home()).isDir());
+    QCOMPARE(form.ZahlenFile, QStringLiteral("ZahlenQV.dat"));
+    QCOMPARE(Testumgebung::lies(form.Home + form.ZahlenFile), vorlage.left(96));  // three whole records
+    QCOMPARE(form.SoundName, umgebung.programmordner() + QStringLiteral("yippee.wav"));
+    QCOMPARE(form.SternenzahlMax, 10);
+    QCOMPARE(form.LaufMax, 50000);
+    QVERIFY(form.sortieren);
+    QVERIFY(!form.Berechnunglaeuft);
+    QCOMPARE(form.dfb, QDate::currentDate());
+    QCOMPARE(form.aktDatum, QDateTime(QDate(2018, 2, 7), QTime(0, 0)));
+    QVERIFY(plattform::Zufall::RandSeed != 0);
+    QCOMPARE(form.Groesse, 546);
+    QCOMPARE(form.FormatSettings.StrToDate(QStringLiteral("1.8.1995")), QDate(1995, 8, 1));
+    QCOMPARE(form.Internet->ProxyPortEdit->text(), QStringLiteral("80"));
+    QCOMPARE(form.Zahl, (std::array<int, 9>{}));  // no current draw yet
+    QCOMPARE(form.Position, 0);
+  }
+
+  void vorhandeneDatenBleiben() {
+    Testumgebung umgebung;
+    Testumgebung::schreibe(umgebung.programmordner() + QStringLiteral("ZahlenQV.dat"), saetze(320));
+    Testumgebung::schreibe(umgebung.home() + QStringLiteral("ZahlenQV.dat"), saetze(64));
+    TForm1 form;
+    QCOMPARE(Testumgebung::lies(umgebung.home() + QStringLiteral("ZahlenQV.dat")), saetze(64));
+    QVERIFY(umgebung.dialoge().gezeigt.isEmpty());
+  }
+
+  void ohneVorlageKeineDatei() {
+    Testumgebung umgebung;
+    QFile::remove(umgebung.programmordner() + QStringLiteral("ZahlenQV.dat"));
+    TForm1 form;
+    QVERIFY(!QFile::exists(umgebung.home() + QStringLiteral("ZahlenQV.dat")));
+    QVERIFY(umgebung.dialoge().gezeigt.isEmpty());
+  }
+
+  // The data folder cannot be made (its parent is missing): the message is shown, the
+  // steps that do not need the folder still run.
+  void ordnerFehltDieAnderenSchritteLaufen() {
+    Testumgebung umgebung;
+    const QString fehlt = umgebung.appdata() + QStringLiteral("gibt/es/nicht/");
+    qputenv("APPDATA", fehlt.toUtf8());
+    Testumgebung::schreibe(umgebung.programmordner() + QStringLiteral("ZahlenQV.dat"), saetze(64));
+    plattform::Zufall::RandSeed = 0;
+    TForm1 form;
+    QCOMPARE(umgebung.dialoge().arten(), QStringList{QStringLiteral("nachricht")});
+    QVERIFY(umgebung.dialoge().texte().constFirst().contains(fehlt + QStringLiteral("ZahlenKennerQV")));
+    QCOMPARE(form.Home, fehlt + QStringLiteral("ZahlenKennerQV/"));
+    QVERIFY(!QFileInfo::exists(form.Home));
+    QCOMPARE(form.ZahlenFile, QStringLiteral("ZahlenQV.dat"));
+    QVERIFY(plattform::Zufall::RandSeed != 0);
+    QCOMPARE(form.dfb, QDate::currentDate());
+    QCOMPARE(form.aktDatum.date(), QDate(2018, 2, 7));
+    QCOMPARE(form.LaufMax, 50000);
+    QVERIFY(form.sortieren);
+  }
+
+  // A seed copy that fails half-way is shown, leaves no history behind, and the start goes on.
+  void saatkopieScheitert() {
+    Testumgebung umgebung;
+    Testumgebung::schreibe(umgebung.programmordner() + QStringLiteral("ZahlenQV.dat"), saetze(64));
+    plattform::schreibfehlerNach(0);
+    plattform::Zufall::RandSeed = 0;
+    TForm1 form;
+    plattform::schreibfehlerNach(-1);
+    QCOMPARE(umgebung.dialoge().arten(), QStringList{QStringLiteral("nachricht")});
+    QVERIFY(!QFile::exists(umgebung.home() + QStringLiteral("ZahlenQV.dat")));
+    QVERIFY(plattform::Zufall::RandSeed != 0);
+    QCOMPARE(form.aktDatum.date(), QDate(2018, 2, 7));
+  }
+
+  void zoomMitDerHoehe() {
+    Testumgebung umgebung;
+    TForm1 form;
+    QWidget* box = form.Parameter->CheckBox3;
+    QWidget* edit = form.Parameter->Edit39;
+    const QRect b0 = box->geometry(), e0 = edit->geometry();
+    const qreal pt0 = box->font().pointSizeF();
+    const double f = 700.0 / 546.0;
+
+    form.setWidth(700);  // the width alone zooms nothing
+    QCOMPARE(box->geometry(), b0);
+    form.setHeight(546);
+    QCOMPARE(box->geometry(), b0);
+
+    form.setHeight(700);
+    QCOMPARE(form.Height(), 700);
+    QCOMPARE(form.Groesse, 700);
+    QCOMPARE(box->geometry(), mal(b0, f));
+    QCOMPARE(edit->geometry(), mal(e0, f));
+    QCOMPARE(box->font().pointSizeF(), pt0 * f);
+    form.show();  // the resize event that reaches the shown window finds nothing left to do
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(box->geometry(), mal(b0, f));
+
+    // Two steps compound to one.
+    TForm1 zwei;
+    zwei.setHeight(600);
+    zwei.setHeight(700);
+    QVERIFY(nahe(zwei.Parameter->CheckBox3->geometry(), mal(b0, f)));
+    QVERIFY(qAbs(zwei.Parameter->CheckBox3->font().pointSizeF() - pt0 * f) < 1e-6);
+  }
+
+  // Stand-ins with the dialogs' names: the zoom finds the windows that exist, in their order.
+  void dialogeZoomen() {
+    Testumgebung umgebung;
+    QWidget form6, form5, form9;
+    form6.setObjectName(QStringLiteral("Form6"));
+    form5.setObjectName(QStringLiteral("Form5"));
+    form9.setObjectName(QStringLiteral("Form9"));
+    for (QWidget* w : {&form6, &form5, &form9}) w->resize(546, 546);
+    TForm1 form;
+    form.setHeight(700);  // in the creation step the dialogs do not exist yet
+    form6.resize(546, 546);
+    form5.resize(546, 546);
+    form9.resize(546, 546);
+    form.StartAbschliessen();  // C1: Form6 and Form5 by Groesse / 546, not Form9
+    QCOMPARE(form6.size(), QSize(700, 700));
+    QCOMPARE(form5.size(), QSize(700, 700));
+    QCOMPARE(form9.size(), QSize(546, 546));
+    form.setHeight(350);  // every later zoom takes all three
+    QCOMPARE(form6.size(), QSize(350, 350));
+    QCOMPARE(form5.size(), QSize(350, 350));
+    QCOMPARE(form9.size(), QSize(273, 273));
+
+    TForm1 normal;  // the designed height zooms no dialog in C1
+    normal.StartAbschliessen();
+    QCOMPARE(form6.size(), QSize(350, 350));
+  }
+
+  void schliessenOhneFrage() {
+    Testumgebung umgebung;
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(form.normalerZustand());
+    form.showMaximized();
+    QVERIFY(!form.normalerZustand());
+    form.showMinimized();
+    QVERIFY(!form.normalerZustand());
+    form.showNormal();
+    form.Schlieen1->trigger();
+    QVERIFY(!form.isVisible());
+    QVERIFY(umgebung.dialoge().gezeigt.isEmpty());
+  }
+
+  void textwege() {
+    Testumgebung umgebung;
+    TForm1 form;
+    auto& d = umgebung.dialoge();
+    d.antworten = {true, false, QVariant()};
+    QVERIFY(form.Frage(3, QStringLiteral("08.02.2018"), 4, 5));
+    QVERIFY(!form.Frage(71, 72));
+    QCOMPARE(form.Eingabe(10, 11, QStringLiteral("4")), QStringLiteral("4"));  // Cancel
+    form.Nachricht(17);
+    QCOMPARE(d.gezeigt.at(0).text, form.M(3) + QStringLiteral("08.02.2018") + form.M(4));
+    QCOMPARE(d.gezeigt.at(0).titel, QString::fromUtf8("Ziehungsdaten löschen?"));
+    QCOMPARE(d.gezeigt.at(1).titel, form.M(72));
+    QCOMPARE(d.gezeigt.at(2).titel, form.M(10));
+    QCOMPARE(d.gezeigt.at(2).text, QStringLiteral("Tipp-Test"));
+    QCOMPARE(d.gezeigt.at(3).text, QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+    form.Statustext(37, QStringLiteral(" 12345 ") + form.M(38));
+    QCOMPARE(form.StatusBar1->panel(1), QString::fromUtf8("Glückszahl 12345 gesetzt"));
   }
 };
 

@@ -1,28 +1,46 @@
 #include "shell/fenster/LottoZahlen.h"
 
 #include "plattform/fehler.h"
+#include "plattform/fenster/datumswahl.h"
 #include "plattform/fenster/dienste.h"
+#include "plattform/fenster/zoom.h"
 #include "plattform/pfade.h"
 #include "plattform/zufall.h"
 #include "shell/fenster/Einstellungen.h"
+#include "shell/fenster/Internetseite.h"
+#include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "shell/tippcheck.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 TForm1* Form1 = nullptr;
 
 namespace {
 constexpr int kClientBreite = 562;
 constexpr int kClientHoehe = 472;
-// Title bar and frame of the designed window: 546 outer height over a client of 472.
+// Outer size of the designed window: the zoom factors of the dialogs divide by this height.
 constexpr int kDesignHoehe = 546;
+constexpr int kRahmenHoehe = kDesignHoehe - kClientHoehe;  // caption, frame and main menu
+constexpr int kRahmenBreite = 16;                          // left and right frame
 }  // namespace
+
+QWidget* Fenster(const char* name) {
+  const QString n = QString::fromLatin1(name);
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == n) return w;
+  }
+  return nullptr;
+}
 
 TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   setObjectName(QStringLiteral("Form1"));
@@ -34,8 +52,10 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   StatusBar1 = new plattform::StatusLeiste({150, 50}, this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   setStatusBar(StatusBar1);
+  // The main menu lies outside the client area, as on the original platform.
+  menueHoehe_ = menuBar()->sizeHint().height();
   move(366, 100);
-  resize(kClientBreite, kClientHoehe);
+  resize(kClientBreite, kClientHoehe + menueHoehe_);
   plattform::setzeHauptfenster(this);
   FormCreate();
 }
@@ -83,51 +103,153 @@ void TForm1::baueSeiten() {
   PageControl1->setTabVisible(PageControl1->indexOf(TabSheet2), false);
   PageControl1->setCurrentWidget(TabSheet1);
 
+  // PageControl2 fills the tab "Parameter".
   PageControl2 = new QTabWidget(TabSheet6);
   PageControl2->setObjectName(QStringLiteral("PageControl2"));
-  PageControl2->setGeometry(0, 0, kClientBreite - 8, kClientHoehe - 30);
+  auto* lay = new QVBoxLayout(TabSheet6);
+  lay->setContentsMargins(0, 0, 0, 0);
+  lay->addWidget(PageControl2);
+  Parameter = new Parameterseite(*this, PageControl2);
+  Internet = new Internetseite(*this, TabSheet3);
 }
 
-int TForm1::Height() const { return height() + (kDesignHoehe - kClientHoehe); }
+int TForm1::Height() const { return height() - menueHoehe_ + kRahmenHoehe; }
+int TForm1::Width() const { return width() + kRahmenBreite; }
 
+void TForm1::setHeight(int h) {
+  resize(width(), std::max(1, h - kRahmenHoehe + menueHoehe_));
+  // The original runs the zoom step within the assignment; a hidden window gets its resize
+  // event only when it is shown, so run it here (a second run finds nothing to do).
+  FormResize();
+}
+
+void TForm1::setWidth(int w) { resize(std::max(1, w - kRahmenBreite), height()); }
+
+bool TForm1::normalerZustand() const {
+  return !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+}
+
+void TForm1::Nachricht(int text) const { plattform::dialoge().nachricht(M(text)); }
+
+bool TForm1::Frage(int text, int titel) const { return plattform::dialoge().frage(M(text), M(titel)); }
+
+bool TForm1::Frage(int vor, const QString& mitte, int nach, int titel) const {
+  return plattform::dialoge().frage(M(vor) + mitte + M(nach), M(titel));
+}
+
+QString TForm1::Eingabe(int titel, int prompt, const QString& vorgabe) const {
+  return plattform::dialoge().eingabe(M(titel), M(prompt), vorgabe);
+}
+
+void TForm1::Statustext(int text, const QString& zusatz) { setzeStatus(1, M(text) + zusatz); }
+
+bool TForm1::schritt(const std::function<void()>& tue) {
+  try {
+    tue();
+    return true;
+  } catch (const plattform::Fehler& e) {
+    plattform::dialoge().nachricht(e.text());
+  } catch (const std::exception& e) {
+    plattform::dialoge().nachricht(QString::fromLocal8Bit(e.what()));
+  }
+  return false;
+}
+
+// The creation step. The original ends it at the first failure, so that a data folder that
+// cannot be made leaves the generator unseeded, no history file name and no dates. Here a
+// failed step shows its message and the later steps run, except those that need what failed.
 void TForm1::FormCreate() {
   Form1 = this;
-  dfb = QDate::currentDate();
-  SternenzahlMax = QDate::currentDate() < QDate(2014, 10, 4) ? 8 : 10;
+  const QDate heute = QDate::currentDate();
+  // 1. The German format record.
+  FormatSettings = Formateinstellungen{};
+  // 2. Before the tip sheet is restored: its extra-number fields are checked against it.
+  SternenzahlMax = sternenzahlMax(heute);
+  // 3.
+  dfb = heute;
+  // 4. The data folder, one level below the user's data folder.
   Home = plattform::AppDatenPfad();
-  if (!QDir(Home + QStringLiteral("ZahlenKennerQV")).exists()) QDir().mkpath(Home + QStringLiteral("ZahlenKennerQV"));
-  Home += QStringLiteral("ZahlenKennerQV/");
+  const QString ordner = Home + QStringLiteral("ZahlenKennerQV");
+  const bool homeDa = schritt([&] {
+    if (!QFileInfo(ordner).isDir() && !QDir().mkdir(ordner))
+      throw plattform::Fehler(QStringLiteral("Das Verzeichnis %1 kann nicht erstellt werden.").arg(ordner));
+  });
+  Home = plattform::mitTrenner(ordner);
+  // 5.
   SoundName = plattform::Programmpfad() + QStringLiteral("yippee.wav");
+  // 6.
   LaufMax = 100000;
   sortieren = false;
   Berechnunglaeuft = false;
+  // 7. The settings; a stored height zooms at once (before any dialog exists).
   Groesse = Height();
+  schritt([&] { Einstellungen::lesen(*this); });
   sortieren = true;
+  // 8. The start date of the Datumsfenster.
+  const QDate start = startdatumNachRegel(ziehungsanzeige->DateTimePicker2->Datum(), heute);
+  ziehungsanzeige->DateTimePicker2->setzeDatum(start);
+  // 9.
+  LaufMax = Parameter->UpDown7->Position() * 1000;
+  if (Internet->ProxyHostEdit->text().isEmpty()) Internet->ProxyPortEdit->setText(QStringLiteral("80"));
+  // 10. Seed the draw history from the program folder; nothing to copy into a missing folder.
   ZahlenFile = QStringLiteral("ZahlenQV.dat");
+  if (homeDa) {
+    const QString vorlage = plattform::Programmpfad() + QStringLiteral("ZahlenQV.dat");
+    schritt([&] {
+      if (!QFileInfo::exists(Home + ZahlenFile) && QFileInfo::exists(vorlage))
+        kopiereZiehungsdaten(vorlage, Home + ZahlenFile);
+    });
+  }
+  // 11.
   plattform::Zufall::Randomize();
-  aktDatum = QDateTime(QDate(2018, 2, 7), QTime(0, 0));
-  // Step 13: the list kept from the last run, when the list view was shown at exit.
+  // 12.
+  aktDatum = QDateTime(start, QTime(0, 0));
+  ziehungsanzeige->DateTimePicker1->setzeDatum(heute);
+  // 13. The list kept from the last run, when the list view was shown at exit.
+  schritt([&] { Schein->listeBeimStartLaden(); });
+}
+
+// C1 and C2, once every window exists.
+void TForm1::StartAbschliessen() {
+  // C1: the number-selection and cart-options dialogs follow the height the settings gave.
+  if (Groesse != kDesignHoehe) zoomeDialoge(static_cast<double>(Groesse) / kDesignHoehe, {"Form6", "Form5"});
+  // C2: the settings put the six stored coupon-layout texts into the coupon dialog (Form8).
+}
+
+void TForm1::zoomeDialoge(double faktor, std::initializer_list<const char*> namen) {
   try {
-    Schein->listeBeimStartLaden();
-  } catch (const plattform::Fehler& f) {
-    plattform::dialoge().nachricht(f.text());
+    for (const char* n : namen) {
+      if (QWidget* w = Fenster(n)) plattform::zoomen(w, faktor);
+    }
+  } catch (...) {
+    // An error while zooming a dialog ends the dialog zooms silently.
   }
 }
 
-void TForm1::StartAbschliessen() {}
-
 void TForm1::FormResize() {
   const int h = Height();
-  if (Groesse == h) return;
+  if (Groesse == h) return;  // a change of width alone zooms nothing
+  if (Groesse > 0) {
+    const double faktor = static_cast<double>(h) / Groesse;
+    plattform::zoomen(PageControl1, faktor);
+    zoomeDialoge(faktor, {"Form6", "Form5", "Form9"});
+  }
   Groesse = h;
 }
 
+// The show road, once, when the message loop starts:
+// 1. SpracheSetzen: the stored language (0 keeps the German texts), then the draw of the end
+//    date becomes the current draw and the tips are compared (SpeedButton5Click), then the
+//    frequency chart is drawn (SpeedButton2Click).
+// 2. ZahlenKennerClick: the download up to today, the newest draw, the comparisons again and,
+//    when its condition holds, the prize evaluation.
 void TForm1::FormShow() {
   ziehungsanzeige->SpeedButton5Click();  // the draw of the end date, compared with the tips
 }
 
 void TForm1::FormClose() {
-  // One guard over the whole write-back: the first failure ends it silently.
+  // One guard over the whole write-back, the list files in their place: the first failure
+  // ends it silently.
   try {
     Einstellungen::schreiben(*this);
   } catch (...) {

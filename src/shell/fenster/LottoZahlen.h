@@ -5,13 +5,18 @@
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <functional>
+#include <initializer_list>
 
 #include "plattform/fenster/steuerelemente.h"
+#include "shell/lebenszyklus.h"
 #include "shell/meldungstabelle.h"
 
 class QAction;
 class QMenu;
 class QTabWidget;
+class Internetseite;
+class Parameterseite;
 class Tippschein;
 class Ziehungsanzeige;
 
@@ -32,11 +37,25 @@ class TForm1 : public QMainWindow {
   void FormClose();
   void Schlieen1Click();
 
-  // Delphi's Height: the outer height of the window, whose designed value is 546.
+  // The window's outer size as the settings store it: Height() is 546 and Width() 578 at the
+  // designed client size of 562 x 472 (the frame, the caption and the main menu lie outside).
+  // Setting the height runs the zoom step at once, also before the window is shown.
   int Height() const;
+  int Width() const;
+  void setHeight(int h);
+  void setWidth(int w);
+  // Neither maximised nor minimised: only then the size is stored.
+  bool normalerZustand() const;
 
+  // The ways texts of the message table are shown.
   QString M(int index) const { return Meldungen.text(index); }
   void setzeStatus(int panel, const QString& text) { StatusBar1->setzePanel(panel, text); }
+  void Nachricht(int text) const;                       // plain message, OK
+  bool Frage(int text, int titel) const;                // Yes/No; only Yes goes on
+  // Two entries with a date or number between them: M(vor) + mitte + M(nach).
+  bool Frage(int vor, const QString& mitte, int nach, int titel) const;
+  QString Eingabe(int titel, int prompt, const QString& vorgabe) const;  // Cancel: the default
+  void Statustext(int text, const QString& zusatz = QString());          // panel 1
 
   // Compares the tips with the current draw: the list when the list view is shown,
   // otherwise the tip sheet.
@@ -64,6 +83,7 @@ class TForm1 : public QMainWindow {
   bool downloadLaeuft = false;
   QDate dfb;
   QDateTime aktDatum;
+  Formateinstellungen FormatSettings;  // the fixed German date text only
   Meldungstabelle Meldungen;
 
   // Current draw: the record every tip is compared with.
@@ -101,6 +121,9 @@ class TForm1 : public QMainWindow {
   QWidget* TabSheet3 = nullptr;  // "Internet-Optionen"
   QTabWidget* PageControl2 = nullptr;
   plattform::StatusLeiste* StatusBar1 = nullptr;
+  // Panels, one per area, each owning the controls of its tab.
+  Parameterseite* Parameter = nullptr;  // "Parameter"
+  Internetseite* Internet = nullptr;    // "Internet-Optionen"
 
   // Panels of the tabs.
   Ziehungsanzeige* ziehungsanzeige = nullptr;  // draw history, current draw, date pickers
@@ -113,9 +136,16 @@ class TForm1 : public QMainWindow {
  private:
   void baueMenue();
   void baueSeiten();
+  // Runs one step of the creation; a failure shows its text and the start goes on.
+  bool schritt(const std::function<void()>& tue);
+  void zoomeDialoge(double faktor, std::initializer_list<const char*> namen);
+  int menueHoehe_ = 0;
   bool gezeigt_ = false;
   bool geschlossen_ = false;
 };
 
 // The program-wide window variables; empty until their window exists.
 extern TForm1* Form1;
+
+// A top-level window of the program by its name ("Form6"), or nullptr while it does not exist.
+QWidget* Fenster(const char* name);

@@ -1,0 +1,233 @@
+#include "shell/fenster/Parameterseite.h"
+
+#include "plattform/fenster/steuerelemente.h"
+#include "shell/fenster/LottoZahlen.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+using plattform::neu;
+using plattform::UpDown;
+
+namespace {
+constexpr int kZeile = 26;      // row pitch
+constexpr int kHoehe = 17;      // check box height
+constexpr int kFeldHoehe = 21;  // edit and up-down height
+constexpr int kFeldX = 424;     // column of the number fields beside the long captions
+
+const char* kHintVorherige = "Übereinstimmung mit Zahlen aus vorhergehender Ziehung";
+const char* kHintDatenbank =
+    "Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht";
+
+QString name(const char* art, int n) { return QString::fromLatin1(art) + QString::number(n); }
+
+// Width a caption needs, so that the sentence rows put their fields right after the words.
+int breiteVon(const QWidget* w) { return w->sizeHint().width(); }
+}  // namespace
+
+Parameterseite::Parameterseite(TForm1& form, QTabWidget* PageControl2) : QObject(&form), form_(form) {
+  setObjectName(QStringLiteral("Parameterseite"));
+  auto seite = [&](const char* n, const QString& titel) {
+    auto* w = new QWidget;
+    w->setObjectName(QString::fromLatin1(n));
+    PageControl2->addTab(w, titel);
+    return w;
+  };
+  TabSheet7 = seite("TabSheet7", QStringLiteral("Statistisch"));
+  TabSheet8 = seite("TabSheet8", QStringLiteral("Schein Optimierung"));
+  TabSheet9 = seite("TabSheet9", QStringLiteral("Mathematisch"));
+  TabSheet10 = seite("TabSheet10", QStringLiteral("Eurozahlen"));
+  TabSheet11 = seite("TabSheet11", QStringLiteral("Allgemein"));
+  PageControl2->setTabVisible(PageControl2->indexOf(TabSheet10), false);
+  PageControl2->setCurrentWidget(TabSheet7);
+  baueStatistisch();
+  baueScheinOptimierung();
+  baueMathematisch();
+  baueEurozahlen();
+  baueAllgemein();
+}
+
+QCheckBox* Parameterseite::checkBox(int n) const {
+  return n >= 0 && n < static_cast<int>(boxen_.size()) ? boxen_[static_cast<size_t>(n)] : nullptr;
+}
+
+UpDown* Parameterseite::upDown(int n) const {
+  return n >= 0 && n < static_cast<int>(upDowns_.size()) ? upDowns_[static_cast<size_t>(n)] : nullptr;
+}
+
+QCheckBox* Parameterseite::box(QWidget* seite, int n, const QString& text, bool an, int x, int y, int breite) {
+  const QByteArray objekt = name("CheckBox", n).toLatin1();
+  auto* b = neu<QCheckBox>(seite, objekt.constData(), QRect(x, y, breite, kHoehe), text);
+  b->setChecked(an);
+  if (breite <= 0) b->resize(breiteVon(b), kHoehe);
+  boxen_[static_cast<size_t>(n)] = b;
+  return b;
+}
+
+UpDown* Parameterseite::zahl(QWidget* seite, int n, int edit, int min, int max, int pos, int x, int y,
+                             QLineEdit*& partner, int breite) {
+  const QByteArray editName = name("Edit", edit).toLatin1();
+  const QByteArray udName = name("UpDown", n).toLatin1();
+  partner = neu<QLineEdit>(seite, editName.constData(), QRect(x, y, breite, kFeldHoehe));
+  auto* ud = neu<UpDown>(seite, udName.constData(), QRect(x + breite, y, 16, kFeldHoehe));
+  ud->setMin(min);
+  ud->setMax(max);
+  ud->setPosition(pos);
+  ud->setAssociate(partner);
+  upDowns_[static_cast<size_t>(n)] = ud;
+  return ud;
+}
+
+void Parameterseite::baueStatistisch() {
+  QWidget* s = TabSheet7;
+  // The "seltensten" boxes stand beside their frequent siblings; the chart buttons of the
+  // statistics go into the gap at the right end of each row.
+  int y = 12;
+  CheckBox1 = box(s, 1, QStringLiteral("Zahlen mit einer häufigen Paarebildung bevorzugen"), false, 8, y, 410);
+  CheckBox11 = box(s, 11, QStringLiteral("seltensten"), false, kFeldX, y, 90);
+  y += kZeile;
+  CheckBox6 = box(s, 6, QStringLiteral("Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen"), false, 8, y, 410);
+  CheckBox12 = box(s, 12, QStringLiteral("seltensten"), false, kFeldX, y, 90);
+  y += kZeile;
+  CheckBox7 = box(s, 7, QStringLiteral("Zahlen mit einer häufigen Viergruppenbildung bevorzugen"), false, 8, y, 410);
+  CheckBox13 = box(s, 13, QStringLiteral("seltensten"), false, kFeldX, y, 90);
+
+  y += kZeile + 14;
+  CheckBox2 = box(s, 2, QStringLiteral("Zahlen die besonders oft gezogen wurden bevorzugen"), false, 8, y, 410);
+  UpDown12 = zahl(s, 12, 85, 5, 75, 30, kFeldX, y - 2, Edit85);
+  y += kZeile;
+  CheckBox14 = box(s, 14, QStringLiteral("Zahlen die besonders selten gezogen wurden bevorzugen"), false, 8, y, 410);
+  UpDown14 = zahl(s, 14, 87, 5, 75, 20, kFeldX, y - 2, Edit87);
+  y += kZeile;
+  CheckBox10 = box(s, 10, QStringLiteral("Zahlen die länger überfällig sind als X Ziehungen"), true, 8, y, 410);
+  UpDown13 = zahl(s, 13, 86, 5, 75, 34, kFeldX, y - 2, Edit86);
+
+  y += kZeile + 14;
+  CheckBox19 = box(s, 19, QStringLiteral("benachbarte Zahlen der letzten Ziehung bevorzugen"), false, 8, y, 410);
+}
+
+void Parameterseite::baueScheinOptimierung() {
+  QWidget* s = TabSheet8;
+  int y = 8;
+  CheckBox27 = box(s, 27, QStringLiteral("Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden"), true, 8,
+                   y, 530);
+  y += kZeile;
+  CheckBox3 = box(s, 3, QStringLiteral("maximale Übereinstimmungen mit anderen Tipps zulassen"), true, 8, y, 410);
+  UpDown3 = zahl(s, 3, 39, 0, 5, 2, kFeldX, y - 2, Edit39);
+  y += kZeile;
+  CheckBox24 = box(s, 24, QStringLiteral("minimale Übereinstimmungen mit anderen Tipps zulassen"), true, 8, y, 410);
+  UpDown9 = zahl(s, 9, 88, 0, 5, 2, kFeldX, y - 2, Edit88);
+
+  y += kZeile + 8;
+  CheckBox4 = box(s, 4, QStringLiteral("maximal zu verwendente Zahlen der letzten Ziehung"), true, 8, y, 410);
+  UpDown4 = zahl(s, 4, 40, 0, 5, 0, kFeldX, y - 2, Edit40);
+  y += kZeile;
+  CheckBox5 = box(s, 5, QStringLiteral("maximal zu verwendente Zahlen der vorletzten Ziehung"), true, 8, y, 410);
+  UpDown5 = zahl(s, 5, 41, 0, 5, 1, kFeldX, y - 2, Edit41);
+  y += kZeile;
+  CheckBox23 = box(s, 23, QStringLiteral("maximal zu verwendente Zahlen der vorvorletzten Ziehung"), true, 8, y, 410);
+  UpDown11 = zahl(s, 11, 84, 0, 5, 2, kFeldX, y - 2, Edit84);
+  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox4, Edit40, CheckBox5, Edit41, CheckBox23, Edit84})
+    plattform::setzeHint(w, QString::fromUtf8(kHintVorherige));
+
+  // The two history filters read as sentences with their numbers inside.
+  y += kZeile + 8;
+  CheckBox9 = box(s, 9, QStringLiteral("Tipp darf noch keinen "), true, 8, y, 0);
+  int x = CheckBox9->geometry().right() + 2;
+  UpDown6 = zahl(s, 6, 42, 3, 7, 4, x, y - 2, Edit42, 28);
+  x += 28 + 18;
+  auto* satz = neu<QLabel>(s, "Label9Satz", QRect(x, y, 300, kHoehe), QStringLiteral(" er aus der Datenbank entsprechen"));
+  satz->resize(breiteVon(satz), kHoehe);
+  y += kZeile;
+  CheckBox28 = box(s, 28, QStringLiteral("Tipp darf keinen   "), true, 8, y, 0);
+  x = CheckBox28->geometry().right() + 2;
+  UpDown17 = zahl(s, 17, 91, 2, 6, 3, x, y - 2, Edit91, 28);
+  x += 28 + 18;
+  satz = neu<QLabel>(s, "Label28Satz", QRect(x, y, 200, kHoehe), QStringLiteral(" er aus den letzten  "));
+  satz->resize(breiteVon(satz), kHoehe);
+  x = satz->geometry().right() + 2;
+  UpDown18 = zahl(s, 18, 92, 4, 128, 50, x, y - 2, Edit92, 33);
+  x += 33 + 18;
+  satz = neu<QLabel>(s, "Label28Ende", QRect(x, y, 200, kHoehe), QStringLiteral("Ziehungen sein"));
+  satz->resize(breiteVon(satz), kHoehe);
+  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox9, CheckBox28})
+    plattform::setzeHint(w, QString::fromUtf8(kHintDatenbank));
+
+  y += kZeile + 8;
+  CheckBox29 = box(s, 29, QStringLiteral("vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) "), false, 8, y,
+                   530);
+  y += kZeile;
+  CheckBox30 = box(s, 30,
+                   QStringLiteral("Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  selterner im Tipp enthalten"),
+                   false, 8, y, 530);
+  y += kZeile;
+  CheckBox31 = box(s, 31, QStringLiteral("Eurozahlen in Übereinstimmungsberechnung mit einbeziehen!"), false, 8, y, 530);
+}
+
+void Parameterseite::baueMathematisch() {
+  QWidget* s = TabSheet9;
+  // One label with two gaps; the two fields of the sum window sit in the gaps.
+  const QString text = QStringLiteral("Quersummen von                  bis                     im Tipp zulassen");
+  int y = 14;
+  QuersummenLabel = neu<QLabel>(s, "QuersummenLabel", QRect(8, y, 500, kHoehe), text);
+  QuersummenLabel->resize(breiteVon(QuersummenLabel), kHoehe);
+  const QFontMetrics fm(QuersummenLabel->font());
+  // Each field centred in its gap of blanks.
+  const auto mitte = [&](const QString& davor, const QString& danach) {
+    const qsizetype a = text.indexOf(davor) + davor.size(), b = text.indexOf(danach);
+    const int links = fm.horizontalAdvance(text.left(a)), rechts = fm.horizontalAdvance(text.left(b));
+    return 8 + (links + rechts - (33 + 16)) / 2;
+  };
+  UpDown1 = zahl(s, 1, 37, 21, 279, 50, mitte(QStringLiteral("von"), QStringLiteral("bis")), y - 2, Edit37);
+  UpDown2 = zahl(s, 2, 38, 21, 239, 200, mitte(QStringLiteral("bis"), QStringLiteral("im")), y - 2, Edit38);
+
+  // Room below each row for the chart links of the statistics.
+  y += 2 * kZeile + 8;
+  CheckBox8 = box(s, 8, QStringLiteral("eine Paarbildung pro Tipp erzwingen"), false, 8, y, 410);
+  y += 2 * kZeile;
+  CheckBox18 = box(s, 18, QStringLiteral("keine Dreier, Vierer... Gruppen"), true, 8, y, 410);
+  y += 2 * kZeile + 8;
+  CheckBox25 = box(s, 25, QStringLiteral("mindest Anzahl von gerade Zahlen in jedem Tipp erzwingen"), false, 8, y, 410);
+  UpDown15 = zahl(s, 15, 89, 0, 6, 2, kFeldX, y - 2, Edit89);
+  y += kZeile;
+  CheckBox26 = box(s, 26, QStringLiteral("mindest Anzahl von ungerade Zahlen in jedem Tipp erzwingen"), false, 8, y, 410);
+  UpDown16 = zahl(s, 16, 90, 0, 6, 2, kFeldX, y - 2, Edit90);
+  y += kZeile;
+  CheckBox22 = box(s, 22, QStringLiteral("mindest Anzahl von Primzahlen in jedem Tipp erzwingen"), false, 8, y, 410);
+  UpDown10 = zahl(s, 10, 83, 0, 6, 2, kFeldX, y - 2, Edit83);
+}
+
+void Parameterseite::baueEurozahlen() {
+  QWidget* s = TabSheet10;
+  const QStringList optionen{QStringLiteral("einfach per Zufall bestimmen"),
+                             QStringLiteral("die am seltensten gezogen Eurozahl verwenden"),
+                             QStringLiteral("die am längsten ausstehende Eurozahl verwenden")};
+  CheckBox16 = box(s, 16, QStringLiteral("kein Stern aus den letzten Ziehungen verwenden"), false, 8, 12, 330);
+  UpDown19 = zahl(s, 19, 105, 1, 3, 1, 350, 10, Edit105);
+  RadioGroup1 = neu<plattform::RadioGroup>(s, "RadioGroup1", QRect(8, 40, 400, 90));
+  CheckBox17 = box(s, 17, QStringLiteral("kein Stern aus den letzten Ziehungen verwenden"), false, 8, 150, 330);
+  UpDown20 = zahl(s, 20, 106, 1, 3, 1, 350, 148, Edit106);
+  RadioGroup2 = neu<plattform::RadioGroup>(s, "RadioGroup2", QRect(8, 178, 400, 90));
+  for (auto* g : {RadioGroup1, RadioGroup2}) {
+    g->setTitle(QStringLiteral("Eurozahlen Option"));
+    g->setItems(optionen);
+    g->setItemIndex(0);
+  }
+}
+
+void Parameterseite::baueAllgemein() {
+  QWidget* s = TabSheet11;
+  CheckBox15 = box(s, 15, QStringLiteral("für den Tipp nur bevorzugte Zahlen verwenden!"), false, 8, 12, 500);
+  CheckBox20 = box(s, 20, QStringLiteral("Liste für Zahlenreihengenerierung anzeigen / bearbeiten"), false, 8, 12 + kZeile,
+                   500);
+  const int y = 12 + 2 * kZeile + 14;
+  auto* label = neu<QLabel>(s, "LaufMaxLabel", QRect(8, y, 200, kHoehe), QStringLiteral("Max. Berechnungsläufe"));
+  label->resize(breiteVon(label), kHoehe);
+  const int x = label->geometry().right() + 8;
+  UpDown7 = zahl(s, 7, 55, 1, 30000, 50, x, y - 2, Edit55, 45);
+  auto* einheit = neu<QLabel>(s, "TausendLabel", QRect(x + 45 + 20, y, 100, kHoehe), QStringLiteral("Tausend"));
+  einheit->resize(breiteVon(einheit), kHoehe);
+}

@@ -1,0 +1,37 @@
+#pragma once
+#include <QChar>
+#include <QDate>
+#include <QString>
+
+// The pure rules of the main window's start.
+
+// The German format record the main window fills at creation. Only the fixed German date text
+// of the extra-number statistics is read with it; everything else follows the user's settings.
+struct Formateinstellungen {
+  int Gebietsschema = 7;  // German
+  QChar DateSeparator = QLatin1Char('.');
+  QString ShortDateFormat = QStringLiteral("dd.mm.yyyy");
+  QString ShortTimeFormat = QStringLiteral("hh:nn");
+  QChar DecimalSeparator = QLatin1Char(',');
+  QChar ThousandSeparator = QLatin1Char('.');
+  int CurrencyFormat = 3;  // amount, blank, currency sign
+
+  // Day, month and year split at DateSeparator ("1.8.1995");
+  // a two-digit year lies within 50 years of today. Raises plattform::Fehler for anything else.
+  QDate StrToDate(const QString& text) const;
+};
+
+// Lowest date of both date pickers and the start date of a fresh account.
+inline const QDate kErstesStartdatum{2018, 2, 7};
+
+// 8 before 04.10.2014, else 10.
+int sternenzahlMax(const QDate& heute);
+
+// A start date later than 7 days before today falls back to the first start date;
+// exactly 7 days before today (or earlier) stays. An invalid date falls back too.
+QDate startdatumNachRegel(const QDate& start, const QDate& heute);
+
+// Seeds the draw history: copies the program folder's file by whole 32-byte records
+// (a shorter trailing piece is dropped), written completely before it appears under its name.
+// Raises plattform::Fehler when the source cannot be read or the copy cannot be written.
+void kopiereZiehungsdaten(const QString& quelle, const QString& ziel);

@@ -1,0 +1,60 @@
+#include <QtTest>
+
+#include "shell/meldungstabelle.h"
+
+class TstMeldungstabelle : public QObject {
+  Q_OBJECT
+ private slots:
+  void eingebaut_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("2") << 2 << QString::fromUtf8("Keine Gewähr für die Richtigkeit der Zahlen!");
+    QTest::newRow("4 mit Blank davor") << 4 << QStringLiteral(" aus dem Internet neu aufbauen??");
+    QTest::newRow("12 mit zwei Blanks danach") << 12 << QStringLiteral("Ein Treffer am  ");
+    QTest::newRow("13") << 13 << QStringLiteral(" gefunden. Weiter?");
+    QTest::newRow("14") << 14 << QStringLiteral("Ziehung gefunden");
+    QTest::newRow("20") << 20 << QStringLiteral("Stoppen");
+    QTest::newRow("55 ohne Blank") << 55 << QStringLiteral("Soll die Analyse der Datenbank jetzt ab dem");
+    QTest::newRow("68") << 68 << QString::fromUtf8("Liste löschen?");
+    QTest::newRow("69") << 69 << QString();
+    QTest::newRow("70") << 70 << QString();
+    QTest::newRow("76") << 76 << QString();
+    QTest::newRow("weit dahinter") << 100000 << QString();
+    QTest::newRow("negativ") << -1 << QString();
+  }
+  void eingebaut() {
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    const Meldungstabelle t;
+    QCOMPARE(t.text(index), text);
+    QCOMPARE(t[index], text);
+  }
+
+  // The questions before clearing the tips and after editing the list never show an empty box.
+  void eigeneTexte71bis75() {
+    const Meldungstabelle t;
+    QCOMPARE(t.anzahl(), 76);
+    for (int i = 71; i <= 75; ++i) QVERIFY2(!t.text(i).trimmed().isEmpty(), qPrintable(QString::number(i)));
+  }
+
+  void ersetzen() {
+    Meldungstabelle t;
+    QStringList datei;
+    for (int i = 0; i < 76; ++i) datei << QStringLiteral("line %1").arg(i);
+    datei[3] = QString(5000, QLatin1Char('x'));
+    t.ersetzen(datei);
+    QCOMPARE(t.text(75), QStringLiteral("line 75"));
+    QCOMPARE(t.text(2), QStringLiteral("line 2"));
+    QCOMPARE(t.text(3), QString(4096, QLatin1Char('x')));
+    QCOMPARE(t.text(76), QString());
+    // A shorter file leaves every index beyond it empty, the built-in ones included.
+    t.ersetzen({QStringLiteral("a"), QStringLiteral("b")});
+    QCOMPARE(t.anzahl(), 2);
+    QCOMPARE(t.text(1), QStringLiteral("b"));
+    QCOMPARE(t.text(2), QString());
+    QCOMPARE(t.text(68), QString());
+  }
+};
+
+QTEST_APPLESS_MAIN(TstMeldungstabelle)
+#include "tst_meldungstabelle.moc"
