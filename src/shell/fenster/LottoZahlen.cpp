@@ -34,7 +34,7 @@ constexpr int kRahmenHoehe = kDesignHoehe - kClientHoehe;  // caption, frame and
 constexpr int kRahmenBreite = 16;                          // left and right frame
 }  // namespace
 
-QWidget* Fenster(const char* name) {
+QWidget* TForm1::Dialogfenster(const char* name) {
   const QString n = QString::fromLatin1(name);
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (w->objectName() == n) return w;
@@ -219,7 +219,7 @@ void TForm1::StartAbschliessen() {
 void TForm1::zoomeDialoge(double faktor, std::initializer_list<const char*> namen) {
   try {
     for (const char* n : namen) {
-      if (QWidget* w = Fenster(n)) plattform::zoomen(w, faktor);
+      if (QWidget* w = Dialogfenster(n)) plattform::zoomen(w, faktor);
     }
   } catch (...) {
     // An error while zooming a dialog ends the dialog zooms silently.

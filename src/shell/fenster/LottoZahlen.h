@@ -139,6 +139,8 @@ class TForm1 : public QMainWindow {
   // Runs one step of the creation; a failure shows its text and the start goes on.
   bool schritt(const std::function<void()>& tue);
   void zoomeDialoge(double faktor, std::initializer_list<const char*> namen);
+  // A top-level window of the program by its name ("Form6"), or nullptr while it does not exist.
+  static QWidget* Dialogfenster(const char* name);
   int menueHoehe_ = 0;
   bool gezeigt_ = false;
   bool geschlossen_ = false;
@@ -147,5 +149,3 @@ class TForm1 : public QMainWindow {
 // The program-wide window variables; empty until their window exists.
 extern TForm1* Form1;
 
-// A top-level window of the program by its name ("Form6"), or nullptr while it does not exist.
-QWidget* Fenster(const char* name);
