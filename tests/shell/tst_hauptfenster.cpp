@@ -7,8 +7,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QWindow>
 
 #include "hilfen/testumgebung.h"
+#include "plattform/fenster/dienste.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/textdatei.h"
 #include "plattform/zufall.h"
@@ -221,6 +223,32 @@ class TstHauptfenster : public QObject {
     form.Schlieen1->trigger();
     QVERIFY(!form.isVisible());
     QCOMPARE(umgebung.dialoge().gezeigt.size(), vorher);
+  }
+
+  // The show road runs once, with the main window already on the screen behind its messages.
+  void zeigenMitFensterDahinter() {
+    struct Sicht final : plattform::Dialoge {
+      QList<bool> fensterDa;
+      void nachricht(const QString&) override {
+        fensterDa << (Form1 && Form1->windowHandle() && Form1->windowHandle()->isVisible());
+      }
+      bool frage(const QString&, const QString&) override { return false; }
+      QString eingabe(const QString&, const QString&, const QString& v) override { return v; }
+      QString oeffnen(const QString&, const QString&, const QString&) override { return {}; }
+      QString speichern(const QString&, const QString&, const QString&) override { return {}; }
+    };
+    Testumgebung umgebung;
+    auto eigene = std::make_unique<Sicht>();
+    Sicht* sicht = eigene.get();
+    plattform::setzeDialoge(std::move(eigene));
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_COMPARE(sicht->fensterDa, QList<bool>{true});  // no history yet: its message, once
+    form.hide();
+    form.show();
+    QTest::qWait(20);
+    QCOMPARE(sicht->fensterDa.size(), 1);
   }
 
   void textwege() {

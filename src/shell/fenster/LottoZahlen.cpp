@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 TForm1* Form1 = nullptr;
@@ -283,7 +284,11 @@ void TForm1::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (gezeigt_) return;
   gezeigt_ = true;
-  FormShow();
+  // The show road runs once the window is on the screen, not before it is mapped: the download
+  // it starts must leave its stop button reachable, and its messages need the window behind them.
+  QTimer::singleShot(0, this, [this] {
+    if (isVisible()) FormShow();
+  });
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
