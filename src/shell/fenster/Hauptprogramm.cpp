@@ -16,7 +16,8 @@ int Hauptprogramm() {
   //    caption here; message boxes take it as their caption, the task bar as the icon text.
   QApplication::setApplicationName(QString::fromLatin1(kTitel));
   // 3. The windows in their creation order: Form1 (its creation step runs while every other
-  //    window variable is still empty), then Form3, Form5, Form6, Form8, Form9, QZTForm.
+  //    window variable is still empty), then Form5, Form6, Form8, Form9, QZTForm, each with
+  //    its object name, by which the zoom finds it. Form3 is made afresh for every manual entry.
   TForm1 form1;
   form1.setWindowIconText(QString::fromLatin1(kTitel));
   // 4. C1 and C2.
