@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -333,15 +334,20 @@ class TstZiehungsanzeige : public QObject {
     const auto h = dreiTage();
     Fenster f(h);
     f.zeigeAb(kTag1);
+    // The download that follows is the menu command's; here it is only seen being asked for.
+    QObject::disconnect(f.form.Aktualisieren1, &QAction::triggered, nullptr, nullptr);
+    QSignalSpy download(f.form.Aktualisieren1, &QAction::triggered);
     f.u.dialoge().antworten = {false, true};
     f.form.ziehungsanzeige->BitBtn2Click();
     QCOMPARE(f.gespeichert(), h);  // No keeps everything
+    QCOMPARE(download.count(), 0);
     const auto& frage = f.u.dialoge().gezeigt.at(0);
     QCOMPARE(frage.art, QStringLiteral("frage"));
     QCOMPARE(frage.text, f.form.M(3) + plattform::kurzesDatum(kTag1) + f.form.M(4));
     QCOMPARE(frage.titel, QStringLiteral("Ziehungsdaten löschen?"));
     f.form.ziehungsanzeige->BitBtn2Click();
     QVERIFY(!QFile::exists(f.datei()));
+    QCOMPARE(download.count(), 1);
   }
 
   void exportNachText() {

@@ -9,6 +9,7 @@
 #include "shell/fenster/LoEingab.h"
 #include "shell/fenster/LottoZahlen.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QFrame>
@@ -156,7 +157,8 @@ bool Ziehungsanzeige::abgelehntWeilDownloadLaeuft() {
 }
 
 void Ziehungsanzeige::downloadStarten() {
-  // Call site of the draw download (TForm1::ZahlenKennerClick), which lands with its own code.
+  // The menu command "&Ziehungsdaten laden" runs the draw download.
+  f_.Aktualisieren1->trigger();
 }
 
 void Ziehungsanzeige::SpeedButton5Click() {
