@@ -12,7 +12,9 @@
 namespace plattform {
 namespace {
 
-enum class Typ { Dword, Text, Binaer };
+// Fremd: a value of a type this store does not know (hex(2), a broken line); kept as its
+// raw text so that it reads as a wrong type and survives the next write.
+enum class Typ { Dword, Text, Binaer, Fremd };
 
 struct Wert {
   Typ typ = Typ::Text;
@@ -103,7 +105,9 @@ bool liesHex(const QString& s, QByteArray& out) {
   return true;
 }
 
-// Reads as far as the file is valid: a line that does not parse ends the reading.
+// Reads what it can: a line it cannot make sense of is skipped, values of a section outside
+// this hive are ignored, and a value it cannot decode is kept as a foreign value, so that
+// nothing of an edited or damaged store is lost at the next write.
 void lade(Hive h, Ablage& a) {
   a.geladen = true;
   a.schluessel.clear();
@@ -125,40 +129,43 @@ void lade(Hive h, Ablage& a) {
         z == QStringLiteral("REGEDIT4"))
       continue;
     if (z.startsWith(QLatin1Char('['))) {
-      if (!z.endsWith(QLatin1Char(']'))) return;
+      aktuell = nullptr;
+      if (!z.endsWith(QLatin1Char(']'))) continue;
       QString key = z.mid(1, z.size() - 2);
       if (key.startsWith(praefix, Qt::CaseInsensitive)) key = key.mid(praefix.size());
       else if (key.compare(hiveName(h), Qt::CaseInsensitive) == 0) key.clear();
-      else return;
+      else continue;
       aktuell = &a.schluessel[normalisiere(key)];
       continue;
     }
-    if (!aktuell) return;
+    if (!aktuell) continue;
     qsizetype i = 0;
     QString name;
     if (z.startsWith(QLatin1Char('@'))) {
       i = 1;
     } else if (!liesZitat(z, i, name)) {
-      return;
+      continue;
     }
-    if (i >= z.size() || z.at(i) != QLatin1Char('=')) return;
+    if (i >= z.size() || z.at(i) != QLatin1Char('=')) continue;
     ++i;
     const QString rest = z.mid(i);
     Wert w;
+    bool ok = false;
     if (rest.startsWith(QLatin1Char('"'))) {
       qsizetype j = 0;
-      if (!liesZitat(rest, j, w.text)) return;
+      ok = liesZitat(rest, j, w.text) && j == rest.size();
       w.typ = Typ::Text;
     } else if (rest.startsWith(QStringLiteral("dword:"))) {
-      bool ok = false;
       w.dword = rest.mid(6).toUInt(&ok, 16);
-      if (!ok) return;
       w.typ = Typ::Dword;
     } else if (rest.startsWith(QStringLiteral("hex:"))) {
-      if (!liesHex(rest.mid(4), w.bytes)) return;
+      ok = liesHex(rest.mid(4), w.bytes);
       w.typ = Typ::Binaer;
-    } else {
-      return;
+    }
+    if (!ok) {
+      w = Wert{};
+      w.typ = Typ::Fremd;
+      w.text = rest;
     }
     (*aktuell)[name] = w;
   }
@@ -184,6 +191,9 @@ void speichere(Hive h) {
           break;
         case Typ::Dword:
           text += QStringLiteral("dword:%1").arg(w.dword, 8, 16, QLatin1Char('0'));
+          break;
+        case Typ::Fremd:
+          text += w.text;
           break;
         case Typ::Binaer: {
           QStringList hex;

@@ -68,33 +68,59 @@ class TstRegistry : public QObject {
     QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.WriteInteger(QStringLiteral("zu"), 1));
   }
 
-  // A store from an older run or another tool: read as far as it is valid, never a crash.
+  // A store from an older run or another tool: every line that makes sense is read, a value
+  // that cannot be decoded exists with a foreign type, never a crash.
   void kaputteAblage_data() {
     QTest::addColumn<QByteArray>("inhalt");
     QTest::addColumn<QStringList>("lesbar");
+    QTest::addColumn<QStringList>("fremd");
     const QByteArray kopf =
         "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrell\\Zelano]\r\n"
         "\"a\"=dword:00000001\r\n";
-    QTest::newRow("kaputte Zeile") << kopf + "\"b\"=dword:zz\r\n\"c\"=dword:3\r\n" << QStringList{"a"};
-    QTest::newRow("offenes Zitat") << kopf + "\"b\"=\"ohne Ende\r\n\"c\"=dword:3\r\n" << QStringList{"a"};
-    QTest::newRow("fremder Typ") << kopf + "\"b\"=hex(2):41,00\r\n" << QStringList{"a"};
-    QTest::newRow("fremde Wurzel") << kopf + "[HKEY_USERS\\x]\r\n\"c\"=dword:3\r\n" << QStringList{"a"};
-    QTest::newRow("Schlüssel offen") << kopf + "[HKEY_CURRENT_USER\\x\r\n" << QStringList{"a"};
-    QTest::newRow("Wert ohne Schlüssel") << QByteArray("\"a\"=dword:1\r\n") << QStringList{};
-    QTest::newRow("abgeschnitten") << kopf + "\"b\"=hex:01,0" << QStringList{"a", "b"};
-    QTest::newRow("Hex zu groß") << kopf + "\"b\"=hex:100\r\n" << QStringList{"a"};
-    QTest::newRow("Binärmüll") << QByteArray("\x00\xFF\xFE\x00[\x01\x02", 7) << QStringList{};
-    QTest::newRow("leer") << QByteArray() << QStringList{};
+    QTest::newRow("kaputte Zeile") << kopf + "\"b\"=dword:zz\r\n\"c\"=dword:3\r\n" << QStringList{"a", "c"}
+                                   << QStringList{"b"};
+    QTest::newRow("offenes Zitat") << kopf + "\"b\"=\"ohne Ende\r\n\"c\"=dword:3\r\n" << QStringList{"a", "c"}
+                                   << QStringList{"b"};
+    QTest::newRow("fremder Typ") << kopf + "\"b\"=hex(2):41,00\r\n\"c\"=\"x\"\r\n" << QStringList{"a", "c"}
+                                 << QStringList{"b"};
+    QTest::newRow("Zeile ohne Namen") << kopf + "b=dword:2\r\n\"c\"=dword:3\r\n" << QStringList{"a", "c"}
+                                      << QStringList{};
+    QTest::newRow("fremde Wurzel") << kopf + "[HKEY_USERS\\x]\r\n\"b\"=dword:3\r\n"
+                                          "[HKEY_CURRENT_USER\\SOFTWARE\\Kestrell\\Zelano]\r\n\"c\"=dword:3\r\n"
+                                   << QStringList{"a", "c"} << QStringList{};
+    QTest::newRow("Schlüssel offen") << kopf + "[HKEY_CURRENT_USER\\x\r\n\"b\"=dword:3\r\n" << QStringList{"a"}
+                                     << QStringList{};
+    QTest::newRow("Wert ohne Schlüssel") << QByteArray("\"a\"=dword:1\r\n") << QStringList{} << QStringList{};
+    QTest::newRow("abgeschnitten") << kopf + "\"b\"=hex:01,0" << QStringList{"a", "b"} << QStringList{};
+    QTest::newRow("Hex zu groß") << kopf + "\"b\"=hex:100\r\n" << QStringList{"a"} << QStringList{"b"};
+    QTest::newRow("Binärmüll") << QByteArray("\x00\xFF\xFE\x00[\x01\x02", 7) << QStringList{} << QStringList{};
+    QTest::newRow("leer") << QByteArray() << QStringList{} << QStringList{};
   }
   void kaputteAblage() {
     QFETCH(QByteArray, inhalt);
     QFETCH(QStringList, lesbar);
+    QFETCH(QStringList, fremd);
     Testumgebung u;
     Testumgebung::schreibe(Registry::ablageDatei(Hive::CurrentUser), inhalt);
-    Registry r;
-    QCOMPARE(r.OpenKeyReadOnly(kSchluessel), !lesbar.isEmpty());
-    for (const char* name : {"a", "b", "c"})
-      QCOMPARE(r.ValueExists(QString::fromLatin1(name)), lesbar.contains(QString::fromLatin1(name)));
+    for (int runde = 0; runde < 2; ++runde) {
+      Registry r;
+      QCOMPARE(r.OpenKeyReadOnly(kSchluessel), !lesbar.isEmpty());
+      for (const char* n : {"a", "b", "c"}) {
+        const QString name = QString::fromLatin1(n);
+        QCOMPARE(r.ValueExists(name), lesbar.contains(name) || fremd.contains(name));
+      }
+      for (const QString& name : fremd) {
+        QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.ReadInteger(name));
+        QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.ReadString(name));
+        QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.ReadBinaryData(name));
+      }
+      // The second round reads what a write of another value left: nothing readable is lost.
+      r.CloseKey();
+      QVERIFY(r.OpenKey(QStringLiteral("\\SOFTWARE\\Kestrell\\Anderes"), true));
+      r.WriteInteger(QStringLiteral("neu"), 1);
+      r.CloseKey();
+      Registry::verwerfen();
+    }
   }
 
   void exportMitFortsetzungszeilen() {
