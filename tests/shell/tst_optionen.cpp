@@ -124,7 +124,7 @@ class TstOptionen : public QObject {
     zeile(3, 39, 0, 5, 2, so);
     zeile(4, 40, 0, 5, 0, so);
     zeile(5, 41, 0, 5, 1, so);
-    zeile(6, 42, 3, 7, 4, so);
+    zeile(6, 42, 3, 5, 4, so);  // 3..7 as designed; the start limits it to 5 without CheckBox31
     zeile(7, 55, 1, 30000, 50, al);
     zeile(9, 88, 0, 5, 2, so);
     zeile(10, 83, 0, 6, 2, ma);

@@ -1,12 +1,267 @@
 #include "shell/fenster/Einstellungen.h"
 
+#include "plattform/fehler.h"
+#include "plattform/fenster/datumswahl.h"
+#include "plattform/fenster/steuerelemente.h"
+#include "plattform/formate.h"
+#include "plattform/registry.h"
+#include "shell/fenster/Internetseite.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
+#include "shell/lebenszyklus.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <exception>
+#include <optional>
+#include <vector>
+
+using plattform::Registry;
+using plattform::RegistryFehler;
 
 namespace Einstellungen {
-void lesen(TForm1&) {}
-void schreiben(TForm1& form) {
-  // Right after the window size: the list files when the list view is shown and holds lines.
-  form.Schein->listendateienSchreiben();
+
+const QString& schluessel() {
+  static const QString k = QStringLiteral("\\SOFTWARE\\Kestrell\\Zelano");
+  return k;
 }
+
+namespace {
+
+// The check boxes stored as "Chekcbox" + n; CheckBox21 is stored as "Browser".
+const std::vector<int>& pruefboxen() {
+  static const std::vector<int> n = [] {
+    std::vector<int> v;
+    for (int i = 1; i <= 31; ++i)
+      if (i != 21) v.push_back(i);
+    return v;
+  }();
+  return n;
+}
+
+std::vector<int> bereich(std::vector<int> v, int von, int bis) {
+  for (int i = von; i <= bis; ++i) v.push_back(i);
+  return v;
+}
+
+// The tip-sheet edits: read in the order of their numbers ...
+const std::vector<int>& tippfelderLesen() {
+  static const std::vector<int> n = bereich(bereich(bereich(bereich({}, 1, 36), 43, 54), 56, 79), 93, 104);
+  return n;
+}
+
+// ... and written in the order the program has always written them.
+const std::vector<int>& tippfelderSchreiben() {
+  static const std::vector<int> n =
+      bereich(bereich(bereich(bereich({1, 2, 3, 7, 8, 9, 4, 5, 6}, 10, 36), 43, 54), 56, 79), 93, 104);
+  return n;
+}
+
+// Outer window sizes the window system would accept; a stored size beyond them is damage, and
+// zooming every control by it would make the window unusable.
+constexpr int kKleinsteGroesse = 100;
+constexpr int kGroessteGroesse = 8192;
+
+QString nr(const char* art, int n) { return QString::fromLatin1(art) + QString::number(n); }
+
+// Controls are found by name on the tabs, so that a dialog's control of the same name never
+// answers; a control that is not there reads and writes nothing.
+template <class T>
+T* ctl(TForm1& f, const QString& name) {
+  return f.PageControl1 ? f.PageControl1->findChild<T*>(name) : nullptr;
+}
+
+// A failure inside a group ends that group silently; the next group runs.
+template <class F>
+void gruppe(F&& lies) {
+  try {
+    lies();
+  } catch (const plattform::Fehler&) {
+  } catch (const std::exception&) {
+  }
+}
+
+// For the values read outside the groups: a value of another type counts as missing, so that
+// it cannot end the creation step of the window.
+std::optional<int> ganzzahlOderNichts(const Registry& reg, const QString& name) {
+  try {
+    if (reg.ValueExists(name)) return reg.ReadInteger(name);
+  } catch (const RegistryFehler&) {
+  }
+  return std::nullopt;
+}
+
+std::optional<QString> textOderNichts(const Registry& reg, const QString& name) {
+  try {
+    if (reg.ValueExists(name)) return reg.ReadString(name);
+  } catch (const RegistryFehler&) {
+  }
+  return std::nullopt;
+}
+
+void liesGanzzahl(const Registry& reg, const QString& name, int& feld) {
+  if (reg.ValueExists(name)) feld = reg.ReadInteger(name);
+}
+
+void liesText(TForm1& f, const Registry& reg, const QString& name, const QString& edit) {
+  if (!reg.ValueExists(name)) return;
+  const QString text = reg.ReadString(name);
+  if (auto* e = ctl<QLineEdit>(f, edit)) e->setText(text);
+}
+
+void setzeRadioGroup(TForm1& f, const Registry& reg, const QString& name) {
+  const auto index = ganzzahlOderNichts(reg, name);
+  if (!index) return;
+  if (auto* g = ctl<plattform::RadioGroup>(f, name)) g->setItemIndex(*index);
+}
+
+void schreibeText(TForm1& f, Registry& reg, const QString& name, const QString& edit) {
+  if (auto* e = ctl<QLineEdit>(f, edit)) reg.WriteString(name, e->text());
+}
+
+}  // namespace
+
+void lesen(TForm1& f) {
+  Registry reg;
+  if (!reg.OpenKey(schluessel(), true)) return;
+
+  if (const auto los = textOderNichts(reg, QStringLiteral("Losnummer"))) {
+    if (auto* l = ctl<QLabel>(f, QStringLiteral("Losnummer"))) l->setText(*los);
+  }
+  if (const auto n = ganzzahlOderNichts(reg, QStringLiteral("NeuerSchein"))) f.neuerSchein = *n;
+
+  gruppe([&] {
+    // The list view comes first, so that the stored tip count may go beyond 12.
+    if (reg.ValueExists(QStringLiteral("Ansicht")) && reg.ReadInteger(QStringLiteral("Ansicht")) == 1 && f.Schein)
+      f.Schein->listenansichtBeimStart();
+    for (const int n : pruefboxen()) {
+      const QString name = nr("Chekcbox", n);
+      if (!reg.ValueExists(name)) continue;
+      const bool an = reg.ReadBool(name);
+      if (auto* b = ctl<QCheckBox>(f, nr("CheckBox", n))) b->setChecked(an);
+    }
+    // Seven draws back only when the extra numbers count in the matches.
+    if (auto* ud = ctl<plattform::UpDown>(f, QStringLiteral("UpDown6"))) {
+      const auto* b31 = ctl<QCheckBox>(f, QStringLiteral("CheckBox31"));
+      ud->setMax(b31 && b31->isChecked() ? 7 : 5);
+    }
+    liesGanzzahl(reg, QStringLiteral("Land"), f.Land);
+    if (reg.ValueExists(QStringLiteral("height")))
+      f.setHeight(qBound(kKleinsteGroesse, reg.ReadInteger(QStringLiteral("height")), kGroessteGroesse));
+    if (reg.ValueExists(QStringLiteral("width")))
+      f.setWidth(qBound(kKleinsteGroesse, reg.ReadInteger(QStringLiteral("width")), kGroessteGroesse));
+    f.TippTop = 39;
+    f.TippLeft = 47;
+    liesGanzzahl(reg, QStringLiteral("TippTop"), f.TippTop);
+    liesGanzzahl(reg, QStringLiteral("TippLeft"), f.TippLeft);
+    f.sprache = 0;
+    liesGanzzahl(reg, QStringLiteral("Sprache"), f.sprache);
+  });
+
+  setzeRadioGroup(f, reg, QStringLiteral("RadioGroup1"));
+  setzeRadioGroup(f, reg, QStringLiteral("RadioGroup2"));
+
+  gruppe([&] {
+    for (int n = 1; n <= 20; ++n) {
+      const QString name = nr("UpDown", n);
+      if (!reg.ValueExists(name)) continue;
+      const int pos = reg.ReadInteger(name);
+      if (auto* ud = ctl<plattform::UpDown>(f, name)) ud->setPosition(pos);
+    }
+    if (reg.ValueExists(QStringLiteral("Lottoportal"))) {
+      const QString portal = reg.ReadString(QStringLiteral("Lottoportal"));
+      if (auto* c = ctl<QComboBox>(f, QStringLiteral("Lottoportal"))) {
+        // A list without that name would lose it at the next exit.
+        if (!c->isEditable() && c->findText(portal) < 0) c->addItem(portal);
+        c->setCurrentText(portal);
+      }
+    }
+    // Setting a text runs the field's own check: a stored text that is no valid number for
+    // its field comes back empty.
+    for (const int n : tippfelderLesen()) liesText(f, reg, nr("Edit", n), nr("Edit", n));
+  });
+
+  gruppe([&] {
+    liesText(f, reg, QStringLiteral("ZWEIPREIS"), QStringLiteral("Edit81"));
+    liesText(f, reg, QStringLiteral("EINPREIS"), QStringLiteral("Edit82"));
+  });
+
+  gruppe([&] {
+    if (!reg.ValueExists(QStringLiteral("Browser"))) return;
+    const bool an = reg.ReadBool(QStringLiteral("Browser"));
+    if (auto* b = ctl<QCheckBox>(f, QStringLiteral("CheckBox21"))) b->setChecked(an);
+  });
+
+  gruppe([&] {
+    f.sortieren = true;
+    if (reg.ValueExists(QStringLiteral("URLEdit"))) {
+      liesText(f, reg, QStringLiteral("URLEdit"), QStringLiteral("URLEdit"));
+    } else if (auto* e = ctl<QLineEdit>(f, QStringLiteral("URLEdit"))) {
+      e->setText(Internetseite::urlVorgabe());
+    }
+    liesText(f, reg, QStringLiteral("ProxyHostEdit"), QStringLiteral("ProxyHostEdit"));
+    liesText(f, reg, QStringLiteral("ProxyPortEdit"), QStringLiteral("ProxyPortEdit"));
+  });
+
+  auto* picker = ctl<plattform::DatumsWahl>(f, QStringLiteral("DateTimePicker2"));
+  gruppe([&] {
+    if (!reg.ValueExists(QStringLiteral("DateTimePicker2"))) return;
+    // A value the picker refuses, or that is no date, leaves the first start date; the
+    // creation step applies the start rule afterwards.
+    const QDate datum = plattform::ausTagzahl(reg.ReadDateTime(QStringLiteral("DateTimePicker2")));
+    if (picker && !picker->setzeDatum(datum)) picker->setzeDatum(kErstesStartdatum);
+  });
+
+  // The coupon dialog's six layout texts ("Edit1F8" to "Edit6F8") are read once that dialog
+  // exists, in the completion of the start.
+}
+
+void schreiben(TForm1& f) {
+  Registry reg;
+  if (!reg.OpenKey(schluessel(), true))
+    throw RegistryFehler(QStringLiteral("Der Schlüssel %1 kann nicht geöffnet werden.").arg(schluessel()));
+
+  reg.WriteInteger(QStringLiteral("NeuerSchein"), f.neuerSchein);
+  for (const int n : pruefboxen()) {
+    if (auto* b = ctl<QCheckBox>(f, nr("CheckBox", n))) reg.WriteBool(nr("Chekcbox", n), b->isChecked());
+  }
+  // A maximised or minimised window keeps the size of the last normal exit.
+  if (f.normalerZustand()) {
+    reg.WriteInteger(QStringLiteral("height"), f.Height());
+    reg.WriteInteger(QStringLiteral("width"), f.Width());
+  }
+  const bool liste = f.Schein && f.Schein->listenansichtGezeigt();
+  reg.WriteInteger(QStringLiteral("Ansicht"), liste ? 1 : 0);
+  // The list files when the list view is shown and holds lines; a failure ends the write-back.
+  if (f.Schein) f.Schein->listendateienSchreiben();
+  reg.WriteInteger(QStringLiteral("Sprache"), f.sprache);
+  reg.WriteInteger(QStringLiteral("TippTop"), f.TippTop);
+  reg.WriteInteger(QStringLiteral("TippLeft"), f.TippLeft);
+  for (const char* name : {"RadioGroup1", "RadioGroup2"}) {
+    if (auto* g = ctl<plattform::RadioGroup>(f, QString::fromLatin1(name)))
+      reg.WriteInteger(QString::fromLatin1(name), g->ItemIndex());
+  }
+  for (int n = 1; n <= 20; ++n) {
+    if (auto* ud = ctl<plattform::UpDown>(f, nr("UpDown", n))) reg.WriteInteger(nr("UpDown", n), ud->Position());
+  }
+  if (auto* c = ctl<QComboBox>(f, QStringLiteral("Lottoportal")))
+    reg.WriteString(QStringLiteral("Lottoportal"), c->currentText());
+  for (const int n : tippfelderSchreiben()) schreibeText(f, reg, nr("Edit", n), nr("Edit", n));
+  schreibeText(f, reg, QStringLiteral("ZWEIPREIS"), QStringLiteral("Edit81"));
+  schreibeText(f, reg, QStringLiteral("EINPREIS"), QStringLiteral("Edit82"));
+  if (auto* b = ctl<QCheckBox>(f, QStringLiteral("CheckBox21"))) reg.WriteBool(QStringLiteral("Browser"), b->isChecked());
+  schreibeText(f, reg, QStringLiteral("URLEdit"), QStringLiteral("URLEdit"));
+  schreibeText(f, reg, QStringLiteral("ProxyHostEdit"), QStringLiteral("ProxyHostEdit"));
+  schreibeText(f, reg, QStringLiteral("ProxyPortEdit"), QStringLiteral("ProxyPortEdit"));
+  if (auto* p = ctl<plattform::DatumsWahl>(f, QStringLiteral("DateTimePicker2")))
+    reg.WriteDateTime(QStringLiteral("DateTimePicker2"), plattform::alsTagzahl(p->Datum()));
+  reg.WriteInteger(QStringLiteral("Land"), f.Land);
+  // Here the coupon dialog's six layout texts follow, under a guard of their own, once that
+  // dialog exists.
+  reg.CloseKey();
+}
+
 }  // namespace Einstellungen

@@ -1,10 +1,13 @@
 #pragma once
+#include <QString>
 
 class TForm1;
 
 // The settings: one typed value per persisted control under the current user's key
 // "\SOFTWARE\Kestrell\Zelano", read at start into the controls and written back at exit.
 namespace Einstellungen {
+// The key below HKEY_CURRENT_USER; created when missing, at start and at exit.
+const QString& schluessel();
 // Creation step 7: every group in its order; a failure inside a group ends that group only.
 void lesen(TForm1& form);
 // Shutdown: the write-back in its order under one guard (the first failure ends it silently),

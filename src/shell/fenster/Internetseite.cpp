@@ -11,7 +11,8 @@
 using plattform::neu;
 
 QString Internetseite::portalVorgabe() { return QStringLiteral("Tippland"); }
-QString Internetseite::urlVorgabe() { return QStringLiteral("http://www.kestrell.example/"); }
+// The product page on the maker's web site; the banner links open the same address.
+QString Internetseite::urlVorgabe() { return QStringLiteral("http://www.kestrell.example/zahlenkenner-quintavola/"); }
 
 Internetseite::Internetseite(TForm1& form, QWidget* s) : QObject(&form), form_(form) {
   setObjectName(QStringLiteral("Internetseite"));

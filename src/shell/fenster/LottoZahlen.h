@@ -84,6 +84,12 @@ class TForm1 : public QMainWindow {
   QDate dfb;
   QDateTime aktDatum;
   Formateinstellungen FormatSettings;  // the fixed German date text only
+  int sprache = 0;  // language code 0..19 (0: the built-in German texts)
+  // Carried by the settings from start to exit; nothing else uses them.
+  int neuerSchein = 0;
+  int TippTop = 39;
+  int TippLeft = 47;
+  int Land = 1;
   Meldungstabelle Meldungen;
 
   // Current draw: the record every tip is compared with.
