@@ -33,6 +33,10 @@ Testumgebung::Testumgebung() {
   qputenv("ZK_REGISTRY_DIR", registryOrdner().toUtf8());
   qputenv("XDG_DATA_HOME", (wurzel_.path() + QStringLiteral("/xdg-data")).toUtf8());
   qputenv("XDG_CONFIG_HOME", (wurzel_.path() + QStringLiteral("/xdg-config")).toUtf8());
+  // No test reaches a server by chance: showing the main window runs the download, which finds
+  // no server under this address at once. Network tests start their own stand-in.
+  qputenv("ZK_DOWNLOAD_URL", "kein-server://");
+  qputenv("ZK_WEB_URL", "kein-server://");
   plattform::setzeProgrammpfad(programmordner());
   plattform::Registry::verwerfen();
   plattform::Registry::fehlerNachSchreibvorgaengen(-1);

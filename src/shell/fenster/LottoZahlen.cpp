@@ -6,6 +6,7 @@
 #include "plattform/fenster/zoom.h"
 #include "plattform/pfade.h"
 #include "plattform/zufall.h"
+#include "shell/fenster/Download.h"
 #include "shell/fenster/Einstellungen.h"
 #include "shell/fenster/Internetseite.h"
 #include "shell/fenster/Parameterseite.h"
@@ -50,6 +51,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   baueSeiten();
   Schein = new Tippschein(*this, TabSheet1);
   ziehungsanzeige = new Ziehungsanzeige(*this);
+  download = new Download(*this);
   StatusBar1 = new plattform::StatusLeiste({150, 50}, this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   setStatusBar(StatusBar1);
@@ -246,6 +248,7 @@ void TForm1::FormResize() {
 //    when its condition holds, the prize evaluation.
 void TForm1::FormShow() {
   ziehungsanzeige->SpeedButton5Click();  // the draw of the end date, compared with the tips
+  download->ZahlenKennerClick();         // brings the history up to date, shows the newest draw
 }
 
 void TForm1::FormClose() {

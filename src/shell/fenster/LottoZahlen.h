@@ -15,6 +15,7 @@
 class QAction;
 class QMenu;
 class QTabWidget;
+class Download;
 class Internetseite;
 class Parameterseite;
 class Tippschein;
@@ -133,6 +134,7 @@ class TForm1 : public QMainWindow {
 
   // Panels of the tabs.
   Ziehungsanzeige* ziehungsanzeige = nullptr;  // draw history, current draw, date pickers
+  Download* download = nullptr;                // the draw download (ZahlenKennerClick)
 
  protected:
   void resizeEvent(QResizeEvent* e) override;

@@ -1,0 +1,47 @@
+#pragma once
+#include <QObject>
+
+#include "plattform/http.h"
+#include "shell/ziehungsdownload.h"
+
+class TForm1;
+
+// The draw download on the main window: started by BitBtn1, SpeedButton10 and the menu item
+// Aktualisieren1 (Ctrl+A), stopped by SpeedButton8, and run at the end of the show road. The
+// controls belong to the draw history's panel; this class owns the command.
+class Download : public QObject, private Downloadfenster {
+  Q_OBJECT
+ public:
+  explicit Download(TForm1& form);
+
+  void ZahlenKennerClick();
+  void Aktualisieren1Click();
+
+  // The main window's HTTP client, shared with the cart hand-off.
+  plattform::HttpClient HttpCli1{plattform::HttpClient::Profil::ZahlenKenner};
+
+ signals:
+  // The prize evaluation (auswertungClick) is due: a listed tip has two or more hits.
+  void auswertungGewuenscht();
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  QString proxyHost() const override;
+  QString proxyPort() const override;
+  void beginnt(const QDate& tag) override;
+  void tagZeigen(const QDate& tag) override;
+  void status(int panel, const QString& text) override;
+  void antwortZeigen(const QString& text) override;
+  void zeileGelesen(const QDate& tag) override;
+  void gespeichert(const QDate& tag) override;
+  void unlesbar(const QString& antwort) override;
+  void eingabenVerarbeiten() override;
+  bool stoppGezeigt() const override;
+
+  void startknoepfe(bool laeuft);
+
+  TForm1& f_;
+  bool fensterGeschlossen_ = false;
+};

@@ -1,0 +1,278 @@
+#include <QtTest>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QToolButton>
+#include <functional>
+
+#include "hilfen/standin.h"
+#include "plattform/fenster/datumswahl.h"
+#include "plattform/formate.h"
+#include "shell/fenster/Download.h"
+#include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Tippschein.h"
+#include "shell/fenster/Ziehungsanzeige.h"
+#include "shell/historie_hilfen.h"
+#include "shell/ziehungsdaten.h"
+
+namespace {
+
+QDate heute() { return QDate::currentDate(); }
+
+QByteArray zeile(const QDate& tag, std::array<int, 5> z, const char* ende) {
+  QByteArray s = plattform::yyyymmdd(tag).toLatin1();
+  for (int n : z) s += "," + QByteArray::number(n);
+  return s + ";" + ende + "\r\n";
+}
+QByteArray zweiZiehungen(const QDate& tag, std::array<int, 5> m, std::array<int, 5> a) {
+  return zeile(tag, m, "1;") + zeile(tag, a, "0;");
+}
+std::array<int, 5> zahlenVon(int tag) { return {1 + tag % 40, 5 + tag % 40, 9 + tag % 40, 13 + tag % 40, 16 + tag % 40}; }
+
+// The main window against a stand-in server of its own; controls are found by name.
+struct Fenster {
+  Testumgebung u;
+  StandInServer server;
+  TForm1 form;
+  QSignalSpy auswertung{form.download, &Download::auswertungGewuenscht};
+
+  Fenster() { server.alsServerDesProgramms(); }
+  QString datei() const { return u.home() + QStringLiteral("ZahlenQV.dat"); }
+  void historie(const std::vector<Ziehung>& h) { Testumgebung::schreibe(datei(), alsDatei(h)); }
+  std::vector<Ziehung> gespeichert() const { return Ziehungsdaten::zerlege(Testumgebung::lies(datei())); }
+
+  template <class T = QWidget>
+  T* w(const char* name) {
+    auto* x = form.findChild<T*>(QString::fromLatin1(name));
+    if (!x) qFatal("control %s missing", name);
+    return x;
+  }
+  QString text(const char* label) { return w<QLabel>(label)->text(); }
+  void klick(const char* name) {
+    QWidget* k = w(name);
+    for (QWidget* p = k; p; p = p->parentWidget())
+      if (form.PageControl1->indexOf(p) >= 0) form.PageControl1->setCurrentWidget(p);
+    QTest::mouseClick(k, Qt::LeftButton, {}, k->rect().center());
+  }
+  // Shows the window over a history that is up to date (the show road asks nothing), then puts
+  // the history of the test in place.
+  void zeigen(const std::vector<Ziehung>& h) {
+    historie({satz(heute(), {1, 2, 3, 4, 5}, false)});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(server.angefragteTage(), QStringList{});
+    historie(h);
+    u.dialoge().gezeigt.clear();
+  }
+  bool idle() {
+    return w("BitBtn1")->isEnabled() && w("SpeedButton10")->isEnabled() && w("SpeedButton8")->isHidden() &&
+           !form.downloadLaeuft;
+  }
+  QLineEdit* proxyPort() {
+    auto* e = form.findChild<QLineEdit*>(QStringLiteral("ProxyPortEdit"));
+    if (!e) {
+      e = new QLineEdit(form.TabSheet3);
+      e->setObjectName(QStringLiteral("ProxyPortEdit"));
+    }
+    return e;
+  }
+};
+
+// Runs `schritt` each time the download lets the window handle its input, with the count of
+// that moment (1 = after the first day).
+class WaehrendDesLaufs : public QObject {
+ public:
+  explicit WaehrendDesLaufs(std::function<void(int)> schritt) : schritt_(std::move(schritt)) { startTimer(0); }
+
+ protected:
+  void timerEvent(QTimerEvent*) override { schritt_(++n_); }
+
+ private:
+  std::function<void(int)> schritt_;
+  int n_ = 0;
+};
+
+QString tagText(int abHeute) { return plattform::yyyymmdd(heute().addDays(abHeute)); }
+
+}  // namespace
+
+class TstDownload : public QObject {
+  Q_OBJECT
+ private slots:
+  void starten_data() {
+    QTest::addColumn<QString>("wie");
+    QTest::newRow("BitBtn1") << "BitBtn1";
+    QTest::newRow("SpeedButton10") << "SpeedButton10";
+    QTest::newRow("Strg+A") << "Ctrl+A";
+  }
+
+  // Each start command runs the download; at its end the newest draw is current and shown.
+  void starten() {
+    QFETCH(QString, wie);
+    Fenster f;
+    f.zeigen({satz(heute().addDays(-1), {7, 8, 9, 10, 11}, false)});
+    const QByteArray antwort = zweiZiehungen(heute(), {1, 2, 3, 4, 5}, {50, 40, 30, 20, 10});
+    f.server.setzeZiehungen(heute(), antwort);
+    if (wie == QLatin1String("Ctrl+A"))
+      QTest::keyClick(&f.form, Qt::Key_A, Qt::ControlModifier);
+    else
+      f.klick(wie.toLatin1().constData());
+
+    QCOMPARE(f.server.angefragteTage(), QStringList{tagText(0)});
+    QCOMPARE(f.gespeichert().size(), std::size_t(3));
+    QVERIFY(f.idle());
+    QCOMPARE(f.form.Position, 2);
+    QCOMPARE(f.form.Datum1, heute());
+    QCOMPARE(f.form.Zahl[1], 50);
+    QCOMPARE(f.w<plattform::DatumsWahl>("DateTimePicker1")->Datum(), heute());
+    const QString gezeigt = plattform::DDDddmmyy(heute()) + "    50  40  30  20  10  ";
+    QCOMPARE(f.text("Label29"), gezeigt);
+    QCOMPARE(f.text("Label35"), gezeigt);
+    QCOMPARE(f.w<QPlainTextEdit>("RichEdit1")->toPlainText().split(QLatin1Char('\n')),
+             QString::fromLatin1(antwort).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts));
+    QVERIFY(f.u.dialoge().gezeigt.isEmpty());
+  }
+
+  // The show road ends with the download: the history the window opens over is brought up to
+  // today, and the newest draw is current.
+  void beimZeigen() {
+    Fenster f;
+    f.historie({satz(heute().addDays(-2), {7, 8, 9, 10, 11}, false)});
+    f.server.setzeZiehungen(heute().addDays(-1), zweiZiehungen(heute().addDays(-1), {1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}));
+    f.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+    QCOMPARE(f.server.angefragteTage(), (QStringList{tagText(-1), tagText(0)}));
+    QCOMPARE(f.gespeichert().size(), std::size_t(3));
+    QCOMPARE(f.form.Datum1, heute().addDays(-1));
+    QCOMPARE(f.form.Zahl[1], 6);
+    QVERIFY(f.idle());
+  }
+
+  // While the download handles input: the start buttons are disabled, the stored days are on
+  // the disk, Ctrl+A starts no second download, deleting is refused, a step through the history
+  // does not send the download back; the stop button ends it after the day being requested.
+  void waehrendDesLaufs() {
+    Fenster f;
+    f.zeigen({satz(heute().addDays(-40), {7, 8, 9, 10, 11}, false)});
+    for (int t = -39; t <= 0; ++t)
+      f.server.setzeZiehungen(heute().addDays(t), zweiZiehungen(heute().addDays(t), zahlenVon(-t), zahlenVon(-t + 1)));
+    bool knoepfeGesperrt = false;
+    std::size_t aufDerPlatte = 0;
+    WaehrendDesLaufs lauf([&](int n) {
+      if (n == 1) {
+        knoepfeGesperrt = !f.w("BitBtn1")->isEnabled() && !f.w("SpeedButton10")->isEnabled() &&
+                          !f.w("SpeedButton8")->isHidden();
+        aufDerPlatte = f.gespeichert().size();
+        QTest::keyClick(&f.form, Qt::Key_A, Qt::ControlModifier);
+        f.klick("BitBtn6");
+        f.klick("SpeedButton6");
+      }
+      if (n == 3) f.klick("SpeedButton8");
+    });
+    f.klick("BitBtn1");
+
+    QVERIFY(knoepfeGesperrt);
+    QCOMPARE(aufDerPlatte, std::size_t(3));
+    QCOMPARE(f.server.angefragteTage(), (QStringList{tagText(-39), tagText(-38), tagText(-37)}));
+    const auto h = f.gespeichert();
+    QCOMPARE(h.size(), std::size_t(7));
+    for (std::size_t i = 1; i < h.size(); ++i) QCOMPARE(h[i].datum(), heute().addDays(-39 + int(i - 1) / 2));
+    QCOMPARE(f.u.dialoge().texte(),
+             QStringList{"Die Ziehungsdaten werden gerade eingelesen. Bitte warten Sie, bis das Einlesen beendet ist."});
+    QVERIFY(f.idle());
+    QCOMPARE(f.form.Position, 6);  // the newest draw stored so far
+    QCOMPARE(f.form.Datum1, heute().addDays(-37));
+  }
+
+  // Closing the window while the download runs ends it after that day; nothing is opened.
+  void schliessenWaehrendDesLaufs() {
+    Fenster f;
+    f.zeigen({satz(heute().addDays(-5), {7, 8, 9, 10, 11}, false)});
+    for (int t = -4; t <= 0; ++t) f.server.setzeZiehungen(heute().addDays(t), zweiZiehungen(heute().addDays(t), {1, 2, 3, 4, 5}, {1, 2, 6, 7, 8}));
+    f.klick("Listenansicht");
+    f.form.Schein->listeErsetzen({"1\t2\t40\t41\t42"});
+    WaehrendDesLaufs lauf([&](int n) {
+      if (n == 1) f.form.close();
+    });
+    f.klick("BitBtn1");
+    QCOMPARE(f.server.angefragteTage(), QStringList{tagText(-4)});
+    QVERIFY(f.form.isHidden());
+    QCOMPARE(f.auswertung.count(), 0);
+  }
+
+  void proxyPortKeineZahl() {
+    Fenster f;
+    const std::vector<Ziehung> h{satz(heute().addDays(-1), {7, 8, 9, 10, 11}, false)};
+    f.zeigen(h);
+    f.server.setzeZiehungen(heute(), zweiZiehungen(heute(), {1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}));
+    f.proxyPort()->setText(QStringLiteral("8o"));
+    f.klick("BitBtn1");
+    QCOMPARE(f.u.dialoge().texte(), QStringList{"'8o' ist kein gültiger Integerwert"});
+    QCOMPARE(f.server.anfragen(), QStringList{});
+    QCOMPARE(f.gespeichert(), h);
+    QVERIFY(f.idle());
+    f.proxyPort()->setText(QStringLiteral("80"));
+    f.klick("BitBtn1");  // the next start works
+    QCOMPARE(f.gespeichert().size(), std::size_t(3));
+  }
+
+  // At the end the prize evaluation is due when the list view shows a tip with two hits,
+  // unless the history ended with a 13:00 draw and no answer line came since.
+  void auswertung_data() {
+    QTest::addColumn<bool>("liste");
+    QTest::addColumn<bool>("mittagOhneAntwort");
+    QTest::addColumn<int>("faellig");
+    QTest::newRow("liste, zwei treffer") << true << false << 1;
+    QTest::newRow("standardansicht, zwei treffer") << false << false << 0;
+    QTest::newRow("liste, 13:00 ohne neue zeile") << true << true << 0;
+  }
+
+  void auswertung() {
+    QFETCH(bool, liste);
+    QFETCH(bool, mittagOhneAntwort);
+    QFETCH(int, faellig);
+    Fenster f;
+    if (mittagOhneAntwort) {
+      f.zeigen({satz(heute(), {1, 2, 6, 7, 8}, true)});
+    } else {
+      f.zeigen({satz(heute().addDays(-1), {7, 8, 9, 10, 11}, false)});
+      f.server.setzeZiehungen(heute(), zweiZiehungen(heute(), {20, 21, 22, 23, 24}, {1, 2, 6, 7, 8}));
+    }
+    if (liste) {
+      f.klick("Listenansicht");
+      f.form.Schein->listeErsetzen({"3\t4\t5\t9\t10", "1\t2\t40\t41\t42"});
+    } else {
+      const QStringList tipp{"1", "2", "40", "41", "42"};
+      for (int i = 0; i < 5; ++i) f.form.Schein->zeile(1).Zahlen[static_cast<std::size_t>(i)]->setText(tipp[i]);
+    }
+    f.u.dialoge().gezeigt.clear();
+    f.klick("BitBtn1");
+    QCOMPARE(f.server.angefragteTage(), QStringList{tagText(0)});
+    QCOMPARE(f.form.Zahl[1], 1);
+    QCOMPARE(f.auswertung.count(), faellig);
+  }
+
+  // Rebuilding the history starts the download over at 08.02.2018.
+  void neuAnlegen() {
+    Fenster f;
+    f.zeigen({satz(heute().addDays(-1), {7, 8, 9, 10, 11}, false)});
+    f.server.setzeZiehungen(QDate(2018, 2, 8), zweiZiehungen(QDate(2018, 2, 8), {1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}));
+    f.u.dialoge().antworten = {true};
+    WaehrendDesLaufs lauf([&](int n) {
+      if (n == 1) f.klick("SpeedButton8");
+    });
+    f.form.ziehungsanzeige->BitBtn2Click();
+    QCOMPARE(f.server.angefragteTage(), QStringList{"20180208"});
+    const auto h = f.gespeichert();
+    QCOMPARE(h.size(), std::size_t(2));
+    QCOMPARE(h[0].datum(), QDate(2018, 2, 8));
+    QVERIFY(h[0].mittag() && !h[1].mittag());
+  }
+};
+
+QTEST_MAIN(TstDownload)
+#include "tst_download.moc"
