@@ -4,6 +4,7 @@
 #include "plattform/fenster/dienste.h"
 #include "plattform/formate.h"
 #include "plattform/pfade.h"
+#include "shell/fenster/Internetseite.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
@@ -82,15 +83,9 @@ bool Download::eventFilter(QObject* o, QEvent* e) {
   return QObject::eventFilter(o, e);
 }
 
-QString Download::proxyHost() const {
-  const auto* e = f_.findChild<QLineEdit*>(QStringLiteral("ProxyHostEdit"));
-  return e ? e->text() : QString();
-}
+QString Download::proxyHost() const { return f_.Internet->ProxyHostEdit->text(); }
 
-QString Download::proxyPort() const {
-  const auto* e = f_.findChild<QLineEdit*>(QStringLiteral("ProxyPortEdit"));
-  return e ? e->text() : QStringLiteral("80");
-}
+QString Download::proxyPort() const { return f_.Internet->ProxyPortEdit->text(); }
 
 void Download::beginnt(const QDate& tag) { f_.aktDatum = QDateTime(tag, QTime(0, 0)); }
 
