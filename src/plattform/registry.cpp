@@ -34,6 +34,7 @@ using Schluessel = std::map<QString, Werte, OhneGross>;
 
 struct Ablage {
   bool geladen = false;
+  bool unlesbar = false;  // the file is there but could not be read: never overwrite it
   Schluessel schluessel;
 };
 
@@ -110,9 +111,13 @@ bool liesHex(const QString& s, QByteArray& out) {
 // nothing of an edited or damaged store is lost at the next write.
 void lade(Hive h, Ablage& a) {
   a.geladen = true;
+  a.unlesbar = false;
   a.schluessel.clear();
   QFile f(Registry::ablageDatei(h));
-  if (!f.open(QIODevice::ReadOnly)) return;
+  if (!f.open(QIODevice::ReadOnly)) {
+    a.unlesbar = f.exists();
+    return;
+  }
   const QStringList zeilen = zerlegeZeilen(dekodiereMitBom(f.readAll()));
   const QString praefix = hiveName(h) + QLatin1Char('\\');
   Werte* aktuell = nullptr;
@@ -179,6 +184,9 @@ Ablage& geladen(Hive h) {
 
 void speichere(Hive h) {
   const Ablage& a = geladen(h);
+  if (a.unlesbar)
+    throw RegistryFehler(QStringLiteral("Die Einstellungen in %1 sind nicht lesbar und werden nicht überschrieben.")
+                             .arg(Registry::ablageDatei(h)));
   QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n");
   for (const auto& [key, werte] : a.schluessel) {
     text += QStringLiteral("\r\n[") + hiveName(h) + (key.isEmpty() ? QString() : QStringLiteral("\\") + key) +

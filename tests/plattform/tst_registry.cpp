@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QStringEncoder>
+#include <unistd.h>
 
 #include "hilfen/testumgebung.h"
 #include "plattform/registry.h"
@@ -20,6 +21,23 @@ QByteArray utf16(const QString& text) {
 class TstRegistry : public QObject {
   Q_OBJECT
  private slots:
+  void unlesbareAblageBleibtStehen() {
+    if (::geteuid() == 0) QSKIP("root reads every file");
+    Testumgebung u;
+    const QString datei = Registry::ablageDatei(Hive::CurrentUser);
+    const QByteArray alt = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n\"x\"=dword:00000001\r\n";
+    Testumgebung::schreibe(datei, alt);
+    QFile::setPermissions(datei, QFileDevice::Permissions());
+    {
+      Registry r;
+      QVERIFY(r.OpenKey(QStringLiteral("A"), true));
+      QVERIFY(!r.ValueExists(QStringLiteral("x")));
+      r.WriteInteger(QStringLiteral("y"), 2);
+      QVERIFY_THROWS_EXCEPTION(plattform::RegistryFehler, r.CloseKey());
+    }
+    QFile::setPermissions(datei, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(Testumgebung::lies(datei), alt);
+  }
   void typenUeberleben() {
     Testumgebung u;
     const QString text = QString::fromUtf8("Grüße \"€\" C:\\Pfad\\ zwei\nZeilen");
