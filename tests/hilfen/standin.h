@@ -40,7 +40,9 @@ class StandInServer {
 
  private:
   void liesProtokoll();
+  QString logdatei() const { return protokollOrdner_.filePath(QStringLiteral("server.log")); }
   QTemporaryDir ordner_;
+  QTemporaryDir protokollOrdner_;
   QProcess prozess_;
   QByteArray log_;
   int port_ = 0;
