@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <exception>
 
 Download::Download(TForm1& form) : QObject(&form), f_(form) {
   setObjectName(QStringLiteral("Download"));
@@ -43,6 +44,8 @@ void Download::ZahlenKennerClick() {
     e = ladeZiehungen(z.historie(), HttpCli1, *this, plattform::DownloadServer(), f_.M(2));
   } catch (const plattform::Fehler& f) {
     fehler = f.text();
+  } catch (const std::exception& f) {
+    fehler = QString::fromLocal8Bit(f.what());
   }
   HttpCli1.trennen();
   startknoepfe(false);
