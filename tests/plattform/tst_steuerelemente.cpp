@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -60,6 +61,56 @@ class TstSteuerelemente : public QObject {
     QCOMPARE(g.findChildren<QRadioButton*>().size(), 2);
     g.setItemIndex(7);
     QCOMPARE(g.ItemIndex(), -1);
+  }
+
+  // Panel texts are read back; a new text, however long, leaves the panels' places as they
+  // are and asks no layout of the bar or the window (a catch-up sets one per day).
+  void statusLeiste() {
+    struct Zaehler : QObject {
+      int anfragen = 0;
+      bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::LayoutRequest) ++anfragen;
+        return false;
+      }
+    } zaehler;
+    QMainWindow fenster;
+    auto* leiste = new StatusLeiste({150, 50}, &fenster);
+    fenster.setStatusBar(leiste);
+    fenster.setCentralWidget(new QWidget);
+    fenster.resize(562, 491);
+    fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+    QCOMPARE(leiste->panelAnzahl(), 2);
+    QCOMPARE(leiste->panel(0), QString());
+    QCOMPARE(leiste->panel(2), QString());
+    leiste->setzePanel(2, QStringLiteral("kein Panel"));
+    QLabel* p0 = leiste->panelLabel(0);
+    QLabel* p1 = leiste->panelLabel(1);
+    QTRY_COMPARE(p0->width(), 150);
+    const QRect r0 = p0->geometry(), r1 = p1->geometry();
+    const int hoehe = leiste->height();
+    QVERIFY(p1->mapTo(leiste, QPoint()).x() >= 150);
+    QVERIFY(p1->width() > 300);  // the last panel takes the rest of the bar
+    QVERIFY(p0->height() >= p0->fontMetrics().height());
+
+    fenster.installEventFilter(&zaehler);
+    leiste->installEventFilter(&zaehler);
+    for (int i = 0; i < 50; ++i) {
+      leiste->setzePanel(0, QString(i, QLatin1Char('W')));
+      leiste->setzePanel(1, QStringLiteral("Lade Ziehung %1 ").arg(i) + QString(i * 4, QLatin1Char('x')));
+      QCoreApplication::processEvents();
+    }
+    QCOMPARE(zaehler.anfragen, 0);
+    QCOMPARE(leiste->panel(0), QString(49, QLatin1Char('W')));
+    QVERIFY(leiste->panel(1).startsWith(QStringLiteral("Lade Ziehung 49 ")));
+    QCOMPARE(p0->geometry(), r0);
+    QCOMPARE(p1->geometry(), r1);
+    QCOMPARE(leiste->height(), hoehe);
+
+    // A wider window widens the last panel only.
+    fenster.resize(700, 491);
+    QTRY_COMPARE(p1->width(), r1.width() + 138);
+    QCOMPARE(p0->geometry(), r0);
   }
 
   void zoomMultipliziertUndSummiert() {

@@ -20,6 +20,7 @@
 #include "hilfen/testumgebung.h"
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/fenster/steuerelemente.h"
+#include "plattform/formate.h"
 #include "plattform/registry.h"
 #include "plattform/textdatei.h"
 #include "shell/fenster/Einstellungen.h"
@@ -316,6 +317,65 @@ class TstEinstellungen : public QObject {
     QCOMPARE(gespeichert().value(QStringLiteral("UpDown8")), QVariant(tipps));
   }
 
+  // A stored height of 700 zooms the tabs by 700/546 within the read, and the completion of
+  // the start zooms the number-selection and cart-options dialogs by the same factor.
+  void gespeicherteHoeheZoomt() {
+    Testumgebung u;
+    QRect b0;
+    qreal pt0 = 0;
+    {
+      TForm1 designt;
+      b0 = box(designt, 3)->geometry();
+      pt0 = box(designt, 3)->font().pointSizeF();
+    }
+    ablegen([](Registry& r) { r.WriteInteger(QStringLiteral("height"), 700); });
+    TForm1 form;
+    const double f = 700.0 / 546.0;
+    QCOMPARE(form.Height(), 700);
+    QCOMPARE(form.Groesse, 700);
+    QCOMPARE(box(form, 3)->geometry(),
+             QRect(qRound(b0.x() * f), qRound(b0.y() * f), qRound(b0.width() * f), qRound(b0.height() * f)));
+    QCOMPARE(box(form, 3)->font().pointSizeF(), pt0 * f);
+    // The dialogs are made after the main window, then the start is completed.
+    QWidget form6, form5, form9;
+    form6.setObjectName(QStringLiteral("Form6"));
+    form5.setObjectName(QStringLiteral("Form5"));
+    form9.setObjectName(QStringLiteral("Form9"));
+    for (QWidget* w : {&form6, &form5, &form9}) w->resize(546, 273);
+    form.StartAbschliessen();
+    QCOMPARE(form6.size(), QSize(700, 350));
+    QCOMPARE(form5.size(), QSize(700, 350));
+    QCOMPARE(form9.size(), QSize(546, 273));
+    QCOMPARE(box(form, 3)->geometry().width(), qRound(b0.width() * f));  // the tabs only once
+  }
+
+  // Closing in the list view with lines writes both list files alike; the next start shows
+  // the list view again with its tip count, loads the text file and scores every line.
+  void listenansichtRundreise() {
+    Testumgebung u;
+    const QStringList zeilen{QStringLiteral("1\t2\t3\t4\t5"), QStringLiteral("6\t7\t8\t9\t10\t\t\t\t"),
+                             QString::fromUtf8("11\t12\t13\t14\t15\tüber")};
+    {
+      TForm1 form;
+      form.Schein->listenansichtBeimStart();
+      form.Schein->listeErsetzen(zeilen);
+      ud(form, 8)->setPosition(250);
+      QVERIFY(form.close());
+    }
+    const QByteArray txt = Testumgebung::lies(u.home() + QStringLiteral("gewinnzahlen.txt"));
+    QCOMPARE(txt, plattform::zuAnsi(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    QCOMPARE(Testumgebung::lies(u.home() + QStringLiteral("gewinnzahlen.zpk")), txt);
+    QCOMPARE(gespeichert().value(QStringLiteral("Ansicht")), QVariant(1));
+    // The .zpk file is never read at start.
+    Testumgebung::schreibe(u.home() + QStringLiteral("gewinnzahlen.zpk"), "20\t21\t22\t23\t24\r\n");
+    TForm1 form;
+    QVERIFY(form.Schein->listenansichtGezeigt());
+    QCOMPARE(ud(form, 8)->Position(), 250);
+    QCOMPARE(form.Schein->listenzeilen(), zeilen);
+    QCOMPARE(form.Schein->Gewinne->count(), 3);
+    QVERIFY(u.dialoge().gezeigt.isEmpty());
+  }
+
   // The upper limit of UpDown6 is set from CheckBox31 before the stored position applies.
   void upDown6Grenze_data() {
     QTest::addColumn<QVariant>("box31");
@@ -385,6 +445,13 @@ class TstEinstellungen : public QObject {
     QTest::newRow("unendlich") << QVariant(tagzahl(std::numeric_limits<double>::infinity())) << QDate(2018, 2, 7);
     QTest::newRow("vor dem Minimum") << QVariant(tagzahl(k07022018 - 400)) << QDate(2018, 2, 7);
     QTest::newRow("gültig") << QVariant(tagzahl(43891.75)) << QDate(2020, 3, 1);
+    // The start rule: later than 7 days before today falls back.
+    const QDate heute = QDate::currentDate();
+    for (const int tage : {3, 7, 8}) {
+      const QDate d = heute.addDays(-tage);
+      QTest::addRow("%d Tage vor heute", tage)
+          << QVariant(tagzahl(plattform::alsTagzahl(d))) << (tage < 7 ? QDate(2018, 2, 7) : d);
+    }
   }
   void startdatum() {
     QFETCH(QVariant, wert);

@@ -2,6 +2,7 @@
 
 #include "plattform/formate.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QToolButton>
@@ -113,16 +114,54 @@ void RadioGroup::setItemIndex(int index) {
   for (qsizetype i = 0; i < knoepfe_.size(); ++i) knoepfe_.at(i)->setChecked(i == index);
 }
 
+namespace {
+// A panel's frame: no layout of its own, so that a label's new text (which asks its parent for
+// a new layout) costs nothing beyond the label's repaint. The label fills the frame.
+class Panelrahmen : public QWidget {
+ public:
+  Panelrahmen(QWidget* eltern) : QWidget(eltern) {}
+  QLabel* label = nullptr;
+
+ protected:
+  void resizeEvent(QResizeEvent*) override {
+    if (label) label->setGeometry(rect());
+  }
+};
+}  // namespace
+
 StatusLeiste::StatusLeiste(const QList<int>& breiten, QWidget* eltern) : QStatusBar(eltern) {
   setSizeGripEnabled(false);
   for (qsizetype i = 0; i < breiten.size(); ++i) {
-    auto* l = new QLabel(this);
+    const bool letztes = i + 1 == breiten.size();
+    auto* r = new Panelrahmen(this);
+    r->setObjectName(QStringLiteral("Panelrahmen%1").arg(i));
+    auto* l = new QLabel(r);
     l->setObjectName(QStringLiteral("Panel%1").arg(i));
+    r->label = l;
+    // The last panel takes the rest of the bar, the others keep their width.
+    r->setMinimumWidth(breiten[i]);
     l->setMinimumWidth(breiten[i]);
-    if (i + 1 < breiten.size()) l->setMaximumWidth(breiten[i]);
-    addWidget(l, i + 1 == breiten.size() ? 1 : 0);
+    if (!letztes) {
+      r->setMaximumWidth(breiten[i]);
+      l->setMaximumWidth(breiten[i]);
+    }
+    addWidget(r, letztes ? 1 : 0);
     panels_.append(l);
+    rahmen_.append(r);
   }
+  passeHoeheAn();
+}
+
+void StatusLeiste::passeHoeheAn() {
+  // One text line of the bar's font, as the labels showed it when they sized themselves.
+  int h = 0;
+  for (QLabel* l : panels_) h = std::max(h, l->sizeHint().height());
+  for (QWidget* r : rahmen_) r->setFixedHeight(h);
+}
+
+void StatusLeiste::changeEvent(QEvent* e) {
+  QStatusBar::changeEvent(e);
+  if (e->type() == QEvent::FontChange) passeHoeheAn();
 }
 
 void StatusLeiste::setzePanel(int index, const QString& text) {

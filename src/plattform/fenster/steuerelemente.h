@@ -78,7 +78,9 @@ class RadioGroup : public QGroupBox {
   QList<QRadioButton*> knoepfe_;
 };
 
-// Status bar with fixed panels; panel texts can be read back.
+// Status bar with fixed panels; panel texts can be read back. Each panel's label sits in a
+// frame of its own that the bar lays out; a new text repaints the label and leaves the frame,
+// the bar and the window's layout alone (a long catch-up sets texts once per day).
 class StatusLeiste : public QStatusBar {
   Q_OBJECT
  public:
@@ -88,8 +90,13 @@ class StatusLeiste : public QStatusBar {
   int panelAnzahl() const { return static_cast<int>(panels_.size()); }
   QLabel* panelLabel(int index) const { return panels_.value(index); }
 
+ protected:
+  void changeEvent(QEvent* e) override;
+
  private:
+  void passeHoeheAn();
   QList<QLabel*> panels_;
+  QList<QWidget*> rahmen_;
 };
 
 }  // namespace plattform
