@@ -5,6 +5,7 @@
 #include <httplib.h>
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -143,14 +144,20 @@ int main(int argc, char** argv) {
   logZeile("listening on http://" + opt.host + ":" + std::to_string(port));
 
   std::atomic<bool> signalKam{false};
+  std::atomic<bool> beendet{false};
   std::thread waechter([&] {
     int signal = 0;
     sigwait(&signale, &signal);
+    if (beendet) return;
     signalKam = true;
     logZeile(std::string("stopping on ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));
+    // A signal right after the start can come before the server runs its loop; stop() does
+    // nothing then, so wait for the loop.
+    while (!beendet && !server.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     server.stop();
   });
   const bool ok = server.listen_after_bind();
+  beendet = true;
   if (!signalKam) pthread_kill(waechter.native_handle(), SIGTERM);  // wake the waiter
   waechter.join();
   logZeile("stopped");
