@@ -13,6 +13,7 @@
 #include <iostream>
 #include <mutex>
 #include <pthread.h>
+#include <sys/socket.h>
 #include <string>
 #include <thread>
 
@@ -104,6 +105,12 @@ int main(int argc, char** argv) {
   }
 
   httplib::Server server;
+  // The library's default SO_REUSEPORT would let a second server share a taken port and get
+  // half of its requests; SO_REUSEADDR alone still allows a quick restart on the same port.
+  server.set_socket_options([](socket_t sock) {
+    int ja = 1;
+    setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &ja, sizeof ja);
+  });
   server.set_keep_alive_max_count(100000);
   // The answers are logged before they leave, so a client that has its answer finds the request
   // in the log; what no handler saw (other methods, bad requests) the server's logger takes.

@@ -111,6 +111,9 @@ HttpAntwort HttpClient::get(const QString& url) {
   curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
   // "" switches every proxy off, including those of the environment.
   curl_easy_setopt(h, CURLOPT_PROXY, d_->proxyHost.constData());
+  // Without this, curl would take the exceptions of no_proxy from the environment and go
+  // around the proxy that is set.
+  curl_easy_setopt(h, CURLOPT_NOPROXY, "");
   curl_easy_setopt(h, CURLOPT_PROXYPORT, d_->proxyHost.isEmpty() ? 0L : d_->proxyPort);
   curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, d_->verbindenMs);
   curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, d_->lesenMs > 0 ? 1L : 0L);

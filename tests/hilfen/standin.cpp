@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <csignal>
+#include <sys/prctl.h>
 
 #include "plattform/formate.h"
 
@@ -18,6 +19,8 @@ StandInServer::StandInServer(bool demo) {
   // fill up and stop the server.
   prozess_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   prozess_.setStandardOutputFile(logdatei());
+  // A test that dies on the way takes its server with it.
+  prozess_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
   prozess_.start(QStringLiteral(ZK_SERVER_EXE), args);
   if (!prozess_.waitForStarted(10000)) return;
   static const QRegularExpression bereit(QStringLiteral("listening on http://127\\.0\\.0\\.1:(\\d+)"));

@@ -5,6 +5,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+
 #include "hilfen/standin.h"
 #include "plattform/http.h"
 
@@ -39,6 +44,73 @@ int freierPort() {
   StummerPort p;
   return p.port();
 }
+
+// A small HTTP/1.1 responder on 127.0.0.1 for what the stand-in never sends: "/weiter/N"
+// redirects N times before it answers "ziel", "/keks" sets a cookie, "/zeige" answers with the
+// Cookie header it received. One request per connection.
+class Weiterleiter {
+ public:
+  Weiterleiter() {
+    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t l = sizeof a;
+    if (::bind(fd_, reinterpret_cast<sockaddr*>(&a), l) != 0 || ::listen(fd_, 16) != 0 ||
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &l) != 0)
+      return;
+    port_ = ntohs(a.sin_port);
+    faden_ = std::thread([this] { bedienen(); });
+  }
+  ~Weiterleiter() {
+    ::shutdown(fd_, SHUT_RDWR);  // wakes accept()
+    if (faden_.joinable()) faden_.join();
+    ::close(fd_);
+  }
+  QString url(const char* pfad) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(port_).arg(QLatin1String(pfad)); }
+  int anfragen() const { return anfragen_; }
+
+ private:
+  void bedienen() {
+    for (;;) {
+      const int c = ::accept(fd_, nullptr, nullptr);
+      if (c < 0) return;
+      std::string anfrage;
+      char puffer[1024];
+      while (anfrage.find("\r\n\r\n") == std::string::npos) {
+        const ssize_t n = ::recv(c, puffer, sizeof puffer, 0);
+        if (n <= 0) break;
+        anfrage.append(puffer, static_cast<size_t>(n));
+      }
+      ++anfragen_;
+      const auto zeilenende = anfrage.find("\r\n");
+      const std::string erste = anfrage.substr(0, zeilenende);
+      const std::string pfad = erste.substr(4, erste.rfind(' ') - 4);
+      std::string kopf = "HTTP/1.1 200 OK\r\n";
+      std::string inhalt;
+      if (pfad.rfind("/weiter/", 0) == 0) {
+        const int n = std::stoi(pfad.substr(8));
+        if (n > 0)
+          kopf = "HTTP/1.1 302 Found\r\nLocation: /weiter/" + std::to_string(n - 1) + "\r\n";
+        else
+          inhalt = "ziel";
+      } else if (pfad == "/keks") {
+        kopf += "Set-Cookie: sitzung=abc; Path=/\r\n";
+      } else if (pfad == "/zeige") {
+        const auto k = anfrage.find("\r\nCookie: ");
+        if (k != std::string::npos) inhalt = anfrage.substr(k + 10, anfrage.find("\r\n", k + 2) - k - 10);
+      }
+      const std::string antwort =
+          kopf + "Content-Length: " + std::to_string(inhalt.size()) + "\r\nConnection: close\r\n\r\n" + inhalt;
+      ::send(c, antwort.data(), antwort.size(), MSG_NOSIGNAL);
+      ::close(c);
+    }
+  }
+  int fd_ = -1;
+  int port_ = 0;
+  std::atomic<int> anfragen_{0};
+  std::thread faden_;
+};
 
 }  // namespace
 
@@ -115,6 +187,54 @@ class TstHttp : public QObject {
     QVERIFY2(uhr.elapsed() >= 900 && uhr.elapsed() < 4000, qPrintable(QString::number(uhr.elapsed())));
   }
 
+  // The download's client follows up to 15 redirects; the other profile follows none and
+  // reports the redirect as an error with its status.
+  void weiterleitungen_data() {
+    QTest::addColumn<int>("profil");
+    QTest::addColumn<int>("umwege");
+    QTest::addColumn<int>("status");  // 0: the request fails
+    QTest::addColumn<int>("anfragen");
+    const int zk = int(HttpClient::Profil::ZahlenKenner), indy = int(HttpClient::Profil::Indy);
+    QTest::newRow("15 umwege") << zk << 15 << 200 << 16;
+    QTest::newRow("16 umwege") << zk << 16 << 0 << 16;
+    QTest::newRow("indy, ein umweg") << indy << 1 << 302 << 1;
+    QTest::newRow("indy, ohne umweg") << indy << 0 << 200 << 1;
+  }
+
+  void weiterleitungen() {
+    QFETCH(int, profil);
+    QFETCH(int, umwege);
+    QFETCH(int, status);
+    QFETCH(int, anfragen);
+    Weiterleiter w;
+    HttpClient c(static_cast<HttpClient::Profil>(profil));
+    const QString url = w.url(("/weiter/" + std::to_string(umwege)).c_str());
+    if (status == 200) {
+      const auto a = c.get(url);
+      QCOMPARE(a.inhalt, QByteArray("ziel"));
+      QCOMPARE(a.statuszeile, QStringLiteral("HTTP/1.1 200 OK"));
+    } else {
+      try {
+        c.get(url);
+        QFAIL("error expected");
+      } catch (const HttpFehler& f) {
+        if (status) QCOMPARE(f.status(), status);
+      }
+    }
+    QCOMPARE(w.anfragen(), anfragen);
+  }
+
+  // Cookies are kept and sent again, also after the connection was closed.
+  void cookies() {
+    Weiterleiter w;
+    HttpClient c;
+    QCOMPARE(c.get(w.url("/zeige")).inhalt, QByteArray());
+    c.get(w.url("/keks"));
+    QCOMPARE(c.get(w.url("/zeige")).inhalt, QByteArray("sitzung=abc"));
+    c.trennen();
+    QCOMPARE(c.get(w.url("/zeige")).inhalt, QByteArray("sitzung=abc"));
+  }
+
   void profile_data() {
     QTest::addColumn<int>("profil");
     QTest::addColumn<QString>("agent");
@@ -122,18 +242,20 @@ class TstHttp : public QObject {
     QTest::newRow("Indy") << int(HttpClient::Profil::Indy) << "Mozilla/3.0 (compatible; Indy Library)";
   }
 
-  // What the server sees of each profile; the proxy of the environment is never used, the
-  // one that is set always is, and a closed connection opens again.
+  // What the server sees of each profile; neither the proxy of the environment nor its
+  // exceptions are used, the proxy that is set always is, and a closed connection opens again.
   void profile() {
     QFETCH(int, profil);
     QFETCH(QString, agent);
     qputenv("http_proxy", QStringLiteral("http://127.0.0.1:%1").arg(freierPort()).toUtf8());
+    qputenv("no_proxy", "download.invalid");
     HttpClient c(static_cast<HttpClient::Profil>(profil));
     QCOMPARE(c.get(server_->url() + tag_).status, 200);
     c.trennen();
     c.setzeProxy(QStringLiteral("127.0.0.1"), server_->port());
     QCOMPARE(c.get(QStringLiteral("http://download.invalid") + tag_).status, 200);
     qunsetenv("http_proxy");
+    qunsetenv("no_proxy");
     const QStringList zeilen = server_->protokoll().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QString erwartet = QStringLiteral(" 200 23 \"%1\" \"text/html, */*\"").arg(agent);
     QVERIFY2(zeilen.at(zeilen.size() - 2).endsWith(erwartet), qPrintable(zeilen.at(zeilen.size() - 2)));

@@ -243,6 +243,39 @@ class TstStandin : public QObject {
     QVERIFY(anfragen[2].contains(QStringLiteral("GET /index.html 404 ")));
   }
 
+  // Options it cannot use end it before it listens: a usage line and exit code 2; a port that
+  // is taken gives exit code 1.
+  void aufruf_data() {
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("meldung");
+    const QString u = QStringLiteral("usage: zahlenkenner-server --host H --port P --data DIR [--demo]");
+    QTest::newRow("ohne argumente") << QStringList{} << 2 << u;
+    QTest::newRow("ohne --data") << QStringList{"--host", "127.0.0.1", "--port", "0", "--demo"} << 2 << u;
+    QTest::newRow("--data ohne wert") << QStringList{"--port", "0", "--data"} << 2 << u;
+    QTest::newRow("port keine zahl") << QStringList{"--port", "80a", "--data", "."} << 2 << u;
+    QTest::newRow("port zu gross") << QStringList{"--port", "65536", "--data", "."} << 2 << u;
+    QTest::newRow("unbekannte option") << QStringList{"--data", ".", "--verbose"} << 2 << u;
+    QTest::newRow("port belegt") << QStringList{"--host", "127.0.0.1", "--data", "."} << 1 << "cannot listen on 127.0.0.1:";
+  }
+
+  void aufruf() {
+    QFETCH(QStringList, argumente);
+    QFETCH(int, code);
+    QFETCH(QString, meldung);
+    StandInServer belegt;
+    QVERIFY(belegt.laeuft());
+    if (code == 1) argumente << QStringLiteral("--port") << QString::number(belegt.port());
+    QProcess p;
+    p.setWorkingDirectory(belegt.daten());
+    p.start(QStringLiteral(ZK_SERVER_EXE), argumente);
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), code);
+    QVERIFY2(QString::fromUtf8(p.readAllStandardError()).startsWith(meldung), qPrintable(meldung));
+    QCOMPARE(QDir(belegt.daten()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
+  }
+
   void stopptSauber_data() {
     QTest::addColumn<int>("signal");
     QTest::newRow("SIGINT") << int(SIGINT);
