@@ -2,7 +2,9 @@
 
 #include "plattform/fehler.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
@@ -47,6 +49,17 @@ QByteArray zuAnsi(const QString& text) {
     out.append(ersatz);
   }
   return out;
+}
+
+bool ansiDarstellbar(const QString& text) {
+  for (const QChar ch : text) {
+    const char16_t c = ch.unicode();
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) continue;
+    bool gefunden = false;
+    for (int i = 0; i < 32 && !gefunden; ++i) gefunden = kCp1252[i] == c || (kCp1252[i] == 0 && c == 0x80 + i);
+    if (!gefunden) return false;
+  }
+  return true;
 }
 
 QStringList zerlegeZeilen(const QString& text) {
@@ -94,30 +107,70 @@ int& schreibfehlerZaehler() {
   static int n = -1;
   return n;
 }
+
+QString& verweigerterOrdner() {
+  static QString ordner;
+  return ordner;
+}
+
+const QString kVerweigert = QStringLiteral("Zugriff verweigert");
+
+// Access is refused when the file exists and may not be written, or its folder may not.
+bool zugriffFehlt(const QString& pfad) {
+  const QFileInfo datei(pfad);
+  if (datei.exists()) return !datei.isWritable();
+  const QFileInfo ordner(datei.absolutePath());
+  return ordner.isDir() && !ordner.isWritable();
+}
 }  // namespace
 
 void schreibfehlerNach(int n) { schreibfehlerZaehler() = n; }
+void zugriffVerweigertIn(const QString& ordner) {
+  verweigerterOrdner() = ordner.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(ordner).absoluteFilePath());
+}
 
 void schreibeDateiAtomar(const QString& pfad, const QByteArray& inhalt) {
-  const auto fehler = [&] { return Fehler(QStringLiteral("Datei %1 kann nicht geschrieben werden.").arg(pfad)); };
+  const auto fehler = [&](const QString& grund, bool verweigert) {
+    return Schreibfehler(QStringLiteral("Datei %1 kann nicht geschrieben werden.").arg(pfad), grund, verweigert);
+  };
+  const QString& gesperrt = verweigerterOrdner();
+  if (!gesperrt.isEmpty() && QDir::cleanPath(QFileInfo(pfad).absolutePath()) == gesperrt) throw fehler(kVerweigert, true);
   QSaveFile f(pfad);
-  if (!f.open(QIODevice::WriteOnly)) throw fehler();
+  if (!f.open(QIODevice::WriteOnly)) {
+    if (zugriffFehlt(pfad)) throw fehler(kVerweigert, true);
+    throw fehler(f.errorString(), false);
+  }
   int& n = schreibfehlerZaehler();
   if (n == 0) {
     // The test hook breaks off half-way, as a full disk or a crash would.
     f.write(inhalt.left(inhalt.size() / 2));
     f.cancelWriting();
     f.commit();
-    throw fehler();
+    throw fehler(QStringLiteral("Auf dem Datenträger ist nicht genügend Speicherplatz."), false);
   }
   if (n > 0) --n;
-  if (f.write(inhalt) != inhalt.size() || !f.commit()) throw fehler();
+  if (f.write(inhalt) != inhalt.size() || !f.commit()) throw fehler(f.errorString(), false);
 }
 
 void schreibeAnsiZeilen(const QString& pfad, const QStringList& zeilen) {
   QByteArray inhalt;
   for (const QString& z : zeilen) {
     inhalt.append(zuAnsi(z));
+    inhalt.append("\r\n");
+  }
+  schreibeDateiAtomar(pfad, inhalt);
+}
+
+void schreibeTextZeilen(const QString& pfad, const QStringList& zeilen) {
+  bool ansi = true;
+  for (const QString& z : zeilen) ansi = ansi && ansiDarstellbar(z);
+  if (ansi) {
+    schreibeAnsiZeilen(pfad, zeilen);
+    return;
+  }
+  QByteArray inhalt("\xEF\xBB\xBF");
+  for (const QString& z : zeilen) {
+    inhalt.append(z.toUtf8());
     inhalt.append("\r\n");
   }
   schreibeDateiAtomar(pfad, inhalt);

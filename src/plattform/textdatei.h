@@ -3,11 +3,28 @@
 #include <QString>
 #include <QStringList>
 
+#include "plattform/fehler.h"
+
 namespace plattform {
+
+// A file that could not be written. text() names the file; grund() is the system's reason
+// ("Zugriff verweigert" when the system refused access to the file or its folder).
+class Schreibfehler : public Fehler {
+ public:
+  Schreibfehler(const QString& text, const QString& grund, bool verweigert)
+      : Fehler(text), grund_(grund), verweigert_(verweigert) {}
+  const QString& grund() const { return grund_; }
+  bool zugriffVerweigert() const { return verweigert_; }
+
+ private:
+  QString grund_;
+  bool verweigert_;
+};
 
 // The system's ANSI code page is Windows-1252.
 QString ausAnsi(const QByteArray& bytes);
 QByteArray zuAnsi(const QString& text);  // characters outside the code page become '?'
+bool ansiDarstellbar(const QString& text);  // every character has its own byte in the code page
 
 // Lines split at CR LF, LF or CR; a last line without ending counts. Raises Fehler when
 // the file cannot be read.
@@ -19,10 +36,16 @@ QString dekodiereMitBom(const QByteArray& bytes);
 // Writes the lines with CR LF after each, completely, before it replaces the old file.
 // Raises Fehler when that fails; the old file then stays as it was.
 void schreibeAnsiZeilen(const QString& pfad, const QStringList& zeilen);
-// Writes bytes atomically (temp file, flush, rename); raises Fehler on failure.
+// Text for people: the ANSI code page when every character fits, else UTF-8 with a byte-order
+// mark, so that no letter of a translation turns into '?'. CR LF after each line, atomic.
+void schreibeTextZeilen(const QString& pfad, const QStringList& zeilen);
+// Writes bytes atomically (temp file, flush, rename); raises Schreibfehler on failure.
 void schreibeDateiAtomar(const QString& pfad, const QByteArray& inhalt);
 // Test hook: after n further successful writes every write fails half-way; -1 switches it off.
 void schreibfehlerNach(int n);
+// Test hook: writes into this folder are refused as by missing write access ("" switches it
+// off). Tests run as root, whom a read-only folder does not stop.
+void zugriffVerweigertIn(const QString& ordner);
 
 QStringList zerlegeZeilen(const QString& text);
 

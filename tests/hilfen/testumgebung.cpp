@@ -41,6 +41,7 @@ Testumgebung::Testumgebung() {
   plattform::Registry::verwerfen();
   plattform::Registry::fehlerNachSchreibvorgaengen(-1);
   plattform::schreibfehlerNach(-1);
+  plattform::zugriffVerweigertIn(QString());
   auto d = std::make_unique<SkriptDialoge>();
   auto s = std::make_unique<ShellProtokoll>();
   auto k = std::make_unique<KlangProtokoll>();
@@ -56,6 +57,7 @@ Testumgebung::~Testumgebung() {
   plattform::Registry::verwerfen();
   plattform::Registry::fehlerNachSchreibvorgaengen(-1);
   plattform::schreibfehlerNach(-1);
+  plattform::zugriffVerweigertIn(QString());
   // Leave the doubles installed: windows of a test may outlive it by a few lines.
 }
 

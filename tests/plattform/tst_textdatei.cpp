@@ -3,6 +3,8 @@
 #include "plattform/fehler.h"
 #include "plattform/textdatei.h"
 
+#include <unistd.h>
+
 using namespace plattform;
 
 class TstTextdatei : public QObject {
@@ -15,7 +17,10 @@ class TstTextdatei : public QObject {
   }
 
  private slots:
-  void cleanup() { schreibfehlerNach(-1); }
+  void cleanup() {
+    schreibfehlerNach(-1);
+    zugriffVerweigertIn(QString());
+  }
 
   void ansiZeichen() {
     const QString text = QString::fromUtf8("€ äöüÄÖÜß „Grüße“ – Œ™ š ž Ÿ");
@@ -81,6 +86,51 @@ class TstTextdatei : public QObject {
     QCOMPARE(QDir(ordner_.path()).entryList({QStringLiteral("a.txt*")}, QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("a.txt")});
   }
+  void textZeilenAnsiOderUtf8() {
+    QVERIFY(ansiDarstellbar(QString::fromUtf8("Grüße € – Ÿ")));
+    QVERIFY(!ansiDarstellbar(QString::fromUtf8("Grüße ł")));
+    schreibeTextZeilen(datei("t.txt"), {QString::fromUtf8("für €"), QStringLiteral("2")});
+    QCOMPARE(lies(datei("t.txt")), QByteArray("f\xFCr \x80\r\n2\r\n"));
+    // One letter outside the code page switches the whole file to UTF-8.
+    schreibeTextZeilen(datei("t.txt"), {QString::fromUtf8("für"), QString::fromUtf8("Тип")});
+    QCOMPARE(lies(datei("t.txt")), QByteArray("\xEF\xBB\xBF") + QString::fromUtf8("für\r\nТип\r\n").toUtf8());
+    QCOMPARE(leseZeilenMitBom(datei("t.txt")), (QStringList{QString::fromUtf8("für"), QString::fromUtf8("Тип")}));
+  }
+
+  void schreibfehlerNenntGrund() {
+    schreibeAnsiZeilen(datei("g.txt"), {QStringLiteral("alt")});
+    zugriffVerweigertIn(ordner_.path());
+    try {
+      schreibeAnsiZeilen(datei("g.txt"), {QStringLiteral("neu")});
+      QFAIL("no failure");
+    } catch (const Schreibfehler& f) {
+      QVERIFY(f.zugriffVerweigert());
+      QCOMPARE(f.grund(), QStringLiteral("Zugriff verweigert"));
+      QCOMPARE(f.text(), QStringLiteral("Datei %1 kann nicht geschrieben werden.").arg(datei("g.txt")));
+    }
+    zugriffVerweigertIn(QString());
+    try {
+      schreibeAnsiZeilen(datei("fehlt/g.txt"), {QStringLiteral("neu")});
+      QFAIL("no failure");
+    } catch (const Schreibfehler& f) {
+      QVERIFY(!f.zugriffVerweigert());
+      QVERIFY(!f.grund().isEmpty());
+    }
+    QCOMPARE(lies(datei("g.txt")), QByteArray("alt\r\n"));
+  }
+  void schreibgeschuetzterOrdner() {
+    if (::geteuid() == 0) QSKIP("root writes into every folder");
+    QTemporaryDir nur;
+    QVERIFY(QFile::setPermissions(nur.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    try {
+      schreibeAnsiZeilen(nur.path() + QStringLiteral("/x.txt"), {QStringLiteral("x")});
+      QFAIL("no failure");
+    } catch (const Schreibfehler& f) {
+      QVERIFY(f.zugriffVerweigert());
+    }
+    QFile::setPermissions(nur.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  }
+
   void ordnerFehltIstFehler() {
     QVERIFY_THROWS_EXCEPTION(Fehler, schreibeAnsiZeilen(datei("fehlt/x.txt"), {QStringLiteral("x")}));
   }
