@@ -3,9 +3,16 @@
 #include "plattform/fehler.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <cerrno>
 #include <cfenv>
+#include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <locale.h>
+#include <string>
 
 namespace plattform {
 namespace {
@@ -38,6 +45,114 @@ int StrToInt(const QString& text) {
   const auto wert = liesGanzzahl(text);
   if (!wert) throw Fehler(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
   return *wert;
+}
+
+namespace {
+
+// The C locale, so that strtod reads "." whatever LC_NUMERIC the process runs with.
+locale_t cLocale() {
+  static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
+  return c;
+}
+
+bool ziffer(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+}  // namespace
+
+std::optional<double> liesReal(QStringView text, QChar dezimal) {
+  qsizetype i = 0;
+  const qsizetype n = text.size();
+  while (i < n && text.at(i) == QLatin1Char(' ')) ++i;
+  qsizetype ende = n;
+  while (ende > i && text.at(ende - 1) == QLatin1Char(' ')) --ende;
+  if (i >= ende || ende - i > 400) return std::nullopt;
+
+  // The text again in the C form, checked character by character.
+  std::string c;
+  c.reserve(static_cast<size_t>(ende - i));
+  if (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')) c += static_cast<char>(text.at(i++).unicode());
+  int ziffern = 0;
+  while (i < ende && ziffer(text.at(i))) {
+    c += static_cast<char>(text.at(i++).unicode());
+    ++ziffern;
+  }
+  if (i < ende && text.at(i) == dezimal) {
+    c += '.';
+    ++i;
+    while (i < ende && ziffer(text.at(i))) {
+      c += static_cast<char>(text.at(i++).unicode());
+      ++ziffern;
+    }
+  }
+  if (ziffern == 0) return std::nullopt;
+  if (i < ende && (text.at(i) == QLatin1Char('E') || text.at(i) == QLatin1Char('e'))) {
+    c += 'e';
+    ++i;
+    if (i < ende && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+      c += static_cast<char>(text.at(i++).unicode());
+    int exponent = 0;
+    while (i < ende && ziffer(text.at(i))) {
+      c += static_cast<char>(text.at(i++).unicode());
+      ++exponent;
+    }
+    if (exponent == 0) return std::nullopt;
+  }
+  if (i != ende) return std::nullopt;
+
+  errno = 0;
+  char* rest = nullptr;
+  const double wert = strtod_l(c.c_str(), &rest, cLocale());
+  if (rest != c.c_str() + c.size() || !std::isfinite(wert)) return std::nullopt;
+  return wert;
+}
+
+std::optional<double> liesReal(QStringView text) { return liesReal(text, dezimaltrenner()); }
+
+double StrToFloat(const QString& text) {
+  const auto wert = liesReal(text);
+  if (!wert) throw Fehler(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+  return *wert;
+}
+
+QString festkomma(double wert, int stellen, int nachkomma, QChar dezimal) {
+  if (std::isnan(wert)) return QStringLiteral("NAN");
+  if (std::isinf(wert)) return wert < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+  stellen = std::clamp(stellen, 1, 18);
+  nachkomma = std::clamp(nachkomma, 0, 18);
+  char puffer[400];
+  // The significant digits decide between the two forms.
+  auto r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::scientific, stellen - 1);
+  std::string wissenschaftlich(puffer, r.ptr);
+  const auto e = wissenschaftlich.find('e');
+  const int exponent = std::stoi(wissenschaftlich.substr(e + 1));
+  QString text;
+  if (exponent + 1 > stellen) {
+    text = QString::fromLatin1(wissenschaftlich.data(), static_cast<qsizetype>(e));
+    const char vorzeichen = wissenschaftlich[e + 1] == '-' ? '-' : '+';
+    QString hoch = QString::number(std::abs(exponent));
+    if (hoch.size() < 2) hoch.prepend(QLatin1Char('0'));
+    text += QLatin1Char('E');
+    text += QLatin1Char(vorzeichen);
+    text += hoch;
+  } else {
+    const int stellenNachKomma = std::min(nachkomma, stellen - 1 - exponent);
+    r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellenNachKomma);
+    text = QString::fromLatin1(puffer, static_cast<qsizetype>(r.ptr - puffer));
+    if (nachkomma > stellenNachKomma) {
+      if (stellenNachKomma == 0) text += QLatin1Char('.');
+      text += QString(nachkomma - stellenNachKomma, QLatin1Char('0'));
+    }
+    // A value that rounds to zero carries no sign.
+    if (text.startsWith(QLatin1Char('-')) &&
+        std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c >= QLatin1Char('1') && c <= QLatin1Char('9'); }))
+      text.remove(0, 1);
+  }
+  text.replace(QLatin1Char('.'), dezimal);
+  return text;
+}
+
+QString FloatToStrF(double wert, int stellen, int nachkomma) {
+  return festkomma(wert, stellen, nachkomma, dezimaltrenner());
 }
 
 long long rundeGerade(double wert) {

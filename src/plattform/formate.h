@@ -13,6 +13,26 @@ inline std::optional<int> liesGanzzahl(const QString& text) { return liesGanzzah
 // The same, but a failure raises Fehler with the conversion message.
 int StrToInt(const QString& text);
 
+// Real reading as a typed number is read: optional blanks, an optional sign, digits with at
+// most one decimal separator `dezimal` (digits on at least one side of it), optionally "E" or
+// "e" with an optional sign and digits, optional blanks. No thousands separators. A value
+// beyond the range of a double does not read; one too small for it reads as 0.
+std::optional<double> liesReal(QStringView text, QChar dezimal);
+// The same with the user's decimal separator.
+std::optional<double> liesReal(QStringView text);
+// The same, but a failure raises Fehler with the conversion message.
+double StrToFloat(const QString& text);
+
+// Fixed-point output: the value rounded to at most `stellen` significant digits and at most
+// `nachkomma` decimals (a half going to the even neighbour), written with exactly `nachkomma`
+// decimals and no thousands separators. A value with more than `stellen` digits before the
+// separator is written in exponent form instead: the mantissa with `stellen` significant
+// digits, "E", the sign and at least two exponent digits (10000000 with seven: "1,000000E+07").
+// Not a number: "NAN"; infinite: "INF" or "-INF".
+QString festkomma(double wert, int stellen, int nachkomma, QChar dezimal);
+// The same with the user's decimal separator.
+QString FloatToStrF(double wert, int stellen, int nachkomma);
+
 // Real to whole number, a half going to the even neighbour.
 long long rundeGerade(double wert);
 
