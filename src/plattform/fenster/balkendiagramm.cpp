@@ -1,0 +1,200 @@
+#include "plattform/fenster/balkendiagramm.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLegend>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "plattform/fehler.h"
+
+namespace plattform {
+
+namespace {
+// A tick step of 1, 2 or 5 times a power of ten that gives about eight steps.
+double tickschritt(int spanne) {
+  const double roh = std::max(1.0, spanne / 8.0);
+  const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
+  for (double f : {1.0, 2.0, 5.0})
+    if (roh <= f * zehner) return f * zehner;
+  return 10.0 * zehner;
+}
+}  // namespace
+
+Balkenserie::Balkenserie(Balkendiagramm* diagramm, QBarSeries* serie, QBarSet* satz)
+    : diagramm_(diagramm), serie_(serie), satz_(satz) {}
+
+bool Balkenserie::aktiv() const { return serie_->isVisible(); }
+
+void Balkenserie::setAktiv(bool aktiv) {
+  if (aktiv == serie_->isVisible()) return;
+  serie_->setVisible(aktiv);
+  diagramm_->balkenGeaendert();
+}
+
+void Balkenserie::leeren() {
+  if (satz_->count() > 0) satz_->remove(0, satz_->count());
+  satz_->deselectAllBars();
+  xs_.clear();
+  diagramm_->balkenGeaendert();
+}
+
+void Balkenserie::wertebeschriftungAus() { serie_->setLabelsVisible(false); }
+bool Balkenserie::wertebeschriftung() const { return serie_->isLabelsVisible(); }
+
+QColor Balkenserie::serienfarbe() const { return satz_->color(); }
+
+void Balkenserie::setzeBalken(const std::vector<Balken>& balken) {
+  QColor andere;
+  QList<int> markiert;
+  for (std::size_t k = 0; k < balken.size(); ++k) {
+    const QColor& f = balken[k].farbe;
+    if (!f.isValid() || f == satz_->color()) continue;
+    if (andere.isValid() && f != andere)
+      throw Fehler(QStringLiteral("Eine Balkenreihe kennt nur eine Farbe neben ihrer eigenen"));
+    andere = f;
+    markiert << static_cast<int>(k);
+  }
+  const int n = static_cast<int>(balken.size());
+  if (satz_->count() > n) satz_->remove(n, satz_->count() - n);
+  const int alt = satz_->count();
+  for (int k = 0; k < alt; ++k) {
+    const double y = balken[static_cast<std::size_t>(k)].y;
+    if (satz_->at(k) != y) satz_->replace(k, y);
+  }
+  if (n > alt) {
+    QList<qreal> neu;
+    neu.reserve(n - alt);
+    for (int k = alt; k < n; ++k) neu << balken[static_cast<std::size_t>(k)].y;
+    satz_->append(neu);
+  }
+  if (andere.isValid() && satz_->selectedColor() != andere) satz_->setSelectedColor(andere);
+  QList<int> vorher = satz_->selectedBars();
+  std::sort(vorher.begin(), vorher.end());
+  if (vorher != markiert) {
+    satz_->deselectAllBars();
+    satz_->selectBars(markiert);
+  }
+  xs_.resize(balken.size());
+  for (std::size_t k = 0; k < balken.size(); ++k) xs_[k] = balken[k].x;
+  diagramm_->balkenGeaendert();
+}
+
+void Balkenserie::hinzufuegen(int x, int y, const QColor& farbe) {
+  std::vector<Balken> alle;
+  alle.reserve(xs_.size() + 1);
+  for (int k = 0; k < anzahl(); ++k) alle.push_back({xs_[static_cast<std::size_t>(k)], this->y(k), this->farbe(k)});
+  alle.push_back({x, y, farbe});
+  setzeBalken(alle);
+}
+
+int Balkenserie::anzahl() const { return satz_->count(); }
+int Balkenserie::x(int k) const { return xs_.at(static_cast<std::size_t>(k)); }
+int Balkenserie::y(int k) const { return static_cast<int>(std::lround(satz_->at(k))); }
+QColor Balkenserie::farbe(int k) const { return satz_->isBarSelected(k) ? satz_->selectedColor() : satz_->color(); }
+
+Balkendiagramm::Balkendiagramm(QWidget* eltern) : QChartView(eltern) {
+  auto* chart = new QChart();
+  chart->legend()->hide();
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  unten_ = new QBarCategoryAxis(chart);
+  links_ = new QValueAxis(chart);
+  links_->setLabelFormat(QStringLiteral("%d"));
+  links_->setTickType(QValueAxis::TicksDynamic);
+  links_->setTickAnchor(0);
+  QFont klein = unten_->labelsFont();
+  klein.setPointSize(7);
+  unten_->setLabelsFont(klein);
+  chart->addAxis(unten_, Qt::AlignBottom);
+  chart->addAxis(links_, Qt::AlignLeft);
+  const QColor farben[2] = {QColor(255, 0, 0), QColor(0, 128, 0)};
+  serien_.reserve(2);
+  for (int nr = 1; nr <= 2; ++nr) {
+    auto* serie = new QBarSeries(chart);
+    serie->setObjectName(QStringLiteral("Series%1").arg(nr));
+    auto* satz = new QBarSet(QString(), serie);
+    satz->setColor(farben[nr - 1]);
+    satz->setBorderColor(farben[nr - 1].darker(130));
+    serie->append(satz);
+    serie->setBarWidth(0.7);
+    chart->addSeries(serie);
+    serie->attachAxis(unten_);
+    serie->attachAxis(links_);
+    serien_.push_back(Balkenserie(this, serie, satz));
+  }
+  serien_[0].serie_->setVisible(false);
+  setChart(chart);
+  setRenderHint(QPainter::Antialiasing, false);
+  zeigeBereich();
+}
+
+Balkendiagramm::~Balkendiagramm() = default;
+
+Balkenserie& Balkendiagramm::serie(int nr) { return serien_.at(static_cast<std::size_t>(nr == 1 ? 0 : 1)); }
+
+void Balkendiagramm::setLinksMinimum(int wert) {
+  if (wert > max_) throw Fehler(QStringLiteral("Das Minimum der Achse muss kleiner oder gleich dem Maximum sein"));
+  min_ = wert;
+  zeigeBereich();
+}
+
+void Balkendiagramm::setLinksMaximum(int wert) {
+  if (wert < min_) throw Fehler(QStringLiteral("Das Maximum der Achse muss größer oder gleich dem Minimum sein"));
+  max_ = wert;
+  zeigeBereich();
+}
+
+void Balkendiagramm::setLinksAutomatisch(bool automatisch) {
+  automatisch_ = automatisch;
+  if (automatisch_) balkenGeaendert();
+}
+
+void Balkendiagramm::setUntenAutomatisch() { balkenGeaendert(); }
+void Balkendiagramm::setUntenTitel(const QString& titel) {
+  if (unten_->titleText() != titel) unten_->setTitleText(titel);
+}
+QString Balkendiagramm::untenTitel() const { return unten_->titleText(); }
+
+void Balkendiagramm::balkenGeaendert() {
+  // The bottom axis labels the bars of the shown series (Series2 before Series1).
+  const Balkenserie* gezeigt = nullptr;
+  for (auto it = serien_.rbegin(); it != serien_.rend(); ++it)
+    if (it->aktiv()) {
+      gezeigt = &*it;
+      break;
+    }
+  QStringList kategorien;
+  if (gezeigt)
+    for (int x : gezeigt->xs_) kategorien << QString::number(x);
+  setzeKategorien(kategorien);
+  if (!automatisch_) return;
+  int groesste = 0;
+  for (const Balkenserie& s : serien_)
+    if (s.aktiv())
+      for (int k = 0; k < s.anzahl(); ++k) groesste = std::max(groesste, s.y(k));
+  min_ = 0;
+  max_ = groesste;
+  zeigeBereich();
+}
+
+void Balkendiagramm::setzeKategorien(const QStringList& kategorien) {
+  if (unten_->categories() == kategorien) return;
+  if (kategorien.isEmpty())
+    unten_->clear();
+  else
+    unten_->setCategories(kategorien);
+}
+
+void Balkendiagramm::zeigeBereich() {
+  // An empty span is drawn one unit high; the range read back stays as set.
+  const int oben = max_ > min_ ? max_ : min_ + 1;
+  links_->setRange(min_, oben);
+  links_->setTickInterval(tickschritt(oben - min_));
+}
+
+}  // namespace plattform
