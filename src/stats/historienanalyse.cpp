@@ -1,0 +1,149 @@
+#include "stats/historienanalyse.h"
+
+#include "plattform/formate.h"
+#include "plattform/textdatei.h"
+#include "shell/tippcheck.h"
+#include "stats/vergleichstipp.h"
+
+#include <algorithm>
+
+namespace {
+
+QDate datumVon(qint64 tag) {
+  return tag == Vergleichsziehung::kOhneTag ? QDate() : plattform::ausTagzahl(static_cast<double>(tag));
+}
+
+int zeile(int g) { return std::clamp(g, 0, 6); }
+
+}  // namespace
+
+Naechstschritt::Naechstschritt(const std::vector<Ziehung>& saetze, const Ziehungszeitfilter& filter)
+    : n_(static_cast<long long>(saetze.size())) {
+  long long gelesen = 1;
+  pfad_.push_back(gelesen);
+  while (gelesen < n_) {
+    const bool doppelt = filter.doppelschritt(saetze[static_cast<std::size_t>(gelesen - 1)].mittag());
+    gelesen += doppelt ? std::min(2LL, n_ - gelesen) : 1;
+    pfad_.push_back(gelesen);
+  }
+}
+
+int Naechstschritt::nach(int position) {
+  const long long ziel = static_cast<long long>(position) + 1;
+  while (pfad_[i_] < n_ && pfad_[i_] <= ziel) ++i_;
+  return static_cast<int>(pfad_[i_] - 1);
+}
+
+Zeilentexte ersteZeile(const Ziehung& z, int sternenzahlMax) {
+  Zeilentexte t;
+  for (int k = 1; k <= 5; ++k)
+    t[static_cast<std::size_t>(k - 1)] = tippcheck::gueltigerFeldtext(QString::number(z.zahl(k)), 55);
+  for (int k = 7; k <= 8; ++k)
+    t[static_cast<std::size_t>(k - 2)] = tippcheck::gueltigerFeldtext(QString::number(z.zahl(k)), sternenzahlMax);
+  return t;
+}
+
+Analyseergebnis analysiere(const std::vector<Ziehung>& saetze, const Analyseeingabe& ein, Analysefenster& fenster) {
+  const std::vector<Vergleichsziehung> v = vergleichsziehungen(saetze);
+  const int n = static_cast<int>(v.size());
+
+  // In a history in date order the window of a cycle is one run of records.
+  bool geordnet = true;
+  for (int i = 0; i < n && geordnet; ++i)
+    geordnet = v[static_cast<std::size_t>(i)].hatTag() && (i == 0 || v[static_cast<std::size_t>(i - 1)].tag <= v[static_cast<std::size_t>(i)].tag);
+  std::vector<qint64> tage;
+  if (geordnet) {
+    tage.reserve(v.size());
+    for (const Vergleichsziehung& z : v) tage.push_back(z.tag);
+  }
+  // The newest date the history holds; a trailing record without a readable date gives none.
+  qint64 letzterTag = Vergleichsziehung::kOhneTag;
+  for (int i = n - 1; i >= 0 && letzterTag == Vergleichsziehung::kOhneTag; --i) letzterTag = v[static_cast<std::size_t>(i)].tag;
+
+  const auto gewaehltTag = static_cast<qint64>(plattform::alsTagzahl(ein.gewaehlt));
+  const auto beginnTag = static_cast<qint64>(plattform::alsTagzahl(ein.beginn));
+  Naechstschritt schritt(saetze, ein.filter);
+
+  Analyseergebnis e;
+  Analysestand s;
+  s.d = ein.d;
+  bool erster = true;
+  for (;;) {
+    const auto di = static_cast<std::size_t>(s.d);
+    const Vergleichsziehung& d = v[di];
+    const Zeilentexte texte = ersteZeile(saetze[di], ein.sternenzahlMax);
+    const Vergleichstipp tipp = Vergleichstipp::aus({texte[0], texte[1], texte[2], texte[3], texte[4]});
+    s.bis = erster ? datumVon(d.tag).addDays(10) : datumVon(letzterTag);
+    s.aktuell = -1;
+    s.naechster = -1;
+    ++e.zyklen;
+
+    // The earlier draws: start <= date < D's date, so the other draw of D's day never counts.
+    if (d.hatTag()) {
+      const qint64 start = erster ? gewaehltTag : beginnTag;
+      auto vergleiche = [&](int i) {
+        const int g = treffer(tipp, v[static_cast<std::size_t>(i)]);
+        ++e.tabellen.vorgaenger[static_cast<std::size_t>(zeile(g))];
+        if (g < ein.schwelle) return true;
+        s.aktuell = i;
+        const bool weiter = fenster.weiter(s);
+        s.aktuell = weiter ? -1 : i;
+        return weiter;
+      };
+      bool weiter = true;
+      if (geordnet) {
+        const auto von = std::lower_bound(tage.begin(), tage.end(), start) - tage.begin();
+        const auto bis = std::lower_bound(tage.begin(), tage.end(), d.tag) - tage.begin();
+        for (auto i = von; i < bis && weiter; ++i) weiter = vergleiche(static_cast<int>(i));
+      } else {
+        for (int i = 0; i < n && weiter; ++i) {
+          const Vergleichsziehung& z = v[static_cast<std::size_t>(i)];
+          if (z.hatTag() && z.tag >= start && z.tag < d.tag) weiter = vergleiche(i);
+        }
+      }
+      if (!weiter) {
+        e.abgebrochen = true;
+        e.ende = s;
+        return e;
+      }
+    }
+
+    // The next draw. When D is the last record there is none: the rule would stay on D and
+    // count D against itself, so the cycles end here.
+    const int naechster = schritt.nach(s.d);
+    if (naechster == s.d) {
+      e.ende = s;
+      return e;
+    }
+    const Vergleichsziehung& nz = v[static_cast<std::size_t>(naechster)];
+    if (nz.hatTag()) ++e.tabellen.naechste[static_cast<std::size_t>(zeile(treffer(tipp, nz)))];
+    const bool nochEiner = nz.hatTag() && letzterTag != Vergleichsziehung::kOhneTag && nz.tag < letzterTag;
+    if (!nochEiner) {
+      s.naechster = naechster;
+      e.ende = s;
+      return e;
+    }
+    s.vorher = s.d;
+    s.d = naechster;
+    erster = false;
+  }
+}
+
+QStringList analysebericht(const Analysetabellen& t, const Meldungstabelle& m) {
+  QStringList z;
+  auto block = [&](int titel, const Analysetabelle& tab) {
+    z << m.text(titel);
+    for (int i = 0; i <= 5; ++i)
+      z << QString::number(i) + QStringLiteral("x    =>") + QString::number(tab[static_cast<std::size_t>(i)]);
+  };
+  block(63, t.vorgaenger);
+  z << QStringLiteral(" ");
+  block(64, t.naechste);
+  return z;
+}
+
+QString schreibeTestbericht(const QString& home, const QStringList& zeilen) {
+  const QString pfad = home + QStringLiteral("Test.txt");
+  plattform::schreibeAnsiZeilen(pfad, zeilen);
+  return pfad;
+}
