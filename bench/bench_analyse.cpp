@@ -1,0 +1,71 @@
+// The historical analysis and the history search on 20,000 draws (two a day from 08.02.2018),
+// twelve filled tip rows, threshold 6 (no question): the core walks on one read of the history.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <vector>
+
+#include "shell/historie_hilfen.h"
+#include "stats/historienanalyse.h"
+#include "stats/historiensuche.h"
+
+namespace {
+void messe(const char* name, int runden, const std::function<void()>& befehl) {
+  std::vector<double> ms;
+  for (int i = 0; i < runden; ++i) {
+    QElapsedTimer t;
+    t.start();
+    befehl();
+    ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+  }
+  std::sort(ms.begin(), ms.end());
+  std::printf("%-28s median %8.2f ms   max %8.2f ms   (%d runs)\n", name, ms[ms.size() / 2], ms.back(), runden);
+}
+
+std::vector<Ziehung> historie(const QDate& ab, int tage) {
+  std::mt19937 zufall(2018);
+  std::vector<Ziehung> v;
+  std::vector<int> topf(55);
+  for (int t = 0; t < tage; ++t)
+    for (int m = 0; m < 2; ++m) {
+      for (int i = 0; i < 55; ++i) topf[static_cast<std::size_t>(i)] = i + 1;
+      std::shuffle(topf.begin(), topf.end(), zufall);
+      v.push_back(satz(ab.addDays(t), {topf[0], topf[1], topf[2], topf[3], topf[4]}, m == 0));
+    }
+  return v;
+}
+
+struct Still : Analysefenster, Suchfenster {
+  bool weiter(const Analysestand&) override { return true; }
+  bool weiter(const Suchstand&) override { return true; }
+};
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  const QDate ab(2018, 2, 8);
+  const auto saetze = historie(ab, 10000);
+  std::printf("history: %zu records\n", saetze.size());
+  std::array<Zeilentexte, 12> schein;
+  for (std::size_t k = 0; k < 12; ++k) schein[k] = ersteZeile(saetze[k * 7], 10);
+
+  Still still;
+  Analyseeingabe ein;
+  ein.d = 0;
+  ein.gewaehlt = ab;
+  ein.beginn = ab;
+  ein.schwelle = 6;
+  Analyseergebnis e;
+  messe("core: analysis from draw 1", 5, [&] { e = analysiere(saetze, ein, still); });
+  std::printf("  %d cycles, %d comparisons\n", e.zyklen, [&] {
+    int s = 0;
+    for (int x : e.tabellen.vorgaenger) s += x;
+    return s;
+  }());
+  messe("core: search, whole history", 50,
+        [&] { suche(saetze, ab, ab.addDays(10000), 6, schein, still); });
+  return 0;
+}
