@@ -10,27 +10,37 @@ QVariant SkriptDialoge::naechste() {
   return v;
 }
 
-void SkriptDialoge::nachricht(const QString& text) { gezeigt.append({QStringLiteral("nachricht"), text, {}, {}}); }
+void SkriptDialoge::nachricht(const QString& text) { gezeigt.append({QStringLiteral("nachricht"), text, {}, {}, {}, {}}); }
 
 bool SkriptDialoge::frage(const QString& text, const QString& titel) {
-  gezeigt.append({QStringLiteral("frage"), text, titel, {}});
+  gezeigt.append({QStringLiteral("frage"), text, titel, {}, {}, {}});
   const QVariant v = naechste();
   return v.isValid() && v.toBool();
 }
 
 QString SkriptDialoge::eingabe(const QString& titel, const QString& prompt, const QString& vorgabe) {
-  gezeigt.append({QStringLiteral("eingabe"), prompt, titel, vorgabe});
+  gezeigt.append({QStringLiteral("eingabe"), prompt, titel, vorgabe, {}, {}});
   const QVariant v = naechste();
   return v.isValid() ? v.toString() : vorgabe;
 }
 
-QString SkriptDialoge::oeffnen(const QString& titel, const QString& ordner, const QString&) {
-  gezeigt.append({QStringLiteral("oeffnen"), ordner, titel, {}});
+QString SkriptDialoge::oeffnen(const QString& titel, const QString& ordner, const QString& filter) {
+  return oeffnenMitEndung(titel, ordner, filter, QString());
+}
+
+QString SkriptDialoge::oeffnenMitEndung(const QString& titel, const QString& ordner, const QString& filter,
+                                        const QString& endung) {
+  gezeigt.append({QStringLiteral("oeffnen"), ordner, titel, {}, filter, endung});
   return naechste().toString();
 }
 
-QString SkriptDialoge::speichern(const QString& titel, const QString& vorschlag, const QString&) {
-  gezeigt.append({QStringLiteral("speichern"), vorschlag, titel, vorschlag});
+QString SkriptDialoge::speichern(const QString& titel, const QString& vorschlag, const QString& filter) {
+  return speichernMitEndung(titel, vorschlag, filter, QString());
+}
+
+QString SkriptDialoge::speichernMitEndung(const QString& titel, const QString& vorschlag, const QString& filter,
+                                          const QString& endung) {
+  gezeigt.append({QStringLiteral("speichern"), vorschlag, titel, vorschlag, filter, endung});
   return naechste().toString();
 }
 

@@ -16,6 +16,8 @@ class SkriptDialoge final : public plattform::Dialoge {
     QString text;
     QString titel;
     QString vorgabe;
+    QString filter;  // file dialogs
+    QString endung;
   };
   std::deque<QVariant> antworten;
   QList<Gezeigt> gezeigt;
@@ -26,6 +28,10 @@ class SkriptDialoge final : public plattform::Dialoge {
   QString eingabe(const QString& titel, const QString& prompt, const QString& vorgabe) override;
   QString oeffnen(const QString& titel, const QString& ordner, const QString& filter) override;
   QString speichern(const QString& titel, const QString& vorschlag, const QString& filter) override;
+  QString oeffnenMitEndung(const QString& titel, const QString& ordner, const QString& filter,
+                           const QString& endung) override;
+  QString speichernMitEndung(const QString& titel, const QString& vorschlag, const QString& filter,
+                             const QString& endung) override;
 
   QStringList arten() const;
   QStringList texte() const;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -109,6 +110,57 @@ class TstDienste : public QObject {
     QCOMPARE(dialoge().eingabe(QStringLiteral("Tipp-Test"), QStringLiteral("Bei wievielen?"), QStringLiteral("4")),
              QStringLiteral("3"));
     QCOMPARE(prompt, QStringLiteral("Bei wievielen?"));
+  }
+
+  void dateifilter_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("eintraege");
+    QTest::newRow("einer") << "Werteliste|*.zpn" << QStringList{"Werteliste (*.zpn)"};
+    QTest::newRow("zwei") << "Tippdatei|*.zpk|Textdatei|*.txt" << QStringList{"Tippdatei (*.zpk)", "Textdatei (*.txt)"};
+    QTest::newRow("mehrere Muster") << "Bilder|*.png;*.jpg" << QStringList{"Bilder (*.png *.jpg)"};
+    QTest::newRow("Qt-Form bleibt") << "Bilder (*.png);;Alle (*)" << QStringList{"Bilder (*.png)", "Alle (*)"};
+    QTest::newRow("leer") << "" << QStringList{};
+    QTest::newRow("Name ohne Muster") << "Liste|*.zpn|Rest" << QStringList{"Liste (*.zpn)"};
+  }
+  void dateifilter() {
+    QFETCH(QString, filter);
+    QFETCH(QStringList, eintraege);
+    QCOMPARE(qtFilter(filter), eintraege);
+  }
+
+  // The save dialog proposes the name in its folder, appends the default extension to a name
+  // typed without one and replaces an existing file without asking.
+  void dateiDialogMitEndung() {
+    QTemporaryDir ordner;
+    const QString alt = ordner.path() + QStringLiteral("/neu.zpn");
+    QFile f(alt);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QStringList filter;
+    QString endung, vorgeschlagen, verzeichnis;
+    beimDialog([&](QWidget* w) {
+      auto* d = qobject_cast<QFileDialog*>(w);
+      QVERIFY(d);
+      filter = d->nameFilters();
+      endung = d->defaultSuffix();
+      vorgeschlagen = d->selectedFiles().value(0);
+      verzeichnis = d->directory().absolutePath();
+      d->selectFile(QStringLiteral("neu"));
+      static_cast<QDialog*>(d)->accept();
+    });
+    const QString gewaehlt =
+        dialoge().speichernMitEndung(QStringLiteral("Speichern"), ordner.path() + QStringLiteral("/20240115.zpn"),
+                                     QStringLiteral("Werteliste|*.zpn"), QStringLiteral("zpn"));
+    QCOMPARE(filter, QStringList{"Werteliste (*.zpn)"});
+    QCOMPARE(endung, QStringLiteral("zpn"));
+    QCOMPARE(QFileInfo(vorgeschlagen).fileName(), QStringLiteral("20240115.zpn"));
+    QCOMPARE(verzeichnis, QDir(ordner.path()).absolutePath());
+    QCOMPARE(QFileInfo(gewaehlt).absoluteFilePath(), QFileInfo(alt).absoluteFilePath());
+    QVERIFY(!QApplication::activeModalWidget());  // no question about replacing it
+
+    beimDialog([](QWidget* w) { qobject_cast<QFileDialog*>(w)->reject(); });
+    QVERIFY(dialoge().oeffnenMitEndung(QString(), ordner.path(), QStringLiteral("Werteliste|*.zpn"),
+                                       QStringLiteral("zpn")).isEmpty());
   }
 
   // Without an audio device the sound must neither block nor crash; a missing file beeps.

@@ -153,6 +153,12 @@ class TstSteuerelemente : public QObject {
     zoomen(&dialog, 0.5);
     QCOMPARE(dialog.size(), QSize(200, 150));
     QCOMPARE(dialog.pos(), ort);
+    // A fixed-size dialog takes its new size and stays fixed at it.
+    QWidget fest;
+    fest.setFixedSize(400, 272);
+    zoomen(&fest, 700.0 / 546.0);
+    QCOMPARE(fest.size(), QSize(513, 349));
+    QCOMPARE(fest.minimumSize(), fest.maximumSize());
     zoomen(&dialog, 0);  // nonsense factors change nothing
     zoomen(&dialog, std::numeric_limits<double>::quiet_NaN());
     QCOMPARE(dialog.size(), QSize(200, 150));

@@ -21,6 +21,21 @@ QPointer<QWidget>& besitzer() {
 
 QString titelDerAnwendung() { return QApplication::applicationDisplayName(); }
 
+}  // namespace
+
+QStringList qtFilter(const QString& filter) {
+  if (filter.isEmpty()) return {};
+  if (!filter.contains(QLatin1Char('|'))) return filter.split(QStringLiteral(";;"));
+  const QStringList teile = filter.split(QLatin1Char('|'));
+  QStringList l;
+  for (qsizetype i = 0; i + 1 < teile.size(); i += 2)
+    l << teile[i] + QStringLiteral(" (") + QString(teile[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+             QLatin1Char(')');
+  return l;
+}
+
+namespace {
+
 class QtDialoge final : public Dialoge {
  public:
   void nachricht(const QString& text) override {
@@ -38,10 +53,40 @@ class QtDialoge final : public Dialoge {
     return ok ? s : vorgabe;
   }
   QString oeffnen(const QString& titel, const QString& ordner, const QString& filter) override {
-    return QFileDialog::getOpenFileName(besitzer(), titel, ordner, filter);
+    return dateiwahl(false, titel, ordner, filter, QString());
   }
   QString speichern(const QString& titel, const QString& vorschlag, const QString& filter) override {
-    return QFileDialog::getSaveFileName(besitzer(), titel, vorschlag, filter);
+    return dateiwahl(true, titel, vorschlag, filter, QString());
+  }
+  QString oeffnenMitEndung(const QString& titel, const QString& ordner, const QString& filter,
+                           const QString& endung) override {
+    return dateiwahl(false, titel, ordner, filter, endung);
+  }
+  QString speichernMitEndung(const QString& titel, const QString& vorschlag, const QString& filter,
+                             const QString& endung) override {
+    return dateiwahl(true, titel, vorschlag, filter, endung);
+  }
+
+ private:
+  static QString dateiwahl(bool speichern, const QString& titel, const QString& pfad, const QString& filter,
+                           const QString& endung) {
+    QFileDialog d(besitzer(), titel);
+    d.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // An existing file is replaced without a question, as every save of the program does.
+    if (speichern) d.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filter_ = qtFilter(filter);
+    if (!filter_.isEmpty()) d.setNameFilters(filter_);
+    d.setDefaultSuffix(endung);
+    const QFileInfo info(pfad);
+    if (pfad.isEmpty() || info.isDir()) {
+      d.setDirectory(pfad);
+    } else {
+      d.setDirectory(info.absolutePath());
+      d.selectFile(info.fileName());
+    }
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+    return d.selectedFiles().constFirst();
   }
 };
 

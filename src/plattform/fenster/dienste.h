@@ -19,6 +19,18 @@ class Dialoge {
                           const QString& filter) = 0;
   virtual QString speichern(const QString& titel, const QString& vorschlag,
                             const QString& filter) = 0;
+  // The same with a default extension, which a name typed without one receives. The filter may
+  // be written "Name|*.ext|Name2|*.a;*.b"; ordner may end in a file name, which is proposed.
+  virtual QString oeffnenMitEndung(const QString& titel, const QString& ordner, const QString& filter,
+                                   const QString& endung) {
+    (void)endung;
+    return oeffnen(titel, ordner, filter);
+  }
+  virtual QString speichernMitEndung(const QString& titel, const QString& vorschlag, const QString& filter,
+                                     const QString& endung) {
+    (void)endung;
+    return speichern(titel, vorschlag, filter);
+  }
 };
 
 // Hands files and addresses to other programs; never waits for them.
@@ -36,6 +48,10 @@ class Klang {
   virtual ~Klang() = default;
   virtual void spielen(const QString& wavDatei) = 0;
 };
+
+// A filter written "Name|*.a;*.b|Name2|*.c" (name and pattern in turns) as the file dialog's
+// entries "Name (*.a *.b)", "Name2 (*.c)"; a filter without '|' is split at ";;".
+QStringList qtFilter(const QString& filter);
 
 Dialoge& dialoge();
 Shell& shell();

@@ -48,7 +48,10 @@ void zoomen(QWidget* wurzel, double faktor) {
 
   for (QWidget* w : alle) {
     if (w->isWindow()) {
-      w->resize(mal(w->width(), faktor), mal(w->height(), faktor));
+      const QSize neu(mal(w->width(), faktor), mal(w->height(), faktor));
+      // A fixed-size dialog stays fixed, at its new size.
+      if (w->minimumSize() == w->maximumSize()) w->setFixedSize(neu);
+      else w->resize(neu);
     } else if (!wirdPlatziert(w)) {
       const QRect g = w->geometry();
       w->setGeometry(mal(g.x(), faktor), mal(g.y(), faktor), mal(g.width(), faktor), mal(g.height(), faktor));
