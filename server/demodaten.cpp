@@ -54,7 +54,7 @@ const char* const kMarkentext =
 
 const char* const kWarenkorb = "https://www.example.com/warenkorb/quintavola?partner={WO}&Tipps={TIPPS}&";
 
-std::string klickskript() {
+std::string klickskriptText() {
   std::string s =
       "; Demo-Klickskript des Stand-in-Servers (Demodaten, kein echtes Skript)\r\n"
       "MELDUNG \"[MELDUNGFERTIG]\"\r\n"
@@ -93,6 +93,8 @@ void schreibeWennAlt(const fs::path& datei, const std::string& soll, bool nurFeh
 }
 
 }  // namespace
+
+std::string klickskript() { return klickskriptText(); }
 
 Zeitpunkt jetzt() {
   const std::time_t t = std::time(nullptr);
@@ -166,7 +168,7 @@ Stand Demodaten::bereitstellen(const Zeitpunkt& zeit) {
     }
     schreibeDatei(wurzel / kMarke, kMarkentext);
     schreibeDatei(wurzel / "lotto" / "warenkorb.txt", kWarenkorb);
-    schreibeDatei(wurzel / "scripts" / "Quintavola.qzt.txt", klickskript());
+    schreibeDatei(wurzel / "scripts" / "Quintavola.qzt.txt", klickskriptText());
     stand = Stand::Angelegt;
   }
   aktiv_ = true;

@@ -30,6 +30,8 @@ int veroeffentlicht(const Datum& tag, const Zeitpunkt& zeit);
 std::string ziehungsAntwort(const Datum& tag, int anzahl);
 // The day's quota text, published with its 20:30 draw.
 std::string quotenAntwort(const Datum& tag);
+// The demo click-script template; the program ships the same text as data/Script/Quintavola.qzt.
+std::string klickskript();
 
 enum class Stand { Angelegt, Ergaenzt, Fremd };
 

@@ -42,6 +42,24 @@ void ersetzeAlle(std::string& text, std::string_view was, std::string_view durch
     text.replace(pos, was.size(), durch);
 }
 
+// The portal name goes back into a URL: percent-encoded, unreserved characters and "," kept.
+std::string kodiert(std::string_view text) {
+  static const char* const hex = "0123456789ABCDEF";
+  std::string aus;
+  for (const unsigned char c : text) {
+    const bool bleibt = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+                        c == '.' || c == '_' || c == '~' || c == ',';
+    if (bleibt) {
+      aus += static_cast<char>(c);
+    } else {
+      aus += '%';
+      aus += hex[c >> 4];
+      aus += hex[c & 0xF];
+    }
+  }
+  return aus;
+}
+
 Antwort mitteilung(int status, const std::string& text) {
   Antwort a;
   a.status = status;
@@ -218,7 +236,7 @@ Antwort Datenordner::warenkorb(const Parameter& parameter) const {
   if (!tipps || !positiveZahl(*tipps)) return mitteilung(400, "Die Anzahl der Tipps fehlt oder ist ung&uuml;ltig.");
   auto vorlage = liesDatei(ordner_ / "lotto" / "warenkorb.txt");
   if (!vorlage) return {};
-  ersetzeAlle(*vorlage, "{WO}", *wo);
+  ersetzeAlle(*vorlage, "{WO}", kodiert(*wo));
   ersetzeAlle(*vorlage, "{TIPPS}", *tipps);
   Antwort a;
   a.status = 200;
@@ -233,6 +251,11 @@ Antwort Datenordner::skript(const std::string& name) const {
   if (!inhalt) return {};
   Antwort a;
   a.status = 200;
+  // NAME.txt.status beside it: the status to answer with (an error page with a date).
+  if (auto status = liesDatei(fs::path(datei.string() + ".status"))) {
+    const auto zahl = positiveZahl(std::string(status->substr(0, status->find_first_of("\r\n"))));
+    if (zahl && *zahl >= 100 && *zahl <= 599) a.status = *zahl;
+  }
   a.inhalt = std::move(*inhalt);
   struct stat st {};
   if (::stat(datei.c_str(), &st) == 0) a.geaendert = st.st_mtime;

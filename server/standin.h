@@ -14,9 +14,10 @@
 //                         sent with CR LF after each line; a day without a section gets 404
 //   zahlen/YYYYMMDD.txt   when present, the whole answer for that day, sent byte for byte
 //   quoten/YYYY.txt, quoten/YYYYMMDD.txt   the same for the quota request
-//   lotto/warenkorb.txt   cart URL template; {WO} and {TIPPS} are filled from the query
+//   lotto/warenkorb.txt   cart URL template; {WO} (percent-encoded) and {TIPPS} are filled from the query
 //   lotto/mitteilung.htm  when present, every cart request gets this page with status 503
-//   scripts/NAME.txt      click-script templates, with the file time as Last-Modified
+//   scripts/NAME.txt      click-script templates, with the file time as Last-Modified;
+//   scripts/NAME.txt.status  when present, the status (100..599) that answer is sent with
 namespace standin {
 
 using Datum = std::chrono::year_month_day;

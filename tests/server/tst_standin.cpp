@@ -28,7 +28,8 @@ standin::Parameter abfrage(const QString& text) {
   standin::Parameter p;
   for (const QString& teil : text.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
     const auto gleich = teil.indexOf(QLatin1Char('='));
-    p.emplace(teil.left(gleich).toStdString(), teil.mid(gleich + 1).toStdString());
+    // As the server gets it: decoded.
+    p.emplace(teil.left(gleich).toStdString(), QUrl::fromPercentEncoding(teil.mid(gleich + 1).toUtf8()).toStdString());
   }
   return p;
 }
@@ -53,6 +54,8 @@ class TstStandin : public QObject {
     schreibe(w / "quoten" / "2024.txt", "[20240114]\r\n20240114,6,7,8,9,10;1.000.000,00;unbesetzt;\r\n");
     schreibe(w / "lotto" / "warenkorb.txt", "https://cart.example/?p={WO}&Tipps={TIPPS}&x={WO}&");
     schreibe(w / "scripts" / "Quintavola.qzt.txt", "[Z1_1]");
+    schreibe(w / "scripts" / "Kaputt.qzt.txt", "<h1>Fehler</h1>");
+    schreibe(w / "scripts" / "Kaputt.qzt.txt.status", "500\r\n");
     schreibe(w / "geheim.txt", "nicht ausliefern");
   }
 
@@ -80,10 +83,13 @@ class TstStandin : public QObject {
     QTest::newRow("anderer pfad") << "/zahlen/lotto.asp" << "Programm=Zelano&Datum=20240114" << 404 << QByteArray();
     QTest::newRow("warenkorb") << "/lotto/lotto.asp" << "Spiel=Kalvatro&Wo=Portal&Tipps=12" << 200
                                << QByteArray("https://cart.example/?p=Portal&Tipps=12&x=Portal&");
+    QTest::newRow("warenkorb portal kodiert") << "/lotto/lotto.asp" << "Spiel=Kalvatro&Wo=A%26B%20C%2C%C3%A4&Tipps=2" << 200
+                                              << QByteArray("https://cart.example/?p=A%26B%20C,%C3%A4&Tipps=2&x=A%26B%20C,%C3%A4&");
     QTest::newRow("warenkorb ohne portal") << "/lotto/lotto.asp" << "Spiel=Kalvatro&Tipps=12" << 400 << QByteArray();
     QTest::newRow("warenkorb ohne tipps") << "/lotto/lotto.asp" << "Spiel=Kalvatro&Wo=P&Tipps=0" << 400 << QByteArray();
     QTest::newRow("warenkorb anderes spiel") << "/lotto/lotto.asp" << "Spiel=Lotto&Wo=P&Tipps=1" << 404 << QByteArray();
     QTest::newRow("skript") << "/scripts/Quintavola.qzt.txt" << "" << 200 << QByteArray("[Z1_1]");
+    QTest::newRow("skript mit status") << "/scripts/Kaputt.qzt.txt" << "" << 500 << QByteArray();
     QTest::newRow("skript fehlt") << "/scripts/Anders.qzt.txt" << "" << 404 << QByteArray();
     QTest::newRow("skript aus dem ordner heraus") << "/scripts/../geheim.txt" << "" << 404 << QByteArray();
     QTest::newRow("skript unterordner") << "/scripts/a/b.txt" << "" << 404 << QByteArray();
@@ -99,7 +105,14 @@ class TstStandin : public QObject {
     QCOMPARE(a.status, status);
     if (status == 200) QCOMPARE(QByteArray::fromStdString(a.inhalt), inhalt);
     if (status == 400) QVERIFY(a.inhalt.find("Mitteilung") != std::string::npos);
-    QCOMPARE(a.geaendert.has_value(), pfad.startsWith(QLatin1String("/scripts/")) && status == 200);
+    QCOMPARE(a.geaendert.has_value(), pfad.startsWith(QLatin1String("/scripts/")) && status != 404);
+    if (status == 500) QCOMPARE(a.inhalt, std::string("<h1>Fehler</h1>"));
+  }
+
+  void mitgelieferteVorlageIstDieDemo() {
+    QFile f(QStringLiteral(ZK_QUELLDATEN "/Script/Quintavola.qzt"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray::fromStdString(standin::demo::klickskript()));
   }
 
   void warenkorbMitteilung() {
