@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "hilfen/standin.h"
-#include "hilfen/testumgebung.h"
+#include "hilfen/fenster/fenstertest.h"
 #include "plattform/http.h"
 #include "shell/fenster/Download.h"
 #include "shell/fenster/LottoZahlen.h"
@@ -51,7 +51,7 @@ void bericht(const char* was, qint64 ms, int anfragen, int gespeichert) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  Testumgebung umgebung;
+  Fensterumgebung umgebung;
   StandInServer server(true);
   if (!server.laeuft()) {
     std::fprintf(stderr, "the stand-in server did not start\n");
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
 
   {
     TForm1 form;
-    const QString datei = form.Home + form.ZahlenFile;
+    const QString datei = form.zustand().Home + form.zustand().ZahlenFile;
     Testumgebung::schreibe(datei, historieBis(QDate::currentDate().addDays(1)));  // nothing to do at show
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;

@@ -8,11 +8,11 @@
 #include <functional>
 #include <vector>
 
-#include "hilfen/testumgebung.h"
+#include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/datumswahl.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Ziehungsanzeige.h"
-#include "shell/historie_hilfen.h"
+#include "hilfen/historie.h"
 
 namespace {
 void messe(const char* name, int runden, const std::function<void(int)>& befehl,
@@ -33,7 +33,7 @@ void messe(const char* name, int runden, const std::function<void(int)>& befehl,
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  Testumgebung u;
+  Fensterumgebung u;
   const QDate ab(2000, 1, 1);
   const auto historie = abwechselnd(ab, 10000);
   Testumgebung::schreibe(u.home() + "ZahlenQV.dat", alsDatei(historie));

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "hilfen/testumgebung.h"
+#include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "shell/fenster/LottoZahlen.h"
 
@@ -20,7 +20,7 @@ constexpr int kLaeufe = 5;
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  Testumgebung umgebung;
+  Fensterumgebung umgebung;
   TForm1 form;
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) return 1;

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "hilfen/testumgebung.h"
+#include "hilfen/fenster/fenstertest.h"
 #include "plattform/zufall.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
@@ -46,7 +46,7 @@ double median(F&& f) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  Testumgebung umgebung;
+  Fensterumgebung umgebung;
   const QStringList zeilen = liste();
   const std::array<int, 9> zahl{0, 5, 14, 23, 38, 51, 0, 0, 0};
 
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   const double kern = median([&] { summe += tippcheck::pruefeListe(zahl, zeilen).bester; });
 
   TForm1 form;
-  form.Zahl = zahl;
+  form.zustand().Zahl = zahl;
   form.Schein->listenansichtBeimStart();
   form.Schein->listeErsetzen(zeilen);
   const double fenster = median([&] { summe += form.Listengewinncheck(nullptr); });

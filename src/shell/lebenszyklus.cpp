@@ -2,14 +2,10 @@
 
 #include "plattform/fehler.h"
 #include "plattform/formate.h"
-#include "plattform/textdatei.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
-
-namespace {
-constexpr qsizetype kSatzLaenge = 32;
-}
 
 QDate Formateinstellungen::StrToDate(const QString& text) const {
   const auto fehler = [&] { return plattform::Fehler(QStringLiteral("'%1' ist kein gültiges Datum").arg(text)); };
@@ -36,15 +32,11 @@ QDate Formateinstellungen::StrToDate(const QString& text) const {
 int sternenzahlMax(const QDate& heute) { return heute < QDate(2014, 10, 4) ? 8 : 10; }
 
 QDate startdatumNachRegel(const QDate& start, const QDate& heute) {
-  if (!start.isValid() || start > heute.addDays(-7)) return kErstesStartdatum;
+  if (!start.isValid() || start > heute.addDays(-7)) return kKleinstesDatum;
   return start;
 }
 
-void kopiereZiehungsdaten(const QString& quelle, const QString& ziel) {
-  QFile f(quelle);
-  if (!f.open(QIODevice::ReadOnly))
-    throw plattform::Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(quelle));
-  QByteArray daten = f.readAll();
-  daten.truncate(daten.size() / kSatzLaenge * kSatzLaenge);
-  plattform::schreibeDateiAtomar(ziel, daten);
+void legeDatenordnerAn(const QString& ordner) {
+  if (!QFileInfo(ordner).isDir() && !QDir().mkdir(ordner))
+    throw plattform::Fehler(QStringLiteral("Das Verzeichnis %1 kann nicht erstellt werden.").arg(ordner));
 }

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+#include "shell/ziehung.h"
+
 // The pure rules of the main window's start.
 
 // The German format record the main window fills at creation. Only the fixed German date text
@@ -21,8 +23,6 @@ struct Formateinstellungen {
   QDate StrToDate(const QString& text) const;
 };
 
-// Lowest date of both date pickers and the start date of a fresh account.
-inline const QDate kErstesStartdatum{2018, 2, 7};
 
 // 8 before 04.10.2014, else 10.
 int sternenzahlMax(const QDate& heute);
@@ -31,7 +31,6 @@ int sternenzahlMax(const QDate& heute);
 // exactly 7 days before today (or earlier) stays. An invalid date falls back too.
 QDate startdatumNachRegel(const QDate& start, const QDate& heute);
 
-// Seeds the draw history: copies the program folder's file by whole 32-byte records
-// (a shorter trailing piece is dropped), written completely before it appears under its name.
-// Raises plattform::Fehler when the source cannot be read or the copy cannot be written.
-void kopiereZiehungsdaten(const QString& quelle, const QString& ziel);
+// Creates the data folder when it is missing (its parent must exist). Raises plattform::Fehler
+// when it cannot be made.
+void legeDatenordnerAn(const QString& ordner);

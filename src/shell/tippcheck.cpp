@@ -2,6 +2,7 @@
 
 #include "plattform/formate.h"
 #include "shell/listenzeile.h"
+#include "shell/ziehung.h"
 
 #include <algorithm>
 #include <optional>
@@ -63,6 +64,32 @@ Listenergebnis pruefeListe(const std::array<int, 9>& zahl, const QStringList& ze
     e.gewinne.append(g < 26 ? zahltexte[g] : QString::number(g));
     if (g >= 2) ++e.mitZweiTreffern;
     e.bester = std::max(e.bester, Trefferwert(e.letzter));
+  }
+  return e;
+}
+
+Scheinergebnis pruefeSchein(const std::array<int, 9>& zahl, std::span<const std::array<QString, 7>> zeilen,
+                            Trefferstand& stand) {
+  Scheinergebnis e;
+  e.zeilen.resize(zeilen.size());
+  for (std::size_t k = 0; k < zeilen.size(); ++k) {
+    const std::array<QString, 7>& texte = zeilen[k];
+    Scheinzeile& z = e.zeilen[k];
+    z.vollstaendig = true;
+    for (std::size_t i = 0; i < 5 && z.vollstaendig; ++i) {
+      const std::optional<int> v = plattform::liesGanzzahl(texte[i]);
+      z.vollstaendig = v.has_value();
+      if (v) z.zahlen[i] = *v;
+    }
+    if (!z.vollstaendig) continue;
+    for (int v : z.zahlen) z.summe += v;
+    tauschsortiere(z.zahlen);
+    std::array<QString, 5> sortiert;
+    for (std::size_t i = 0; i < 5; ++i) sortiert[i] = QString::number(z.zahlen[i]);
+    Zettelcheck(zahl, {sortiert[0], sortiert[1], sortiert[2], sortiert[3], sortiert[4], texte[5], texte[6]}, stand);
+    z.stand = stand;
+    zaehle(e.statistik, stand);
+    e.bester = std::max(e.bester, Trefferwert(stand));
   }
   return e;
 }

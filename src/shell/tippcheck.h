@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <span>
+#include <vector>
 
 // The hits of tips against the current draw.
 namespace tippcheck {
@@ -44,6 +46,25 @@ struct Listenergebnis {
   Trefferstand letzter;     // hit state of the last line
 };
 Listenergebnis pruefeListe(const std::array<int, 9>& zahl, const QStringList& zeilen);
+
+// The check of the tip sheet: each row's seven texts (five numbers, two extras) as the fields
+// hold them. A row whose five numbers all read as whole numbers gets its sum, its numbers in
+// ascending order (the exchange sort) and, compared as so sorted, its hits; it counts in its hit
+// class. Other rows are left out. `stand` carries the hit state from row to row and ends with
+// that of the last complete row.
+struct Scheinzeile {
+  bool vollstaendig = false;
+  long long summe = 0;
+  std::array<int, 5> zahlen{};
+  Trefferstand stand;
+};
+struct Scheinergebnis {
+  std::vector<Scheinzeile> zeilen;
+  Statistiktabelle statistik{};
+  int bester = 0;
+};
+Scheinergebnis pruefeSchein(const std::array<int, 9>& zahl, std::span<const std::array<QString, 7>> zeilen,
+                            Trefferstand& stand);
 
 // Panel 0 after a list check: "<lines> Rows  <best / 100>+<best mod 100> max win".
 QString listenstatus(int zeilen, int bester);

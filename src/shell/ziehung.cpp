@@ -1,5 +1,7 @@
 #include "shell/ziehung.h"
 
+#include <span>
+
 #include "plattform/formate.h"
 
 #include <QtEndian>
@@ -70,10 +72,8 @@ int Ziehung::quersumme() const {
 }
 
 void Ziehung::sortiereZahlen() {
-  auto& z = Ziehungszahlen;
-  for (std::size_t i = 0; i < 5; ++i)
-    for (std::size_t j = i; j < 5; ++j)
-      if (z[i] > z[j]) std::swap(z[i], z[j]);
+  std::span<std::uint8_t> fuenf(Ziehungszahlen.data(), 5);
+  tauschsortiere(fuenf);
 }
 
 Ziehung Ziehung::vorschlagLeereHistorie() {

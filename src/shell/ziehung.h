@@ -4,6 +4,20 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
+
+// The lowest date of the history: both date pickers stop there, a fresh account starts its
+// evaluations there, and an empty history is downloaded from the day after it.
+inline const QDate kKleinstesDatum{2018, 2, 7};
+
+// Ascending order by the exchange sort every sorted tip and draw of the program goes through:
+// each place i takes the smallest of the places after it, swapping as it meets smaller ones.
+template <class Feld>
+void tauschsortiere(Feld& werte) {
+  for (std::size_t i = 0; i < werte.size(); ++i)
+    for (std::size_t j = i; j < werte.size(); ++j)
+      if (werte[j] < werte[i]) std::swap(werte[i], werte[j]);
+}
 
 // One draw as stored in the history file: 32 bytes, little-endian, no header.
 //   0-7   Ziehungstag: IEEE-754 double, day count since 30.12.1899, whole days

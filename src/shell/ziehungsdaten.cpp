@@ -34,6 +34,12 @@ std::vector<Ziehung> Ziehungsdaten::zerlege(const QByteArray& inhalt) {
 
 std::vector<Ziehung> Ziehungsdaten::lesen() const { return zerlege(plattform::liesDatei(pfad_)); }
 
+void Ziehungsdaten::loeschen() const {
+  QFile datei(pfad_);
+  if (datei.exists() && !datei.remove())
+    throw plattform::Fehler(QStringLiteral("Die Datei %1 kann nicht gelöscht werden.").arg(pfad_));
+}
+
 void Ziehungsdaten::erzeugeLeerWennFehlt() const {
   if (!existiert()) plattform::haengeAnImRaster(pfad_, QByteArray(), Ziehung::kGroesse);
 }

@@ -24,6 +24,9 @@ class Ziehungsdaten {
   std::vector<Ziehung> lesen() const;
   static std::vector<Ziehung> zerlege(const QByteArray& inhalt);
 
+  // Deletes the history file; a missing file is fine. Raises plattform::Fehler when it stays.
+  void loeschen() const;
+
   // Creates an empty history when there is none.
   void erzeugeLeerWennFehlt() const;
 

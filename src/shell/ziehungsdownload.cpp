@@ -9,7 +9,6 @@ namespace {
 
 constexpr int kZeitlimitMs = 5000;
 constexpr int kWeiterleitungen = 15;
-const QDate kKleinstesDatum(2018, 2, 7);
 
 // Delphi's Trim: blanks and control characters at both ends.
 QStringView getrimmt(QStringView s) {

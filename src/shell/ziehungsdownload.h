@@ -38,7 +38,7 @@ QStringList antwortzeilen(const QString& text);
 QString ziehungsanfrage(const QString& server, const QDate& tag);
 
 // The lowest date of the end-date picker; an empty history starts the day after it.
-inline const QDate kErsterDownloadTag(2018, 2, 8);
+inline const QDate kErsterDownloadTag = kKleinstesDatum.addDays(1);
 
 // Where a download begins, from the newest stored record (none for an empty history): on the
 // newest record's day again when it is a 13:00 draw (its first answer line is then the stored

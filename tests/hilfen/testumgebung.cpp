@@ -1,5 +1,6 @@
 #include "hilfen/testumgebung.h"
 
+#include "plattform/dateien.h"
 #include "plattform/pfade.h"
 #include "plattform/registry.h"
 #include "plattform/textdatei.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <memory>
 
 namespace {
 void kopiereOrdner(const QString& von, const QString& nach) {
@@ -42,15 +42,7 @@ Testumgebung::Testumgebung() {
   plattform::Registry::fehlerNachSchreibvorgaengen(-1);
   plattform::schreibfehlerNach(-1);
   plattform::zugriffVerweigertIn(QString());
-  auto d = std::make_unique<SkriptDialoge>();
-  auto s = std::make_unique<ShellProtokoll>();
-  auto k = std::make_unique<KlangProtokoll>();
-  dialoge_ = d.get();
-  shell_ = s.get();
-  klang_ = k.get();
-  plattform::setzeDialoge(std::move(d));
-  plattform::setzeShell(std::move(s));
-  plattform::setzeKlang(std::move(k));
+  plattform::simuliereDateifehler(plattform::Dateifehler::keiner);
 }
 
 Testumgebung::~Testumgebung() {
@@ -58,7 +50,7 @@ Testumgebung::~Testumgebung() {
   plattform::Registry::fehlerNachSchreibvorgaengen(-1);
   plattform::schreibfehlerNach(-1);
   plattform::zugriffVerweigertIn(QString());
-  // Leave the doubles installed: windows of a test may outlive it by a few lines.
+  plattform::simuliereDateifehler(plattform::Dateifehler::keiner);
 }
 
 QString Testumgebung::appdata() const { return wurzel_.path() + QStringLiteral("/appdata/"); }

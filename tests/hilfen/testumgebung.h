@@ -2,10 +2,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include "hilfen/doubles.h"
 
-// Every test gets its own APPDATA, registry store and program folder (a copy of data/),
-// and the dialog, shell and sound doubles. Nothing touches the real home folder.
+
+// Every test gets its own APPDATA, registry store and program folder (a copy of data/).
+// Nothing touches the real home folder. Window tests use Fensterumgebung, which adds the
+// dialog, shell and sound doubles.
 class Testumgebung {
  public:
   Testumgebung();
@@ -18,17 +19,10 @@ class Testumgebung {
   QString programmordner() const;  // with trailing '/'
   QString registryOrdner() const;
 
-  SkriptDialoge& dialoge() { return *dialoge_; }
-  ShellProtokoll& shell() { return *shell_; }
-  KlangProtokoll& klang() { return *klang_; }
-
   // Writes a file (creating its folder).
   static void schreibe(const QString& pfad, const QByteArray& inhalt);
   static QByteArray lies(const QString& pfad);
 
  private:
   QTemporaryDir wurzel_;
-  SkriptDialoge* dialoge_;
-  ShellProtokoll* shell_;
-  KlangProtokoll* klang_;
 };

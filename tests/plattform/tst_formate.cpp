@@ -226,5 +226,5 @@ class TstFormate : public QObject {
   }
 };
 
-QTEST_APPLESS_MAIN(TstFormate)
+QTEST_GUILESS_MAIN(TstFormate)
 #include "tst_formate.moc"

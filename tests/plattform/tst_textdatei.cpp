@@ -136,5 +136,5 @@ class TstTextdatei : public QObject {
   }
 };
 
-QTEST_APPLESS_MAIN(TstTextdatei)
+QTEST_GUILESS_MAIN(TstTextdatei)
 #include "tst_textdatei.moc"

@@ -25,5 +25,5 @@ class TstZufall : public QObject {
   }
 };
 
-QTEST_APPLESS_MAIN(TstZufall)
+QTEST_GUILESS_MAIN(TstZufall)
 #include "tst_zufall.moc"

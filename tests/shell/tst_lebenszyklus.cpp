@@ -2,6 +2,7 @@
 
 #include "plattform/fehler.h"
 #include "shell/lebenszyklus.h"
+#include "shell/ziehungsdaten.h"
 
 class TstLebenszyklus : public QObject {
   Q_OBJECT
@@ -53,19 +54,19 @@ class TstLebenszyklus : public QObject {
     f.write(quelle);
     f.close();
     QFile::remove(datei("ziel.dat"));
-    kopiereZiehungsdaten(datei("quelle.dat"), datei("ziel.dat"));
+    Ziehungsdaten::kopiereGanzeSaetze(datei("quelle.dat"), datei("ziel.dat"));
     QFile z(datei("ziel.dat"));
     QVERIFY(z.open(QIODevice::ReadOnly));
     QCOMPARE(z.readAll(), quelle.left(kopiert));
   }
   void saatkopieFehler() {
-    QVERIFY_THROWS_EXCEPTION(plattform::Fehler, kopiereZiehungsdaten(datei("fehlt.dat"), datei("z.dat")));
+    QVERIFY_THROWS_EXCEPTION(plattform::Fehler, Ziehungsdaten::kopiereGanzeSaetze(datei("fehlt.dat"), datei("z.dat")));
     QVERIFY(!QFile::exists(datei("z.dat")));
     QFile f(datei("q.dat"));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(32, 'a'));
     f.close();
-    QVERIFY_THROWS_EXCEPTION(plattform::Fehler, kopiereZiehungsdaten(datei("q.dat"), datei("fehlt/z.dat")));
+    QVERIFY_THROWS_EXCEPTION(plattform::Fehler, Ziehungsdaten::kopiereGanzeSaetze(datei("q.dat"), datei("fehlt/z.dat")));
   }
 
   void deutschesDatum_data() {
@@ -90,5 +91,5 @@ class TstLebenszyklus : public QObject {
   }
 };
 
-QTEST_APPLESS_MAIN(TstLebenszyklus)
+QTEST_GUILESS_MAIN(TstLebenszyklus)
 #include "tst_lebenszyklus.moc"

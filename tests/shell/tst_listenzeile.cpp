@@ -82,5 +82,5 @@ class TstListenzeile : public QObject {
   }
 };
 
-QTEST_APPLESS_MAIN(TstListenzeile)
+QTEST_GUILESS_MAIN(TstListenzeile)
 #include "tst_listenzeile.moc"

@@ -56,5 +56,5 @@ class TstMeldungstabelle : public QObject {
   }
 };
 
-QTEST_APPLESS_MAIN(TstMeldungstabelle)
+QTEST_GUILESS_MAIN(TstMeldungstabelle)
 #include "tst_meldungstabelle.moc"

@@ -157,5 +157,5 @@ class TstTippcheck : public QObject {
   }
 };
 
-QTEST_APPLESS_MAIN(TstTippcheck)
+QTEST_GUILESS_MAIN(TstTippcheck)
 #include "tst_tippcheck.moc"

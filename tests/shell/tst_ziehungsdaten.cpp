@@ -6,7 +6,7 @@
 
 #include "plattform/dateien.h"
 #include "plattform/fehler.h"
-#include "shell/historie_hilfen.h"
+#include "hilfen/historie.h"
 #include "shell/ziehungsdaten.h"
 #include "shell/ziehungssuche.h"
 
@@ -204,5 +204,5 @@ class TstZiehungsdaten : public QObject {
   }
 };
 
-QTEST_APPLESS_MAIN(TstZiehungsdaten)
+QTEST_GUILESS_MAIN(TstZiehungsdaten)
 #include "tst_ziehungsdaten.moc"

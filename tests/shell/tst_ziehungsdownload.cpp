@@ -8,7 +8,7 @@
 #include "plattform/dateien.h"
 #include "plattform/formate.h"
 #include "plattform/http.h"
-#include "shell/historie_hilfen.h"
+#include "hilfen/historie.h"
 #include "shell/ziehungsdaten.h"
 #include "shell/ziehungsdownload.h"
 

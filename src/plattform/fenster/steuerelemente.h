@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "plattform/fenster/elemente.h"
+
 class QRadioButton;
 class QToolButton;
 
@@ -22,16 +24,18 @@ void setzeTag(QObject* o, int tag);
 int tag(const QObject* o);
 void setzeCharset(QObject* o, int charset);
 
-// Creates a child control with its object name and designed place (pixels at 96 dpi).
+// Creates a child control with its object name and designed place (pixels at 96 dpi). The kind
+// says whether and as what it joins the element list of its window (`Elementart::ohne`: not).
 template <class T, class... A>
-T* neu(QWidget* eltern, const char* name, const QRect& platz, A&&... args) {
+T* neu(QWidget* eltern, Elementart art, const char* name, const QRect& platz, A&&... args) {
   auto* w = new T(std::forward<A>(args)..., eltern);
   w->setObjectName(QString::fromLatin1(name));
   w->setGeometry(platz);
+  alsElement(eltern, art, w);
   return w;
 }
 
-// The up-down arrows bound to a partner edit: Min, Max and Position as in the original;
+// The up-down arrows bound to a partner edit, with Min, Max and Position;
 // the position is always clamped to Min..Max and written into the partner as a number.
 class UpDown : public QWidget {
   Q_OBJECT

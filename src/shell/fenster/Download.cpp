@@ -1,67 +1,59 @@
 #include "shell/fenster/Download.h"
 
-#include "plattform/fenster/datumswahl.h"
+#include "plattform/fenster/befehl.h"
 #include "plattform/fenster/dienste.h"
-#include "plattform/formate.h"
+#include "plattform/laufschutz.h"
 #include "plattform/pfade.h"
-#include "shell/fenster/Internetseite.h"
-#include "shell/fenster/LottoZahlen.h"
-#include "shell/fenster/Tippschein.h"
-#include "shell/fenster/Ziehungsanzeige.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QToolButton>
+#include <QWidget>
 #include <exception>
 
-Download::Download(TForm1& form) : QObject(&form), f_(form) {
+Download::Download(Programmzustand& zustand, Downloadanzeige& anzeige, Proxyangaben& proxy, Tippvergleicher& tipps,
+                   Statusanzeige& status, QWidget* fenster)
+    : QObject(fenster),
+      z_(zustand),
+      anzeige_(anzeige),
+      proxy_(proxy),
+      tipps_(tipps),
+      status_(status),
+      fenster_(fenster) {
   setObjectName(QStringLiteral("Download"));
-  Ziehungsanzeige& z = *f_.ziehungsanzeige;
-  connect(z.BitBtn1, &QPushButton::clicked, this, &Download::ZahlenKennerClick);
-  connect(z.SpeedButton10, &QToolButton::clicked, this, &Download::ZahlenKennerClick);
-  connect(f_.Aktualisieren1, &QAction::triggered, this, &Download::Aktualisieren1Click);
-  f_.installEventFilter(this);
+  fenster_->installEventFilter(this);
 }
 
 void Download::Aktualisieren1Click() { ZahlenKennerClick(); }
 
 void Download::ZahlenKennerClick() {
   // The menu item stays enabled: while a download handles input, its shortcut is ignored.
-  if (f_.downloadLaeuft) return;
-  Ziehungsanzeige& z = *f_.ziehungsanzeige;
-  f_.downloadLaeuft = true;
-  fensterGeschlossen_ = false;
-  startknoepfe(true);
-
+  if (z_.downloadLaeuft) return;
   Downloadergebnis e;
-  QString fehler;
-  try {
-    e = ladeZiehungen(z.historie(), HttpCli1, *this, plattform::DownloadServer(), f_.M(2));
-  } catch (const plattform::Fehler& f) {
-    fehler = f.text();
-  } catch (const std::exception& f) {
-    fehler = QString::fromLocal8Bit(f.what());
+  std::exception_ptr fehler;
+  {
+    const plattform::Laufschutz lauf(z_.downloadLaeuft);
+    fensterGeschlossen_ = false;
+    anzeige_.startknoepfe(true);
+    try {
+      e = ladeZiehungen(z_.historie(), HttpCli1, *this, plattform::DownloadServer(), z_.M(2));
+    } catch (...) {
+      fehler = std::current_exception();
+    }
+    HttpCli1.trennen();
+    anzeige_.startknoepfe(false);
   }
-  HttpCli1.trennen();
-  startknoepfe(false);
-  f_.downloadLaeuft = false;
-  if (!fehler.isEmpty()) {
+  if (fehler) {
     // A proxy port that is not a whole number, or a record that could not be appended: the
-    // command ends here; what was appended before stays.
-    plattform::dialoge().nachricht(fehler);
+    // command ends here with its message, once the window is idle again; what was appended
+    // before stays.
+    plattform::mitMeldung([&] { std::rethrow_exception(fehler); });
     return;
   }
 
-  z.Label35->setText(z.Label29->text());
-  z.SpeedButton5Click();
-  int bester = f_.Komplettcheck();
-  const bool liste = f_.Schein->listenansichtGezeigt();
-  if (liste) bester = f_.Listengewinncheck(this);
+  anzeige_.nachDownloadZeigen();
+  int bester = tipps_.Komplettcheck();
+  const bool liste = tipps_.listenansichtGezeigt();
+  if (liste) bester = tipps_.Listengewinncheck();
   if (fensterGeschlossen_) {
     // The window was closed while the download handled input: the program ends, even when
     // the download ran before the message loop started.
@@ -71,44 +63,35 @@ void Download::ZahlenKennerClick() {
   if (auswertungOeffnen(bester, liste, e.ueberspringenOffen)) emit auswertungGewuenscht();
 }
 
-void Download::startknoepfe(bool laeuft) {
-  Ziehungsanzeige& z = *f_.ziehungsanzeige;
-  z.BitBtn1->setEnabled(!laeuft);
-  z.SpeedButton10->setEnabled(!laeuft);
-  z.SpeedButton8->setVisible(laeuft);
-}
-
 bool Download::eventFilter(QObject* o, QEvent* e) {
-  if (o == &f_ && e->type() == QEvent::Close && f_.downloadLaeuft) {
+  if (o == fenster_ && e->type() == QEvent::Close && z_.downloadLaeuft) {
     fensterGeschlossen_ = true;
-    f_.ziehungsanzeige->SpeedButton8->hide();  // ends the loop after the day being requested
+    anzeige_.stoppen();  // ends the loop after the day being requested
   }
   return QObject::eventFilter(o, e);
 }
 
-QString Download::proxyHost() const { return f_.Internet->ProxyHostEdit->text(); }
+QString Download::proxyHost() const { return proxy_.proxyHost(); }
 
-QString Download::proxyPort() const { return f_.Internet->ProxyPortEdit->text(); }
+QString Download::proxyPort() const { return proxy_.proxyPort(); }
 
-void Download::beginnt(const QDate& tag) { f_.aktDatum = QDateTime(tag, QTime(0, 0)); }
+void Download::beginnt(const QDate& tag) { z_.aktDatum = QDateTime(tag, QTime(0, 0)); }
 
-void Download::tagZeigen(const QDate& tag) { f_.ziehungsanzeige->DateTimePicker1->setzeDatum(tag); }
+void Download::tagZeigen(const QDate& tag) { anzeige_.tagZeigen(tag); }
 
-void Download::status(int panel, const QString& text) { f_.setzeStatus(panel, text); }
+void Download::status(int panel, const QString& text) { status_.setzeStatus(panel, text); }
 
-void Download::antwortZeigen(const QString& text) {
-  f_.ziehungsanzeige->RichEdit1->setPlainText(antwortzeilen(text).join(QLatin1Char('\n')));
-}
+void Download::antwortZeigen(const QString& text) { anzeige_.antwortZeigen(antwortzeilen(text).join(QLatin1Char('\n'))); }
 
-void Download::zeileGelesen(const QDate& tag) { f_.Datum1 = tag; }
+void Download::zeileGelesen(const QDate& tag) { z_.Datum1 = tag; }
 
 void Download::gespeichert(const QDate& tag) {
-  f_.ziehungsanzeige->Label29->setText(plattform::DDDddmmyy(tag) + QStringLiteral("   "));
-  f_.aktDatum = QDateTime(tag, QTime(0, 0));
+  anzeige_.gespeichertZeigen(tag);
+  z_.aktDatum = QDateTime(tag, QTime(0, 0));
 }
 
 void Download::unlesbar(const QString& antwort) { plattform::dialoge().nachricht(antwort); }
 
 void Download::eingabenVerarbeiten() { QCoreApplication::processEvents(); }
 
-bool Download::stoppGezeigt() const { return !f_.ziehungsanzeige->SpeedButton8->isHidden(); }
+bool Download::stoppGezeigt() const { return anzeige_.stoppGezeigt(); }

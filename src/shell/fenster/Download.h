@@ -2,17 +2,22 @@
 #include <QObject>
 
 #include "plattform/http.h"
+#include "shell/panelschnittstellen.h"
+#include "shell/programmzustand.h"
 #include "shell/ziehungsdownload.h"
 
-class TForm1;
+class QWidget;
 
 // The draw download on the main window: started by BitBtn1, SpeedButton10 and the menu item
 // Aktualisieren1 (Ctrl+A), stopped by SpeedButton8, and run at the end of the show road. The
-// controls belong to the draw history's panel; this class owns the command.
+// controls belong to the draw history's panel, which shows the download through Downloadanzeige;
+// this class owns the command.
 class Download : public QObject, private Downloadfenster {
   Q_OBJECT
  public:
-  explicit Download(TForm1& form);
+  // fenster: the main window, whose closing during a download ends the program after it.
+  Download(Programmzustand& zustand, Downloadanzeige& anzeige, Proxyangaben& proxy, Tippvergleicher& tipps,
+           Statusanzeige& status, QWidget* fenster);
 
   void ZahlenKennerClick();
   void Aktualisieren1Click();
@@ -40,8 +45,11 @@ class Download : public QObject, private Downloadfenster {
   void eingabenVerarbeiten() override;
   bool stoppGezeigt() const override;
 
-  void startknoepfe(bool laeuft);
-
-  TForm1& f_;
+  Programmzustand& z_;
+  Downloadanzeige& anzeige_;
+  Proxyangaben& proxy_;
+  Tippvergleicher& tipps_;
+  Statusanzeige& status_;
+  QWidget* fenster_;
   bool fensterGeschlossen_ = false;
 };

@@ -9,6 +9,7 @@
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/lebenszyklus.h"
+#include "shell/ziehung.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -131,7 +132,7 @@ void lesen(TForm1& f) {
   if (const auto los = textOderNichts(reg, QStringLiteral("Losnummer"))) {
     if (auto* l = ctl<QLabel>(f, QStringLiteral("Losnummer"))) l->setText(*los);
   }
-  if (const auto n = ganzzahlOderNichts(reg, QStringLiteral("NeuerSchein"))) f.neuerSchein = *n;
+  if (const auto n = ganzzahlOderNichts(reg, QStringLiteral("NeuerSchein"))) f.zustand().neuerSchein = *n;
 
   gruppe([&] {
     // The list view comes first, so that the stored tip count may go beyond 12.
@@ -148,17 +149,17 @@ void lesen(TForm1& f) {
       const auto* b31 = ctl<QCheckBox>(f, QStringLiteral("CheckBox31"));
       ud->setMax(b31 && b31->isChecked() ? 7 : 5);
     }
-    liesGanzzahl(reg, QStringLiteral("Land"), f.Land);
+    liesGanzzahl(reg, QStringLiteral("Land"), f.zustand().Land);
     if (reg.ValueExists(QStringLiteral("height")))
       f.setHeight(qBound(kKleinsteGroesse, reg.ReadInteger(QStringLiteral("height")), kGroessteGroesse));
     if (reg.ValueExists(QStringLiteral("width")))
       f.setWidth(qBound(kKleinsteGroesse, reg.ReadInteger(QStringLiteral("width")), kGroessteGroesse));
-    f.TippTop = 39;
-    f.TippLeft = 47;
-    liesGanzzahl(reg, QStringLiteral("TippTop"), f.TippTop);
-    liesGanzzahl(reg, QStringLiteral("TippLeft"), f.TippLeft);
-    f.sprache = 0;
-    liesGanzzahl(reg, QStringLiteral("Sprache"), f.sprache);
+    f.zustand().TippTop = 39;
+    f.zustand().TippLeft = 47;
+    liesGanzzahl(reg, QStringLiteral("TippTop"), f.zustand().TippTop);
+    liesGanzzahl(reg, QStringLiteral("TippLeft"), f.zustand().TippLeft);
+    f.zustand().sprache = 0;
+    liesGanzzahl(reg, QStringLiteral("Sprache"), f.zustand().sprache);
   });
 
   setzeRadioGroup(f, reg, QStringLiteral("RadioGroup1"));
@@ -196,7 +197,7 @@ void lesen(TForm1& f) {
   });
 
   gruppe([&] {
-    f.sortieren = true;
+    f.zustand().sortieren = true;
     if (reg.ValueExists(QStringLiteral("URLEdit"))) {
       liesText(f, reg, QStringLiteral("URLEdit"), QStringLiteral("URLEdit"));
     } else if (auto* e = ctl<QLineEdit>(f, QStringLiteral("URLEdit"))) {
@@ -212,7 +213,7 @@ void lesen(TForm1& f) {
     // A value the picker refuses, or that is no date, leaves the first start date; the
     // creation step applies the start rule afterwards.
     const QDate datum = plattform::ausTagzahl(reg.ReadDateTime(QStringLiteral("DateTimePicker2")));
-    if (picker && !picker->setzeDatum(datum)) picker->setzeDatum(kErstesStartdatum);
+    if (picker && !picker->setzeDatum(datum)) picker->setzeDatum(kKleinstesDatum);
   });
 
   // The coupon dialog's six layout texts ("Edit1F8" to "Edit6F8") are read once that dialog
@@ -224,7 +225,7 @@ void schreiben(TForm1& f) {
   if (!reg.OpenKey(schluessel(), true))
     throw RegistryFehler(QStringLiteral("Der Schlüssel %1 kann nicht geöffnet werden.").arg(schluessel()));
 
-  reg.WriteInteger(QStringLiteral("NeuerSchein"), f.neuerSchein);
+  reg.WriteInteger(QStringLiteral("NeuerSchein"), f.zustand().neuerSchein);
   for (const int n : pruefboxen()) {
     if (auto* b = ctl<QCheckBox>(f, nr("CheckBox", n))) reg.WriteBool(nr("Chekcbox", n), b->isChecked());
   }
@@ -237,9 +238,9 @@ void schreiben(TForm1& f) {
   reg.WriteInteger(QStringLiteral("Ansicht"), liste ? 1 : 0);
   // The list files when the list view is shown and holds lines; a failure ends the write-back.
   if (f.Schein) f.Schein->listendateienSchreiben();
-  reg.WriteInteger(QStringLiteral("Sprache"), f.sprache);
-  reg.WriteInteger(QStringLiteral("TippTop"), f.TippTop);
-  reg.WriteInteger(QStringLiteral("TippLeft"), f.TippLeft);
+  reg.WriteInteger(QStringLiteral("Sprache"), f.zustand().sprache);
+  reg.WriteInteger(QStringLiteral("TippTop"), f.zustand().TippTop);
+  reg.WriteInteger(QStringLiteral("TippLeft"), f.zustand().TippLeft);
   for (const char* name : {"RadioGroup1", "RadioGroup2"}) {
     if (auto* g = ctl<plattform::RadioGroup>(f, QString::fromLatin1(name)))
       reg.WriteInteger(QString::fromLatin1(name), g->ItemIndex());
@@ -258,7 +259,7 @@ void schreiben(TForm1& f) {
   schreibeText(f, reg, QStringLiteral("ProxyPortEdit"), QStringLiteral("ProxyPortEdit"));
   if (auto* p = ctl<plattform::DatumsWahl>(f, QStringLiteral("DateTimePicker2")))
     reg.WriteDateTime(QStringLiteral("DateTimePicker2"), plattform::alsTagzahl(p->Datum()));
-  reg.WriteInteger(QStringLiteral("Land"), f.Land);
+  reg.WriteInteger(QStringLiteral("Land"), f.zustand().Land);
   // Here the coupon dialog's six layout texts follow, under a guard of their own, once that
   // dialog exists.
   reg.CloseKey();

@@ -8,7 +8,7 @@ class TForm1;
 namespace Einstellungen {
 // The key below HKEY_CURRENT_USER; created when missing, at start and at exit.
 const QString& schluessel();
-// Creation step 7: every group in its order; a failure inside a group ends that group only.
+// At creation: every group in its order; a failure inside a group ends that group only.
 void lesen(TForm1& form);
 // Shutdown: the write-back in its order under one guard (the first failure ends it silently),
 // the list-view files right after the window size.

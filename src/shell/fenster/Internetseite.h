@@ -1,18 +1,22 @@
 #pragma once
 #include <QObject>
 
+#include "shell/panelschnittstellen.h"
+
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QWidget;
-class TForm1;
 
 // The tab "Internet-Optionen": the proxy that every request goes through, and the hidden
 // values the hand-offs and the settings carry (portal name, prices, link page, address).
-class Internetseite : public QObject {
+class Internetseite : public QObject, public Proxyangaben {
   Q_OBJECT
  public:
-  Internetseite(TForm1& form, QWidget* TabSheet3);
+  Internetseite(QWidget* TabSheet3, QObject* eltern);
+
+  QString proxyHost() const override;
+  QString proxyPort() const override;
 
   QLineEdit* ProxyHostEdit = nullptr;  // empty: no proxy
   QLineEdit* ProxyPortEdit = nullptr;  // "80"
@@ -27,6 +31,4 @@ class Internetseite : public QObject {
   static QString portalVorgabe();
   static QString urlVorgabe();
 
- private:
-  TForm1& form_;
 };

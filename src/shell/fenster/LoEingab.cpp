@@ -16,7 +16,7 @@ TForm3::TForm3(QWidget* eltern) : QDialog(eltern) {
   setWindowTitle(QStringLiteral("Zahlen der Ziehung eingeben"));
   setFixedSize(252, 128);
 
-  DateTimePicker1 = neu<plattform::DatumsWahl>(this, "DateTimePicker1", QRect(16, 12, 120, 24));
+  DateTimePicker1 = neu<plattform::DatumsWahl>(this, plattform::Elementart::ohne, "DateTimePicker1", QRect(16, 12, 120, 24));
   DateTimePicker1->setMinimumDate(QDate(100, 1, 1));  // any date may be entered
   DateTimePicker1->setzeDatum(Ziehung::vorschlagLeereHistorie().datum());
 
@@ -24,8 +24,8 @@ TForm3::TForm3(QWidget* eltern) : QDialog(eltern) {
     const int x = 16 + (k - 1) * 44;
     const QByteArray name = "Edit" + QByteArray::number(k);
     const QByteArray ud = "UpDown" + QByteArray::number(k);
-    Edit[k] = neu<QLineEdit>(this, name.constData(), QRect(x, 48, 26, 22));
-    UpDown[k] = neu<plattform::UpDown>(this, ud.constData(), QRect(x + 26, 48, 14, 22));
+    Edit[k] = neu<QLineEdit>(this, plattform::Elementart::Edit, name.constData(), QRect(x, 48, 26, 22));
+    UpDown[k] = neu<plattform::UpDown>(this, plattform::Elementart::ohne, ud.constData(), QRect(x + 26, 48, 14, 22));
     UpDown[k]->setAssociate(Edit[k]);
     UpDown[k]->setMin(1);
     if (k > 5) {
@@ -36,9 +36,9 @@ TForm3::TForm3(QWidget* eltern) : QDialog(eltern) {
   }
   UpDown[6]->setMax(50);
 
-  BitBtn1 = neu<QPushButton>(this, "BitBtn1", QRect(16, 88, 100, 28), QStringLiteral("Abbrechen"));
+  BitBtn1 = neu<QPushButton>(this, plattform::Elementart::BitBtn, "BitBtn1", QRect(16, 88, 100, 28), QStringLiteral("Abbrechen"));
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-  BitBtn2 = neu<QPushButton>(this, "BitBtn2", QRect(136, 88, 100, 28), QStringLiteral("OK"));
+  BitBtn2 = neu<QPushButton>(this, plattform::Elementart::BitBtn, "BitBtn2", QRect(136, 88, 100, 28), QStringLiteral("OK"));
   BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   BitBtn2->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);

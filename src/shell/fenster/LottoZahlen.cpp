@@ -1,8 +1,10 @@
 #include "shell/fenster/LottoZahlen.h"
 
 #include "plattform/fehler.h"
+#include "plattform/fenster/befehl.h"
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/fenster/dienste.h"
+#include "plattform/fenster/fensterliste.h"
 #include "plattform/fenster/zoom.h"
 #include "plattform/pfade.h"
 #include "plattform/zufall.h"
@@ -12,7 +14,8 @@
 #include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
-#include "shell/tippcheck.h"
+#include "shell/lebenszyklus.h"
+#include "shell/ziehungsdaten.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,26 +39,23 @@ constexpr int kRahmenHoehe = kDesignHoehe - kClientHoehe;  // caption, frame and
 constexpr int kRahmenBreite = 16;                          // left and right frame
 }  // namespace
 
-QWidget* TForm1::Dialogfenster(const char* name) {
-  const QString n = QString::fromLatin1(name);
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == n) return w;
-  }
-  return nullptr;
-}
-
 TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Kestrells Zahlen-Kenner  für Quintavola"));
+  plattform::fensterAnmelden(this);
+  plattform::elementliste(this);  // the window is its own first element
   baueMenue();
   baueSeiten();
-  Schein = new Tippschein(*this, TabSheet1);
-  ziehungsanzeige = new Ziehungsanzeige(*this);
-  download = new Download(*this);
+  Schein = new Tippschein(zustand_, *this, TabSheet1);
+  ziehungsanzeige = new Ziehungsanzeige(zustand_, *Schein, this, TabSheet1, TabSheet4, TabSheet5);
+  download = new Download(zustand_, *ziehungsanzeige, *Internet, *Schein, *this, this);
+  plattform::verbinde(ziehungsanzeige, &Ziehungsanzeige::downloadGeklickt, download, &Download::ZahlenKennerClick);
+  plattform::verbinde(ziehungsanzeige, &Ziehungsanzeige::downloadUeberMenue, Aktualisieren1, &QAction::trigger);
+  plattform::verbinde(Aktualisieren1, &QAction::triggered, download, &Download::Aktualisieren1Click);
   StatusBar1 = new plattform::StatusLeiste({150, 50}, this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   setStatusBar(StatusBar1);
-  // The main menu lies outside the client area, as on the original platform.
+  // The main menu lies outside the client area, as the settings' stored height counts it.
   menueHoehe_ = menuBar()->sizeHint().height();
   move(366, 100);
   resize(kClientBreite, kClientHoehe + menueHoehe_);
@@ -74,17 +74,19 @@ void TForm1::baueMenue() {
     auto* a = leiste->addAction(text);
     a->setObjectName(QString::fromLatin1(name));
     if (!kurz.isEmpty()) a->setShortcut(kurz);
+    plattform::alsElement(this, plattform::Elementart::Menuepunkt, a);
     return a;
   };
   Aktualisieren1 = aktion("Aktualisieren1", QStringLiteral("&Ziehungsdaten laden"), QKeySequence(QStringLiteral("Ctrl+A")));
   Berechnen1 = aktion("Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(QStringLiteral("Ctrl+R")));
   SpracheLanguage1 = leiste->addMenu(QStringLiteral("Sprache/&Language"));
   SpracheLanguage1->setObjectName(QStringLiteral("SpracheLanguage1"));
+  plattform::alsElement(this, plattform::Elementart::Menuepunkt, SpracheLanguage1);
   Abgeben1 = aktion("Abgeben1", QStringLiteral("&Abgeben"), QKeySequence(QStringLiteral("Ctrl+G")));
   Abgeben1->setVisible(false);
   addAction(Abgeben1);  // a hidden item's shortcut still runs its command
   Schlieen1 = aktion("Schlieen1", QStringLiteral("&Schließen"), QKeySequence());
-  connect(Schlieen1, &QAction::triggered, this, &TForm1::Schlieen1Click);
+  plattform::verbinde(Schlieen1, &QAction::triggered, this, &TForm1::Schlieen1Click);
 }
 
 void TForm1::baueSeiten() {
@@ -95,6 +97,7 @@ void TForm1::baueSeiten() {
     auto* w = new QWidget;
     w->setObjectName(QString::fromLatin1(name));
     PageControl1->addTab(w, titel);
+    plattform::alsElement(this, plattform::Elementart::TabSheet, w);
     return w;
   };
   TabSheet1 = seite("TabSheet1", QStringLiteral("Tipp-Übersicht"));
@@ -112,8 +115,8 @@ void TForm1::baueSeiten() {
   auto* lay = new QVBoxLayout(TabSheet6);
   lay->setContentsMargins(0, 0, 0, 0);
   lay->addWidget(PageControl2);
-  Parameter = new Parameterseite(*this, PageControl2);
-  Internet = new Internetseite(*this, TabSheet3);
+  Parameter = new Parameterseite(PageControl2, this);
+  Internet = new Internetseite(TabSheet3, this);
 }
 
 int TForm1::Height() const { return height() - menueHoehe_ + kRahmenHoehe; }
@@ -121,8 +124,8 @@ int TForm1::Width() const { return width() + kRahmenBreite; }
 
 void TForm1::setHeight(int h) {
   resize(width(), std::max(1, h - kRahmenHoehe + menueHoehe_));
-  // The original runs the zoom step within the assignment; a hidden window gets its resize
-  // event only when it is shown, so run it here (a second run finds nothing to do).
+  // The zoom follows the new height at once; a hidden window gets its resize event only when
+  // it is shown, so it runs here (a second run finds nothing to do).
   FormResize();
 }
 
@@ -146,83 +149,63 @@ QString TForm1::Eingabe(int titel, int prompt, const QString& vorgabe) const {
 
 void TForm1::Statustext(int text, const QString& zusatz) { setzeStatus(1, M(text) + zusatz); }
 
-bool TForm1::schritt(const std::function<void()>& tue) {
-  try {
-    tue();
-    return true;
-  } catch (const plattform::Fehler& e) {
-    plattform::dialoge().nachricht(e.text());
-  } catch (const std::exception& e) {
-    plattform::dialoge().nachricht(QString::fromLocal8Bit(e.what()));
-  }
-  return false;
-}
+bool TForm1::schritt(const std::function<void()>& tue) { return plattform::mitMeldung(tue); }
 
-// The creation step. The original ends it at the first failure, so that a data folder that
-// cannot be made leaves the generator unseeded, no history file name and no dates. Here a
-// failed step shows its message and the later steps run, except those that need what failed.
+// The creation step. A step that fails shows its message and the later steps run, except those
+// that need what failed: without a data folder there is nothing to seed the history into.
 void TForm1::FormCreate() {
   Form1 = this;
+  Programmzustand& z = zustand_;
   const QDate heute = QDate::currentDate();
-  // 1. The German format record.
-  FormatSettings = Formateinstellungen{};
-  // 2. Before the tip sheet is restored: its extra-number fields are checked against it.
-  SternenzahlMax = sternenzahlMax(heute);
-  // 3.
-  dfb = heute;
-  // 4. The data folder, one level below the user's data folder.
-  Home = plattform::AppDatenPfad();
-  const QString ordner = Home + QStringLiteral("ZahlenKennerQV");
-  const bool homeDa = schritt([&] {
-    if (!QFileInfo(ordner).isDir() && !QDir().mkdir(ordner))
-      throw plattform::Fehler(QStringLiteral("Das Verzeichnis %1 kann nicht erstellt werden.").arg(ordner));
-  });
-  Home = plattform::mitTrenner(ordner);
-  // 5.
-  SoundName = plattform::Programmpfad() + QStringLiteral("yippee.wav");
-  // 6.
-  LaufMax = 100000;
-  sortieren = false;
-  Berechnunglaeuft = false;
-  // 7. The settings; a stored height zooms at once (before any dialog exists).
+  // The German format record, read only by the fixed German date text.
+  z.FormatSettings = Formateinstellungen{};
+  // Before the tip sheet is restored: its extra-number fields are checked against it.
+  z.SternenzahlMax = sternenzahlMax(heute);
+  z.dfb = heute;
+  // The data folder, one level below the user's data folder.
+  const QString ordner = plattform::AppDatenPfad() + QStringLiteral("ZahlenKennerQV");
+  const bool homeDa = schritt([&] { legeDatenordnerAn(ordner); });
+  z.Home = plattform::mitTrenner(ordner);
+  z.SoundName = plattform::Programmpfad() + QStringLiteral("yippee.wav");
+  z.LaufMax = 100000;
+  z.sortieren = false;
+  z.Berechnunglaeuft = false;
+  // The settings; a stored height zooms at once (before any dialog exists). The tip checks
+  // wait until the sheet is restored.
   Groesse = Height();
   schritt([&] { Einstellungen::lesen(*this); });
-  sortieren = true;
-  // 8. The start date of the Datumsfenster.
+  z.sortieren = true;
+  // The start date of the date window.
   const QDate start = startdatumNachRegel(ziehungsanzeige->DateTimePicker2->Datum(), heute);
   ziehungsanzeige->DateTimePicker2->setzeDatum(start);
-  // 9.
-  LaufMax = Parameter->UpDown7->Position() * 1000;
+  z.LaufMax = Parameter->UpDown7->Position() * 1000;
   if (Internet->ProxyHostEdit->text().isEmpty()) Internet->ProxyPortEdit->setText(QStringLiteral("80"));
-  // 10. Seed the draw history from the program folder; nothing to copy into a missing folder.
-  ZahlenFile = QStringLiteral("ZahlenQV.dat");
+  // Seed the draw history from the program folder; nothing to copy into a missing folder.
+  z.ZahlenFile = QStringLiteral("ZahlenQV.dat");
   if (homeDa) {
     const QString vorlage = plattform::Programmpfad() + QStringLiteral("ZahlenQV.dat");
     schritt([&] {
-      if (!QFileInfo::exists(Home + ZahlenFile) && QFileInfo::exists(vorlage))
-        kopiereZiehungsdaten(vorlage, Home + ZahlenFile);
+      if (!QFileInfo::exists(z.Home + z.ZahlenFile) && QFileInfo::exists(vorlage))
+        Ziehungsdaten::kopiereGanzeSaetze(vorlage, z.Home + z.ZahlenFile);
     });
   }
-  // 11.
   plattform::Zufall::Randomize();
-  // 12.
-  aktDatum = QDateTime(start, QTime(0, 0));
+  z.aktDatum = QDateTime(start, QTime(0, 0));
   ziehungsanzeige->DateTimePicker1->setzeDatum(heute);
-  // 13. The list kept from the last run, when the list view was shown at exit.
+  // The list kept from the last run, when the list view was shown at exit.
   schritt([&] { Schein->listeBeimStartLaden(); });
 }
 
-// C1 and C2, once every window exists.
 void TForm1::StartAbschliessen() {
-  // C1: the number-selection and cart-options dialogs follow the height the settings gave.
+  // The number-selection and cart-options dialogs follow the height the settings gave.
   if (Groesse != kDesignHoehe) zoomeDialoge(static_cast<double>(Groesse) / kDesignHoehe, {"Form6", "Form5"});
-  // C2: the settings put the six stored coupon-layout texts into the coupon dialog (Form8).
+  // Here the settings put the six stored coupon-layout texts into the coupon dialog (Form8).
 }
 
 void TForm1::zoomeDialoge(double faktor, std::initializer_list<const char*> namen) {
   try {
     for (const char* n : namen) {
-      if (QWidget* w = Dialogfenster(n)) plattform::zoomen(w, faktor);
+      if (QWidget* w = plattform::programmfenster(QString::fromLatin1(n))) plattform::zoomen(w, faktor);
     }
   } catch (...) {
     // An error while zooming a dialog ends the dialog zooms silently.
@@ -240,15 +223,14 @@ void TForm1::FormResize() {
   Groesse = h;
 }
 
-// The show road, once, when the message loop starts:
-// 1. SpracheSetzen: the stored language (0 keeps the German texts), then the draw of the end
-//    date becomes the current draw and the tips are compared (SpeedButton5Click), then the
-//    frequency chart is drawn (SpeedButton2Click).
-// 2. ZahlenKennerClick: the download up to today, the newest draw, the comparisons again and,
-//    when its condition holds, the prize evaluation.
+// The show road, once, when the message loop starts: SpracheSetzen applies the stored language
+// (0 keeps the German texts), makes the draw of the end date the current draw, compares the
+// tips with it (SpeedButton5Click) and draws the frequency chart (SpeedButton2Click); then
+// ZahlenKennerClick brings the history up to today, shows the newest draw, compares again and,
+// when its condition holds, opens the prize evaluation.
 void TForm1::FormShow() {
-  ziehungsanzeige->SpeedButton5Click();  // the draw of the end date, compared with the tips
-  download->ZahlenKennerClick();         // brings the history up to date, shows the newest draw
+  plattform::mitMeldung([&] { ziehungsanzeige->SpeedButton5Click(); });
+  plattform::mitMeldung([&] { download->ZahlenKennerClick(); });
 }
 
 void TForm1::FormClose() {
@@ -262,16 +244,11 @@ void TForm1::FormClose() {
 
 void TForm1::Schlieen1Click() { close(); }
 
-int TForm1::Tippvergleich() { return Schein->listenansichtGezeigt() ? Listengewinncheck(this) : Komplettcheck(); }
+int TForm1::Tippvergleich() { return Schein->Tippvergleich(); }
 
 void TForm1::Zettelcheck(QStringView Edit1T, QStringView Edit2T, QStringView Edit3T, QStringView Edit4T,
                          QStringView Edit5T, QStringView Edit6T, QStringView Edit7T) {
-  tippcheck::Trefferstand stand{Gewinn, Treffer, Zusatz, Super};
-  tippcheck::Zettelcheck(Zahl, {Edit1T, Edit2T, Edit3T, Edit4T, Edit5T, Edit6T, Edit7T}, stand);
-  Gewinn = stand.Gewinn;
-  Treffer = stand.Treffer;
-  Zusatz = stand.Zusatz;
-  Super = stand.Super;
+  zustand_.Zettelcheck({Edit1T, Edit2T, Edit3T, Edit4T, Edit5T, Edit6T, Edit7T});
 }
 
 int TForm1::Komplettcheck() { return Schein->Komplettcheck(); }

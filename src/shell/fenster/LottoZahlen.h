@@ -1,16 +1,13 @@
 #pragma once
-#include <QDate>
-#include <QDateTime>
 #include <QMainWindow>
 #include <QString>
 #include <QStringView>
-#include <array>
 #include <functional>
 #include <initializer_list>
 
 #include "plattform/fenster/steuerelemente.h"
-#include "shell/lebenszyklus.h"
-#include "shell/meldungstabelle.h"
+#include "shell/panelschnittstellen.h"
+#include "shell/programmzustand.h"
 
 class QAction;
 class QMenu;
@@ -21,18 +18,22 @@ class Parameterseite;
 class Tippschein;
 class Ziehungsanzeige;
 
-// The main window: owns the application state (data folder, current draw, tips, hit state,
-// message table, options). The controls of each tab are built by the panel classes of the
-// Parts that own them; TForm1 composes them.
-class TForm1 : public QMainWindow {
+// The main window: owns the program state and composes the panels that own the controls of
+// each tab. Each panel gets the state and the small interfaces it needs from here.
+class TForm1 : public QMainWindow, public Statusanzeige {
   Q_OBJECT
  public:
   explicit TForm1(QWidget* eltern = nullptr);
   ~TForm1() override;
 
+  // The program state: data folder, current draw, hit state, message table, flags, options.
+  Programmzustand& zustand() { return zustand_; }
+  const Programmzustand& zustand() const { return zustand_; }
+
   // Life cycle.
   void FormCreate();
-  void StartAbschliessen();  // steps C1 and C2, once every window exists
+  // Once every window exists: the zoom of the dialogs and the coupon layout texts.
+  void StartAbschliessen();
   void FormResize();
   void FormShow();
   void FormClose();
@@ -49,8 +50,8 @@ class TForm1 : public QMainWindow {
   bool normalerZustand() const;
 
   // The ways texts of the message table are shown.
-  QString M(int index) const { return Meldungen.text(index); }
-  void setzeStatus(int panel, const QString& text) { StatusBar1->setzePanel(panel, text); }
+  QString M(int index) const { return zustand_.M(index); }
+  void setzeStatus(int panel, const QString& text) override { StatusBar1->setzePanel(panel, text); }
   void Nachricht(int text) const;                       // plain message, OK
   bool Frage(int text, int titel) const;                // Yes/No; only Yes goes on
   // Two entries with a date or number between them: M(vor) + mitte + M(nach).
@@ -63,52 +64,15 @@ class TForm1 : public QMainWindow {
   int Tippvergleich();
 
   // Tip checks against the current draw (Zahl[1..5]). Zettelcheck compares one tip given as
-  // seven texts (five numbers, two extras) and leaves its hits in Gewinn and Treffer; the
-  // other two check the sheet or the list and return the best Trefferwert.
+  // seven texts (five numbers, two extras) and leaves its hits in the hit state; the other two
+  // check the sheet or the list and return the best Trefferwert.
   void Zettelcheck(QStringView Edit1T, QStringView Edit2T, QStringView Edit3T, QStringView Edit4T,
                    QStringView Edit5T, QStringView Edit6T, QStringView Edit7T);
   int Komplettcheck();
   int Listengewinncheck(QObject* Sender = nullptr);
 
-  // Fields (names as the program has always called them).
-  QString Home;
-  QString ZahlenFile = QStringLiteral("ZahlenQV.dat");
-  QString SoundName;
-  int SternenzahlMax = 10;
+  // The height the window was last zoomed to.
   int Groesse = 0;
-  int LaufMax = 100000;
-  bool sortieren = false;
-  bool Berechnunglaeuft = false;
-  // Set by the draw download while it runs: deleting, rebuilding or re-entering the history
-  // is refused meanwhile.
-  bool downloadLaeuft = false;
-  QDate dfb;
-  QDateTime aktDatum;
-  Formateinstellungen FormatSettings;  // the fixed German date text only
-  int sprache = 0;  // language code 0..19 (0: the built-in German texts)
-  // Carried by the settings from start to exit; nothing else uses them.
-  int neuerSchein = 0;
-  int TippTop = 39;
-  int TippLeft = 47;
-  int Land = 1;
-  Meldungstabelle Meldungen;
-
-  // Current draw: the record every tip is compared with.
-  QDate Datum1;
-  std::array<int, 9> Zahl{};  // 1..8 used
-  int Position = 0;
-
-  // Hit classes of the last check: row = hits 0..6, column = matched extras 0..2.
-  std::array<std::array<int, 3>, 7> Statistik{};
-
-  // Hit state of the last compared tip.
-  int Gewinn = 0;
-  std::array<bool, 9> Treffer{};  // 1..5 used
-  bool Zusatz = false;
-  bool Super = false;
-
-  // Idle caption of the calculate button BitBtn4, taken by the first run.
-  QString Tippsberechnen;
 
   // The tab "Tipp-Übersicht": tip sheet, list view, tip count, calculate button.
   Tippschein* Schein = nullptr;
@@ -131,8 +95,6 @@ class TForm1 : public QMainWindow {
   // Panels, one per area, each owning the controls of its tab.
   Parameterseite* Parameter = nullptr;  // "Parameter"
   Internetseite* Internet = nullptr;    // "Internet-Optionen"
-
-  // Panels of the tabs.
   Ziehungsanzeige* ziehungsanzeige = nullptr;  // draw history, current draw, date pickers
   Download* download = nullptr;                // the draw download (ZahlenKennerClick)
 
@@ -147,8 +109,7 @@ class TForm1 : public QMainWindow {
   // Runs one step of the creation; a failure shows its text and the start goes on.
   bool schritt(const std::function<void()>& tue);
   void zoomeDialoge(double faktor, std::initializer_list<const char*> namen);
-  // A top-level window of the program by its name ("Form6"), or nullptr while it does not exist.
-  static QWidget* Dialogfenster(const char* name);
+  Programmzustand zustand_;
   int menueHoehe_ = 0;
   bool gezeigt_ = false;
   bool geschlossen_ = false;
@@ -156,4 +117,3 @@ class TForm1 : public QMainWindow {
 
 // The program-wide window variables; empty until their window exists.
 extern TForm1* Form1;
-

@@ -1,7 +1,6 @@
 #include "shell/fenster/Parameterseite.h"
 
 #include "plattform/fenster/steuerelemente.h"
-#include "shell/fenster/LottoZahlen.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -28,12 +27,13 @@ QString name(const char* art, int n) { return QString::fromLatin1(art) + QString
 int breiteVon(const QWidget* w) { return w->sizeHint().width(); }
 }  // namespace
 
-Parameterseite::Parameterseite(TForm1& form, QTabWidget* PageControl2) : QObject(&form), form_(form) {
+Parameterseite::Parameterseite(QTabWidget* PageControl2, QObject* eltern) : QObject(eltern) {
   setObjectName(QStringLiteral("Parameterseite"));
   auto seite = [&](const char* n, const QString& titel) {
     auto* w = new QWidget;
     w->setObjectName(QString::fromLatin1(n));
     PageControl2->addTab(w, titel);
+    plattform::alsElement(PageControl2, plattform::Elementart::TabSheet, w);
     return w;
   };
   TabSheet7 = seite("TabSheet7", QStringLiteral("Statistisch"));
@@ -48,6 +48,55 @@ Parameterseite::Parameterseite(TForm1& form, QTabWidget* PageControl2) : QObject
   baueMathematisch();
   baueEurozahlen();
   baueAllgemein();
+  anordnen();
+}
+
+namespace {
+// The partner edit at x, its up-down right after it.
+void setzeFeld(UpDown* ud, int x) {
+  QLineEdit* e = ud->associate();
+  e->move(x, e->y());
+  ud->move(x + e->width(), ud->y());
+}
+int hinterFeld(const UpDown* ud) { return ud->x() + ud->width() + 2; }
+void passeBreiteAn(QWidget* w) { w->resize(breiteVon(w), w->height()); }
+}  // namespace
+
+void Parameterseite::anordnen() {
+  // "Tipp darf noch keinen [n] er aus der Datenbank entsprechen"
+  passeBreiteAn(CheckBox9);
+  setzeFeld(UpDown6, CheckBox9->geometry().right() + 2);
+  Label9Satz_->move(hinterFeld(UpDown6), Label9Satz_->y());
+  passeBreiteAn(Label9Satz_);
+  // "Tipp darf keinen [n] er aus den letzten [m] Ziehungen sein"
+  passeBreiteAn(CheckBox28);
+  setzeFeld(UpDown17, CheckBox28->geometry().right() + 2);
+  Label28Satz_->move(hinterFeld(UpDown17), Label28Satz_->y());
+  passeBreiteAn(Label28Satz_);
+  setzeFeld(UpDown18, Label28Satz_->geometry().right() + 2);
+  Label28Ende_->move(hinterFeld(UpDown18), Label28Ende_->y());
+  passeBreiteAn(Label28Ende_);
+
+  // The sum window: one label with two gaps of blanks, each field centred in its gap.
+  passeBreiteAn(QuersummenLabel);
+  const QString text = QuersummenLabel->text();
+  const QFontMetrics fm(QuersummenLabel->font());
+  const auto mitte = [&](const QString& davor, const QString& danach, const UpDown* ud) {
+    const qsizetype a = text.indexOf(davor) + davor.size(), b = text.indexOf(danach);
+    const int links = fm.horizontalAdvance(text.left(a)), rechts = fm.horizontalAdvance(text.left(b));
+    return QuersummenLabel->x() + (links + rechts - (ud->associate()->width() + ud->width())) / 2;
+  };
+  // A caption without the German words keeps the fields where they stand.
+  if (text.contains(QStringLiteral("von")) && text.contains(QStringLiteral("bis")) && text.contains(QStringLiteral("im"))) {
+    setzeFeld(UpDown1, mitte(QStringLiteral("von"), QStringLiteral("bis"), UpDown1));
+    setzeFeld(UpDown2, mitte(QStringLiteral("bis"), QStringLiteral("im"), UpDown2));
+  }
+
+  // "Max. Berechnungsläufe [n] Tausend"
+  passeBreiteAn(LaufMaxLabel_);
+  setzeFeld(UpDown7, LaufMaxLabel_->geometry().right() + 8);
+  TausendLabel_->move(UpDown7->geometry().right() + 5, TausendLabel_->y());
+  passeBreiteAn(TausendLabel_);
 }
 
 QCheckBox* Parameterseite::checkBox(int n) const {
@@ -60,7 +109,7 @@ UpDown* Parameterseite::upDown(int n) const {
 
 QCheckBox* Parameterseite::box(QWidget* seite, int n, const QString& text, bool an, int x, int y, int breite) {
   const QByteArray objekt = name("CheckBox", n).toLatin1();
-  auto* b = neu<QCheckBox>(seite, objekt.constData(), QRect(x, y, breite, kHoehe), text);
+  auto* b = neu<QCheckBox>(seite, plattform::Elementart::CheckBox, objekt.constData(), QRect(x, y, breite, kHoehe), text);
   b->setChecked(an);
   if (breite <= 0) b->resize(breiteVon(b), kHoehe);
   boxen_[static_cast<size_t>(n)] = b;
@@ -71,8 +120,8 @@ UpDown* Parameterseite::zahl(QWidget* seite, int n, int edit, int min, int max, 
                              QLineEdit*& partner, int breite) {
   const QByteArray editName = name("Edit", edit).toLatin1();
   const QByteArray udName = name("UpDown", n).toLatin1();
-  partner = neu<QLineEdit>(seite, editName.constData(), QRect(x, y, breite, kFeldHoehe));
-  auto* ud = neu<UpDown>(seite, udName.constData(), QRect(x + breite, y, 16, kFeldHoehe));
+  partner = neu<QLineEdit>(seite, plattform::Elementart::Edit, editName.constData(), QRect(x, y, breite, kFeldHoehe));
+  auto* ud = neu<UpDown>(seite, plattform::Elementart::ohne, udName.constData(), QRect(x + breite, y, 16, kFeldHoehe));
   ud->setMin(min);
   ud->setMax(max);
   ud->setPosition(pos);
@@ -133,26 +182,21 @@ void Parameterseite::baueScheinOptimierung() {
   for (QWidget* w : std::initializer_list<QWidget*>{CheckBox4, Edit40, CheckBox5, Edit41, CheckBox23, Edit84})
     plattform::setzeHint(w, QString::fromUtf8(kHintVorherige));
 
-  // The two history filters read as sentences with their numbers inside.
+  // The two history filters read as sentences with their numbers inside; anordnen() places
+  // the parts after the words.
   y += kZeile + 8;
   CheckBox9 = box(s, 9, QStringLiteral("Tipp darf noch keinen "), true, 8, y, 0);
-  int x = CheckBox9->geometry().right() + 2;
-  UpDown6 = zahl(s, 6, 42, 3, 7, 4, x, y - 2, Edit42, 28);
-  x += 28 + 18;
-  auto* satz = neu<QLabel>(s, "Label9Satz", QRect(x, y, 300, kHoehe), QStringLiteral(" er aus der Datenbank entsprechen"));
-  satz->resize(breiteVon(satz), kHoehe);
+  UpDown6 = zahl(s, 6, 42, 3, 7, 4, 0, y - 2, Edit42, 28);
+  Label9Satz_ = neu<QLabel>(s, plattform::Elementart::Label, "Label9Satz", QRect(0, y, 300, kHoehe),
+                            QStringLiteral(" er aus der Datenbank entsprechen"));
   y += kZeile;
   CheckBox28 = box(s, 28, QStringLiteral("Tipp darf keinen   "), true, 8, y, 0);
-  x = CheckBox28->geometry().right() + 2;
-  UpDown17 = zahl(s, 17, 91, 2, 6, 3, x, y - 2, Edit91, 28);
-  x += 28 + 18;
-  satz = neu<QLabel>(s, "Label28Satz", QRect(x, y, 200, kHoehe), QStringLiteral(" er aus den letzten  "));
-  satz->resize(breiteVon(satz), kHoehe);
-  x = satz->geometry().right() + 2;
-  UpDown18 = zahl(s, 18, 92, 4, 128, 50, x, y - 2, Edit92, 33);
-  x += 33 + 18;
-  satz = neu<QLabel>(s, "Label28Ende", QRect(x, y, 200, kHoehe), QStringLiteral("Ziehungen sein"));
-  satz->resize(breiteVon(satz), kHoehe);
+  UpDown17 = zahl(s, 17, 91, 2, 6, 3, 0, y - 2, Edit91, 28);
+  Label28Satz_ = neu<QLabel>(s, plattform::Elementart::Label, "Label28Satz", QRect(0, y, 200, kHoehe),
+                             QStringLiteral(" er aus den letzten  "));
+  UpDown18 = zahl(s, 18, 92, 4, 128, 50, 0, y - 2, Edit92, 33);
+  Label28Ende_ = neu<QLabel>(s, plattform::Elementart::Label, "Label28Ende", QRect(0, y, 200, kHoehe),
+                             QStringLiteral("Ziehungen sein"));
   for (QWidget* w : std::initializer_list<QWidget*>{CheckBox9, CheckBox28})
     plattform::setzeHint(w, QString::fromUtf8(kHintDatenbank));
 
@@ -169,20 +213,12 @@ void Parameterseite::baueScheinOptimierung() {
 
 void Parameterseite::baueMathematisch() {
   QWidget* s = TabSheet9;
-  // One label with two gaps; the two fields of the sum window sit in the gaps.
+  // One label with two gaps; the two fields of the sum window sit in the gaps (anordnen()).
   const QString text = QStringLiteral("Quersummen von                  bis                     im Tipp zulassen");
   int y = 14;
-  QuersummenLabel = neu<QLabel>(s, "QuersummenLabel", QRect(8, y, 500, kHoehe), text);
-  QuersummenLabel->resize(breiteVon(QuersummenLabel), kHoehe);
-  const QFontMetrics fm(QuersummenLabel->font());
-  // Each field centred in its gap of blanks.
-  const auto mitte = [&](const QString& davor, const QString& danach) {
-    const qsizetype a = text.indexOf(davor) + davor.size(), b = text.indexOf(danach);
-    const int links = fm.horizontalAdvance(text.left(a)), rechts = fm.horizontalAdvance(text.left(b));
-    return 8 + (links + rechts - (33 + 16)) / 2;
-  };
-  UpDown1 = zahl(s, 1, 37, 21, 279, 50, mitte(QStringLiteral("von"), QStringLiteral("bis")), y - 2, Edit37);
-  UpDown2 = zahl(s, 2, 38, 21, 239, 200, mitte(QStringLiteral("bis"), QStringLiteral("im")), y - 2, Edit38);
+  QuersummenLabel = neu<QLabel>(s, plattform::Elementart::Label, "QuersummenLabel", QRect(8, y, 500, kHoehe), text);
+  UpDown1 = zahl(s, 1, 37, 21, 279, 50, 0, y - 2, Edit37);
+  UpDown2 = zahl(s, 2, 38, 21, 239, 200, 0, y - 2, Edit38);
 
   // Room below each row for the chart links of the statistics.
   y += 2 * kZeile + 8;
@@ -207,10 +243,10 @@ void Parameterseite::baueEurozahlen() {
                              QStringLiteral("die am längsten ausstehende Eurozahl verwenden")};
   CheckBox16 = box(s, 16, QStringLiteral("kein Stern aus den letzten Ziehungen verwenden"), false, 8, 12, 330);
   UpDown19 = zahl(s, 19, 105, 1, 3, 1, 350, 10, Edit105);
-  RadioGroup1 = neu<plattform::RadioGroup>(s, "RadioGroup1", QRect(8, 40, 400, 90));
+  RadioGroup1 = neu<plattform::RadioGroup>(s, plattform::Elementart::RadioGroup, "RadioGroup1", QRect(8, 40, 400, 90));
   CheckBox17 = box(s, 17, QStringLiteral("kein Stern aus den letzten Ziehungen verwenden"), false, 8, 150, 330);
   UpDown20 = zahl(s, 20, 106, 1, 3, 1, 350, 148, Edit106);
-  RadioGroup2 = neu<plattform::RadioGroup>(s, "RadioGroup2", QRect(8, 178, 400, 90));
+  RadioGroup2 = neu<plattform::RadioGroup>(s, plattform::Elementart::RadioGroup, "RadioGroup2", QRect(8, 178, 400, 90));
   for (auto* g : {RadioGroup1, RadioGroup2}) {
     g->setTitle(QStringLiteral("Eurozahlen Option"));
     g->setItems(optionen);
@@ -224,10 +260,9 @@ void Parameterseite::baueAllgemein() {
   CheckBox20 = box(s, 20, QStringLiteral("Liste für Zahlenreihengenerierung anzeigen / bearbeiten"), false, 8, 12 + kZeile,
                    500);
   const int y = 12 + 2 * kZeile + 14;
-  auto* label = neu<QLabel>(s, "LaufMaxLabel", QRect(8, y, 200, kHoehe), QStringLiteral("Max. Berechnungsläufe"));
-  label->resize(breiteVon(label), kHoehe);
-  const int x = label->geometry().right() + 8;
-  UpDown7 = zahl(s, 7, 55, 1, 30000, 50, x, y - 2, Edit55, 45);
-  auto* einheit = neu<QLabel>(s, "TausendLabel", QRect(x + 45 + 20, y, 100, kHoehe), QStringLiteral("Tausend"));
-  einheit->resize(breiteVon(einheit), kHoehe);
+  LaufMaxLabel_ = neu<QLabel>(s, plattform::Elementart::Label, "LaufMaxLabel", QRect(8, y, 200, kHoehe),
+                              QStringLiteral("Max. Berechnungsläufe"));
+  UpDown7 = zahl(s, 7, 55, 1, 30000, 50, 0, y - 2, Edit55, 45);
+  TausendLabel_ = neu<QLabel>(s, plattform::Elementart::Label, "TausendLabel", QRect(0, y, 100, kHoehe),
+                              QStringLiteral("Tausend"));
 }

@@ -7,7 +7,6 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QWidget;
-class TForm1;
 
 namespace plattform {
 class RadioGroup;
@@ -21,7 +20,12 @@ class UpDown;
 class Parameterseite : public QObject {
   Q_OBJECT
  public:
-  Parameterseite(TForm1& form, QTabWidget* PageControl2);
+  Parameterseite(QTabWidget* PageControl2, QObject* eltern);
+
+  // Places the controls whose place follows the width of a caption (the sentence rows of the
+  // history filters, the sum window, the run count) after the caption as it reads now. Runs at
+  // creation and again after a caption has changed.
+  void anordnen();
 
   // By number, for the settings ("Chekcbox" + n, "UpDown" + n); nullptr for a number that
   // lies elsewhere (CheckBox21 on "Internet-Optionen", UpDown8 on "Tipp-Übersicht", UpDown21 on "Diagramm").
@@ -90,7 +94,9 @@ class Parameterseite : public QObject {
   plattform::UpDown* zahl(QWidget* seite, int n, int edit, int min, int max, int pos, int x, int y,
                           QLineEdit*& partner, int breite = 33);
 
-  TForm1& form_;
+  // The sentence parts of the history filters (labels of our own).
+  QLabel *Label9Satz_ = nullptr, *Label28Satz_ = nullptr, *Label28Ende_ = nullptr;
+  QLabel *LaufMaxLabel_ = nullptr, *TausendLabel_ = nullptr;
   std::array<QCheckBox*, 32> boxen_{};
   std::array<plattform::UpDown*, 22> upDowns_{};
 };

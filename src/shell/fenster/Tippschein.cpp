@@ -5,7 +5,7 @@
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/formate.h"
 #include "plattform/textdatei.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "plattform/fenster/befehl.h"
 #include "shell/listenzeile.h"
 #include "shell/tippcheck.h"
 
@@ -118,17 +118,12 @@ class TabDelegate final : public QStyledItemDelegate {
   }
 };
 
-void zeigeFehler(const std::exception& e) {
-  const auto* f = dynamic_cast<const plattform::Fehler*>(&e);
-  plattform::dialoge().nachricht(f ? f->text() : QString::fromLocal8Bit(e.what()));
-}
-
 }  // namespace
 
-Tippschein::Tippschein(TForm1& form, QWidget* seite)
+Tippschein::Tippschein(Programmzustand& zustand, Statusanzeige& status, QWidget* seite)
     // A child of the page, created before its controls: it goes first when the page is torn
     // down, so no focus change of a dying field reaches the checks.
-    : QObject(seite), form_(form) {
+    : QObject(seite), z_(zustand), status_(status) {
   setObjectName(QStringLiteral("Tippschein"));
   fensterfarbe_ = QApplication::palette().color(QPalette::Base);
   fenstertextfarbe_ = QApplication::palette().color(QPalette::WindowText);
@@ -139,35 +134,35 @@ Tippschein::Tippschein(TForm1& form, QWidget* seite)
 
 void Tippschein::baueZeilen(QWidget* seite) {
   using plattform::neu;
-  Standardansicht = neu<QToolButton>(seite, "Standardansicht", QRect(46, 40, 140, 24));
+  Standardansicht = neu<QToolButton>(seite, plattform::Elementart::SpeedButton, "Standardansicht", QRect(46, 40, 140, 24));
   Standardansicht->setText(QStringLiteral("Standard"));
   plattform::setzeHint(Standardansicht, QStringLiteral("Hier können auch bis zu 12 Tipp berechnet und ausgewertet werden"));
-  Listenansicht = neu<QToolButton>(seite, "Listenansicht", QRect(193, 40, 140, 24));
+  Listenansicht = neu<QToolButton>(seite, plattform::Elementart::SpeedButton, "Listenansicht", QRect(193, 40, 140, 24));
   Listenansicht->setText(QStringLiteral("Listenansicht"));
   plattform::setzeHint(Listenansicht, QStringLiteral("Hier können auch größere Liste geladen und ausgewertet werden"));
-  connect(Standardansicht, &QToolButton::clicked, this, &Tippschein::StandardansichtClick);
-  connect(Listenansicht, &QToolButton::clicked, this, &Tippschein::ListenansichtClick);
+  plattform::verbinde(Standardansicht, &QToolButton::clicked, this, &Tippschein::StandardansichtClick);
+  plattform::verbinde(Listenansicht, &QToolButton::clicked, this, &Tippschein::ListenansichtClick);
 
   for (int k = 1; k <= 12; ++k) {
     const Zeilenname& n = kZeilen[static_cast<size_t>(k - 1)];
     const int y = kZeilenY[static_cast<size_t>(k - 1)];
     Tippzeile& z = zeilen_[static_cast<size_t>(k - 1)];
 
-    z.Label = neu<Klicklabel>(seite, n.label, QRect(46, y + 2, 60, 14));
+    z.Label = neu<Klicklabel>(seite, plattform::Elementart::Label, n.label, QRect(46, y + 2, 60, 14));
     z.Label->setText(QString::fromUtf8(n.caption));
     z.Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     z.Label->setCursor(Qt::PointingHandCursor);
     plattform::setzeHint(z.Label, k <= 6 ? kHintLang : kHintKurz);
     setzeSchriftfarbe(z.Label, fenstertextfarbe_);
     Klicklabel* label = z.Label;
-    connect(label, &Klicklabel::geklickt, this, [this, label] { Label30Click(label); });
+    plattform::verbinde(label, &Klicklabel::geklickt, this, [this, label] { Label30Click(label); });
 
     for (int i = 0; i < 5; ++i) {
       z.Zahlen[static_cast<size_t>(i)] =
-          neu<QLineEdit>(seite, name("Edit", n.ersteZahl + i).constData(), QRect(kZahlX[static_cast<size_t>(i)], y, 25, kFeldHoehe));
+          neu<QLineEdit>(seite, plattform::Elementart::Edit, name("Edit", n.ersteZahl + i).constData(), QRect(kZahlX[static_cast<size_t>(i)], y, 25, kFeldHoehe));
     }
-    z.Extras[0] = neu<QLineEdit>(seite, name("Edit", n.extra1).constData(), QRect(288, y, 25, kFeldHoehe));
-    z.Extras[1] = neu<QLineEdit>(seite, name("Edit", n.extra2).constData(), QRect(312, y, 25, kFeldHoehe));
+    z.Extras[0] = neu<QLineEdit>(seite, plattform::Elementart::Edit, name("Edit", n.extra1).constData(), QRect(288, y, 25, kFeldHoehe));
+    z.Extras[1] = neu<QLineEdit>(seite, plattform::Elementart::Edit, name("Edit", n.extra2).constData(), QRect(312, y, 25, kFeldHoehe));
     for (int i = 0; i < 7; ++i) {
       QLineEdit* feld = z.feld(i);
       feld->setFont(schrift());
@@ -175,19 +170,19 @@ void Tippschein::baueZeilen(QWidget* seite) {
       faerbe(feld, fensterfarbe_);
       feld->installEventFilter(this);
       if (i < 5) {
-        connect(feld, &QLineEdit::textChanged, this, [this, feld] { Edit1Change(feld); });
+        plattform::verbinde(feld, &QLineEdit::textChanged, this, [this, feld] { Edit1Change(feld); });
       } else {
         feld->hide();
-        connect(feld, &QLineEdit::textChanged, this, [this, feld] { Edit6Change(feld); });
+        plattform::verbinde(feld, &QLineEdit::textChanged, this, [this, feld] { Edit6Change(feld); });
       }
     }
 
-    z.Edit = neu<QToolButton>(seite, name("Tipp", k).append("Edit").constData(), QRect(271, y, 15, kFeldHoehe));
+    z.Edit = neu<QToolButton>(seite, plattform::Elementart::SpeedButton, name("Tipp", k).append("Edit").constData(), QRect(271, y, 15, kFeldHoehe));
     z.Edit->setText(QStringLiteral("…"));
     plattform::setzeHint(z.Edit, (k >= 5 && k <= 8) ? kHintEditB : kHintEditA);
 
-    z.Treffer = neu<QLabel>(seite, name("Label", n.treffer).constData(), QRect(344, y + 2, 40, 14));
-    z.Summe = neu<QLabel>(seite, name("Label", n.summe).constData(), QRect(424, y + 2, 40, 14));
+    z.Treffer = neu<QLabel>(seite, plattform::Elementart::Label, name("Label", n.treffer).constData(), QRect(344, y + 2, 40, 14));
+    z.Summe = neu<QLabel>(seite, plattform::Elementart::Label, name("Label", n.summe).constData(), QRect(424, y + 2, 40, 14));
     for (QLabel* l : {static_cast<QLabel*>(z.Label), z.Treffer, z.Summe}) l->setFont(schrift());
   }
   // The extras' names in the draw text: hints that are never shown.
@@ -196,16 +191,16 @@ void Tippschein::baueZeilen(QWidget* seite) {
   zeilen_[0].Treffer->setToolTip(QString());
   zeilen_[1].Treffer->setToolTip(QString());
 
-  SpeedButton11 = neu<QToolButton>(seite, "SpeedButton11", QRect(54, 284, 25, 25));
+  SpeedButton11 = neu<QToolButton>(seite, plattform::Elementart::SpeedButton, "SpeedButton11", QRect(54, 284, 25, 25));
   SpeedButton11->setIcon(seite->style()->standardIcon(QStyle::SP_TrashIcon));
   plattform::setzeHint(SpeedButton11, QStringLiteral("Löschen aller Tipps"));
-  connect(SpeedButton11, &QToolButton::clicked, this, &Tippschein::SpeedButton11Click);
+  plattform::verbinde(SpeedButton11, &QToolButton::clicked, this, &Tippschein::SpeedButton11Click);
 }
 
 void Tippschein::baueListe(QWidget* seite) {
   using plattform::neu;
-  Gewinnzahlen = neu<QListWidget>(seite, "Gewinnzahlen", QRect(46, 71, 324, 217));
-  Gewinne = neu<QListWidget>(seite, "Gewinne", QRect(418, 68, 63, 217));
+  Gewinnzahlen = neu<QListWidget>(seite, plattform::Elementart::ohne, "Gewinnzahlen", QRect(46, 71, 324, 217));
+  Gewinne = neu<QListWidget>(seite, plattform::Elementart::ohne, "Gewinne", QRect(418, 68, 63, 217));
   for (QListWidget* box : {Gewinnzahlen, Gewinne}) {
     box->setFont(schrift());
     box->setUniformItemSizes(true);
@@ -213,35 +208,35 @@ void Tippschein::baueListe(QWidget* seite) {
     box->setItemDelegate(new TabDelegate(box));
     box->hide();
   }
-  connect(Gewinnzahlen, &QListWidget::clicked, this, &Tippschein::GewinnzahlenClick);
-  connect(Gewinnzahlen, &QListWidget::pressed, this, &Tippschein::GewinnzahlenMouseDown);
-  connect(Gewinne, &QListWidget::clicked, this, &Tippschein::GewinneClick);
-  connect(Gewinne, &QListWidget::pressed, this, &Tippschein::GewinneMouseDown);
+  plattform::verbinde(Gewinnzahlen, &QListWidget::clicked, this, &Tippschein::GewinnzahlenClick);
+  plattform::verbinde(Gewinnzahlen, &QListWidget::pressed, this, &Tippschein::GewinnzahlenMouseDown);
+  plattform::verbinde(Gewinne, &QListWidget::clicked, this, &Tippschein::GewinneClick);
+  plattform::verbinde(Gewinne, &QListWidget::pressed, this, &Tippschein::GewinneMouseDown);
   // A list box also reports a click when the arrow keys move its selection.
-  connect(Gewinnzahlen, &QListWidget::currentRowChanged, this, [this] {
+  plattform::verbinde(Gewinnzahlen, &QListWidget::currentRowChanged, this, [this] {
     if (Gewinnzahlen->hasFocus()) GewinnzahlenClick();
   });
-  connect(Gewinne, &QListWidget::currentRowChanged, this, [this] {
+  plattform::verbinde(Gewinne, &QListWidget::currentRowChanged, this, [this] {
     if (Gewinne->hasFocus()) GewinneClick();
   });
 
-  SpeedButton28 = neu<QToolButton>(seite, "SpeedButton28", QRect(195, 284, 25, 25));
+  SpeedButton28 = neu<QToolButton>(seite, plattform::Elementart::SpeedButton, "SpeedButton28", QRect(195, 284, 25, 25));
   SpeedButton28->setIcon(seite->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   plattform::setzeHint(SpeedButton28, QStringLiteral("Tippliste bearbeiten"));
   SpeedButton28->hide();
-  connect(SpeedButton28, &QToolButton::clicked, this, &Tippschein::SpeedButton28Click);
+  plattform::verbinde(SpeedButton28, &QToolButton::clicked, this, &Tippschein::SpeedButton28Click);
 }
 
 void Tippschein::baueUntereLeiste(QWidget* seite) {
   using plattform::neu;
-  Panel3 = neu<QFrame>(seite, "Panel3", QRect(46, 318, 446, 40));
+  Panel3 = neu<QFrame>(seite, plattform::Elementart::Panel, "Panel3", QRect(46, 318, 446, 40));
   Panel3->setFrameShape(QFrame::StyledPanel);
-  BitBtn4 = neu<QPushButton>(Panel3, "BitBtn4", QRect(8, 7, 130, 26));
+  BitBtn4 = neu<QPushButton>(Panel3, plattform::Elementart::BitBtn, "BitBtn4", QRect(8, 7, 130, 26));
   BitBtn4->setText(QStringLiteral("Tipps berechnen"));
   plattform::setzeHint(BitBtn4, QStringLiteral("Starten Sie hier die Berechnung der Tippreihen."));
-  Edit80 = neu<QLineEdit>(Panel3, "Edit80", QRect(150, 9, 40, 21));
+  Edit80 = neu<QLineEdit>(Panel3, plattform::Elementart::Edit, "Edit80", QRect(150, 9, 40, 21));
   Edit80->setFont(schrift());
-  UpDown8 = neu<plattform::UpDown>(Panel3, "UpDown8", QRect(190, 9, 16, 21));
+  UpDown8 = neu<plattform::UpDown>(Panel3, plattform::Elementart::ohne, "UpDown8", QRect(190, 9, 16, 21));
   UpDown8->setMin(1);
   UpDown8->setMax(12);
   UpDown8->setPosition(5);
@@ -252,7 +247,7 @@ bool Tippschein::eventFilter(QObject* o, QEvent* e) {
   if (e->type() == QEvent::FocusOut) {
     // Leaving a field for another control of the window; switching windows is no exit.
     const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
-    if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason) Edit1Exit();
+    if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason) plattform::mitMeldung([this] { Edit1Exit(); });
   }
   return QObject::eventFilter(o, e);
 }
@@ -293,12 +288,12 @@ void Tippschein::Edit1Change(QLineEdit* feld) {
 }
 
 void Tippschein::Edit6Change(QLineEdit* feld) {
-  const QString neu = tippcheck::gueltigerFeldtext(feld->text(), form_.SternenzahlMax);
+  const QString neu = tippcheck::gueltigerFeldtext(feld->text(), z_.SternenzahlMax);
   if (neu != feld->text()) feld->setText(neu);
 }
 
 void Tippschein::Edit1Exit() {
-  if (form_.sortieren) Komplettcheck();
+  if (z_.sortieren) Komplettcheck();
 }
 
 void Tippschein::Label30Click(Klicklabel* label) {
@@ -306,10 +301,10 @@ void Tippschein::Label30Click(Klicklabel* label) {
   setzeSchriftfarbe(label, jetzt == fenstertextfarbe_ ? rot() : fenstertextfarbe_);
 }
 
-bool Tippschein::laeuftBerechnung() const { return BitBtn4->text() == form_.M(20); }
+bool Tippschein::laeuftBerechnung() const { return BitBtn4->text() == z_.M(20); }
 
 void Tippschein::SpeedButton11Click() {
-  if (!laeuftBerechnung() && !plattform::dialoge().frage(form_.M(71), form_.M(72))) return;
+  if (!laeuftBerechnung() && !plattform::dialoge().frage(z_.M(71), z_.M(72))) return;
   alleTippsLoeschen();
 }
 
@@ -346,8 +341,8 @@ void Tippschein::ListenansichtClick() {
   UpDown8->setMax(6000);
   zeigeListe(true);
   auto& dlg = plattform::dialoge();
-  if (dlg.frage(form_.M(65), form_.M(66))) {
-    if (dlg.frage(form_.M(67), form_.M(68))) Gewinnzahlen->clear();
+  if (dlg.frage(z_.M(65), z_.M(66))) {
+    if (dlg.frage(z_.M(67), z_.M(68))) Gewinnzahlen->clear();
     QStringList neu;
     for (int k = 1; k <= 12; ++k) {
       const Tippzeile& z = zeile(k);
@@ -374,23 +369,14 @@ void Tippschein::ListenansichtOhneClick() {
   Listengewinncheck();
 }
 
-QString Tippschein::listendatei() const { return form_.Home + QStringLiteral("gewinnzahlen.txt"); }
+QString Tippschein::listendatei() const { return z_.Home + QStringLiteral("gewinnzahlen.txt"); }
 
 void Tippschein::SpeedButton28Click() {
   const QString datei = listendatei();
-  try {
-    plattform::schreibeAnsiZeilen(datei, listenzeilen());
-  } catch (const std::exception& e) {
-    zeigeFehler(e);
-    return;
-  }
+  if (!plattform::mitMeldung([&] { plattform::schreibeAnsiZeilen(datei, listenzeilen()); })) return;
   plattform::shell().bearbeiten(datei);
-  if (!plattform::dialoge().frage(form_.M(74), form_.M(75))) return;
-  try {
-    listeErsetzen(plattform::leseAnsiZeilen(datei));
-  } catch (const std::exception& e) {
-    zeigeFehler(e);
-  }
+  if (!plattform::dialoge().frage(z_.M(74), z_.M(75))) return;
+  plattform::mitMeldung([&] { listeErsetzen(plattform::leseAnsiZeilen(datei)); });
 }
 
 void Tippschein::GewinnzahlenClick() { Gewinne->setCurrentRow(Gewinnzahlen->currentRow()); }
@@ -399,62 +385,47 @@ void Tippschein::GewinneClick() { Gewinnzahlen->setCurrentRow(Gewinne->currentRo
 void Tippschein::GewinneMouseDown() { GewinneClick(); }
 
 int Tippschein::Komplettcheck() {
-  int bester = 0;
-  form_.Statistik = {};
-  if (!form_.sortieren) return 0;
+  z_.Statistik = {};
+  if (!z_.sortieren) return 0;
+  std::array<std::array<QString, 7>, 12> texte;
+  for (int k = 1; k <= 12; ++k)
+    for (int i = 0; i < 7; ++i) texte[static_cast<size_t>(k - 1)][static_cast<size_t>(i)] = zeile(k).feld(i)->text();
+  const tippcheck::Scheinergebnis e = tippcheck::pruefeSchein(z_.Zahl, texte, z_.Stand);
   for (int k = 1; k <= 12; ++k) {
     const Tippzeile& z = zeile(k);
-    std::array<int, 5> zahlen{};
-    bool vollstaendig = true;
-    for (int i = 0; i < 5 && vollstaendig; ++i) {
-      const std::optional<int> v = plattform::liesGanzzahl(z.Zahlen[static_cast<size_t>(i)]->text());
-      vollstaendig = v.has_value();
-      if (v) zahlen[static_cast<size_t>(i)] = *v;
-    }
-    if (!vollstaendig) {
+    const tippcheck::Scheinzeile& r = e.zeilen[static_cast<size_t>(k - 1)];
+    if (!r.vollstaendig) {
       z.Treffer->clear();
       for (int i = 0; i < 7; ++i) faerbe(z.feld(i), fensterfarbe_);
       continue;
     }
-    long long summe = 0;
-    for (int v : zahlen) summe += v;
-    z.Summe->setText(QString::number(summe));
-    for (size_t i = 0; i < 5; ++i)
-      for (size_t j = i; j < 5; ++j)
-        if (zahlen[i] > zahlen[j]) std::swap(zahlen[i], zahlen[j]);
-    for (size_t i = 0; i < 5; ++i) z.Zahlen[i]->setText(QString::number(zahlen[i]));
-
-    std::array<QString, 7> texte;
-    for (int i = 0; i < 7; ++i) texte[static_cast<size_t>(i)] = z.feld(i)->text();
-    form_.Zettelcheck(texte[0], texte[1], texte[2], texte[3], texte[4], texte[5], texte[6]);
-    for (size_t i = 0; i < 5; ++i) faerbe(z.Zahlen[i], form_.Treffer[i + 1] ? limette() : fensterfarbe_);
-    z.Treffer->setText(QString::number(form_.Gewinn));
-    setzeSchriftfarbe(z.Treffer, form_.Gewinn < 2 ? QColor(0, 0, 0) : rot());
-
-    const tippcheck::Trefferstand stand{form_.Gewinn, form_.Treffer, form_.Zusatz, form_.Super};
-    tippcheck::zaehle(form_.Statistik, stand);
-    if (form_.Gewinn >= 2) plattform::klang().spielen(form_.SoundName);
-    bester = std::max(bester, tippcheck::Trefferwert(stand));
+    z.Summe->setText(QString::number(r.summe));
+    for (size_t i = 0; i < 5; ++i) z.Zahlen[i]->setText(QString::number(r.zahlen[i]));
+    for (size_t i = 0; i < 5; ++i) faerbe(z.Zahlen[i], r.stand.Treffer[i + 1] ? limette() : fensterfarbe_);
+    z.Treffer->setText(QString::number(r.stand.Gewinn));
+    setzeSchriftfarbe(z.Treffer, r.stand.Gewinn < 2 ? QColor(0, 0, 0) : rot());
+    if (r.stand.Gewinn >= 2) plattform::klang().spielen(z_.SoundName);
   }
-  return bester;
+  z_.Statistik = e.statistik;
+  return e.bester;
 }
 
 int Tippschein::Listengewinncheck() {
   const QStringList zeilen = listenzeilen();
-  const tippcheck::Listenergebnis e = tippcheck::pruefeListe(form_.Zahl, zeilen);
+  const tippcheck::Listenergebnis e = tippcheck::pruefeListe(z_.Zahl, zeilen);
   Gewinne->clear();
   Gewinne->addItems(e.gewinne);
-  form_.Statistik = e.statistik;
+  z_.Statistik = e.statistik;
   if (!zeilen.isEmpty()) {
-    form_.Gewinn = e.letzter.Gewinn;
-    for (int k = 1; k <= 5; ++k) form_.Treffer[static_cast<size_t>(k)] = e.letzter.Treffer[static_cast<size_t>(k)];
-    form_.Zusatz = e.letzter.Zusatz;
-    form_.Super = e.letzter.Super;
+    z_.Stand.Gewinn = e.letzter.Gewinn;
+    for (int k = 1; k <= 5; ++k) z_.Stand.Treffer[static_cast<size_t>(k)] = e.letzter.Treffer[static_cast<size_t>(k)];
+    z_.Stand.Zusatz = e.letzter.Zusatz;
+    z_.Stand.Super = e.letzter.Super;
   }
   // One call for the whole list: each call replaces the sound still playing, so a call per
   // winning line would end in the same single sound.
-  if (e.mitZweiTreffern > 0) plattform::klang().spielen(form_.SoundName);
-  form_.setzeStatus(0, tippcheck::listenstatus(static_cast<int>(zeilen.size()), e.bester));
+  if (e.mitZweiTreffern > 0) plattform::klang().spielen(z_.SoundName);
+  status_.setzeStatus(0, tippcheck::listenstatus(static_cast<int>(zeilen.size()), e.bester));
   return e.bester;
 }
 
@@ -474,5 +445,5 @@ void Tippschein::listendateienSchreiben() {
   if (!listenansichtGezeigt() || Gewinnzahlen->count() == 0) return;
   const QStringList zeilen = listenzeilen();
   plattform::schreibeAnsiZeilen(listendatei(), zeilen);
-  plattform::schreibeAnsiZeilen(form_.Home + QStringLiteral("gewinnzahlen.zpk"), zeilen);
+  plattform::schreibeAnsiZeilen(z_.Home + QStringLiteral("gewinnzahlen.zpk"), zeilen);
 }

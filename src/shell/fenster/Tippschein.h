@@ -6,12 +6,14 @@
 #include <QStringList>
 #include <array>
 
+#include "shell/panelschnittstellen.h"
+#include "shell/programmzustand.h"
+
 class QFrame;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QToolButton;
-class TForm1;
 
 namespace plattform {
 class UpDown;
@@ -49,16 +51,16 @@ struct Tippzeile {
 // laid over it, the tip count and the calculate button, and the checks of both against the
 // current draw. The draw panel Panel4 of the same tab is not placed here; it keeps the strip
 // above y = 38, the sheet and the list use 40..310, Panel3 lies below at y = 318.
-class Tippschein : public QObject {
+class Tippschein : public QObject, public Tippvergleicher {
   Q_OBJECT
  public:
-  Tippschein(TForm1& form, QWidget* seite);
+  Tippschein(Programmzustand& zustand, Statusanzeige& status, QWidget* seite);
 
   // Rows 1 to 12 in the order every caller walks them.
   const Tippzeile& zeile(int k) const { return zeilen_[static_cast<size_t>(k - 1)]; }
   bool gesperrt(int k) const;
   // The list view is shown exactly when Gewinnzahlen is (its own visibility flag).
-  bool listenansichtGezeigt() const;
+  bool listenansichtGezeigt() const override;
   QStringList listenzeilen() const;
   void listeErsetzen(const QStringList& zeilen);
 
@@ -81,8 +83,8 @@ class Tippschein : public QObject {
   void GewinneMouseDown();
 
   // Checks against the current draw; each returns the best Trefferwert.
-  int Komplettcheck();
-  int Listengewinncheck();
+  int Komplettcheck() override;
+  int Listengewinncheck() override;
 
   // Start and exit. The settings show the list view when it was shown at exit, before the
   // stored tip count is applied; the creation step then loads the list file (raises Fehler
@@ -119,7 +121,8 @@ class Tippschein : public QObject {
   QString listendatei() const;
   bool laeuftBerechnung() const;
 
-  TForm1& form_;
+  Programmzustand& z_;
+  Statusanzeige& status_;
   std::array<Tippzeile, 12> zeilen_{};
   QColor fensterfarbe_;
   QColor fenstertextfarbe_;

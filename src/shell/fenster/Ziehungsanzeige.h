@@ -1,6 +1,8 @@
 #pragma once
 #include <QObject>
 
+#include "shell/panelschnittstellen.h"
+#include "shell/programmzustand.h"
 #include "shell/ziehungsdaten.h"
 #include "shell/ziehungssuche.h"
 
@@ -10,18 +12,22 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
-class TForm1;
+class QWidget;
 namespace plattform {
 class DatumsWahl;
 }
 
 // The draw history and the current draw on the main window: the draw panel Panel4 on
 // "Tipp-Übersicht", the controls of the tab "Datenbank", and the two date pickers of the date
-// window. The current draw itself (Datum1, Zahl, Position) lives in TForm1.
-class Ziehungsanzeige : public QObject {
+// window. The current draw itself (Datum1, Zahl, Position) lives in the program state. The
+// draw download shows itself here through Downloadanzeige.
+class Ziehungsanzeige : public QObject, public Downloadanzeige {
   Q_OBJECT
  public:
-  explicit Ziehungsanzeige(TForm1& form);
+  // fenster: the main window (owner of the manual entry dialog); the three pages
+  // "Tipp-Übersicht", "Datenbank" and "Diagramm" receive the controls.
+  Ziehungsanzeige(Programmzustand& zustand, Tippvergleicher& tipps, QWidget* fenster, QWidget* TabSheet1,
+                  QWidget* TabSheet4, QWidget* TabSheet5);
 
   // Show the draw of the end date: the first record dated on or after it, else the newest.
   void SpeedButton5Click();
@@ -39,6 +45,15 @@ class Ziehungsanzeige : public QObject {
   Ziehungsdaten historie() const;
   // The state of the check boxes "13:00" and "20:30".
   Ziehungszeitfilter zeitfilter() const;
+
+  // What the draw download shows here.
+  void startknoepfe(bool laeuft) override;
+  bool stoppGezeigt() const override;
+  void stoppen() override;
+  void tagZeigen(const QDate& tag) override;
+  void antwortZeigen(const QString& text) override;
+  void gespeichertZeigen(const QDate& tag) override;
+  void nachDownloadZeigen() override;
 
   // Tab "Tipp-Übersicht", panel of the current draw.
   QFrame* Panel4 = nullptr;
@@ -65,13 +80,21 @@ class Ziehungsanzeige : public QObject {
   // Tab "Diagramm".
   plattform::DatumsWahl* DateTimePicker2 = nullptr;  // start date
 
+ signals:
+  // BitBtn1 and SpeedButton10: start the draw download.
+  void downloadGeklickt();
+  // Rebuilding the history asks for the download through the menu command that runs it.
+  void downloadUeberMenue();
+
  private:
-  void bauePanel4();
-  void baueDatenbank();
+  void bauePanel4(QWidget* seite);
+  void baueDatenbank(QWidget* seite);
   void zeigeSatz(const Ziehung& z, Anzeigeart art, bool ersterVonMehreren);
   void endDatumFolgt();
   bool abgelehntWeilDownloadLaeuft();
   void downloadStarten();
 
-  TForm1& f_;
+  Programmzustand& z_;
+  Tippvergleicher& tipps_;
+  QWidget* fenster_;
 };

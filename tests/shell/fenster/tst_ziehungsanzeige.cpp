@@ -15,7 +15,8 @@
 #include "plattform/formate.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Ziehungsanzeige.h"
-#include "shell/historie_hilfen.h"
+#include "hilfen/fenster/fenstertest.h"
+#include "hilfen/historie.h"
 
 namespace {
 const QDate kMinimum(2018, 2, 7);
@@ -23,7 +24,7 @@ const QDate kTag1(2018, 3, 1);
 
 // The main window over a history written before it opens; controls are found by name.
 struct Fenster {
-  Testumgebung u;
+  Fensterumgebung u;
   TForm1 form;
 
   explicit Fenster(const std::optional<std::vector<Ziehung>>& historie) {
@@ -131,14 +132,14 @@ class TstZiehungsanzeige : public QObject {
     Fenster f(h);
     f.zeigeAb(ende);
     const Ziehung& z = h[static_cast<std::size_t>(position)];
-    QCOMPARE(f.form.Position, position);
-    QCOMPARE(f.form.Datum1, z.datum());
-    for (int k = 1; k <= 8; ++k) QCOMPARE(f.form.Zahl[static_cast<std::size_t>(k)], z.zahl(k));
+    QCOMPARE(f.form.zustand().Position, position);
+    QCOMPARE(f.form.zustand().Datum1, z.datum());
+    for (int k = 1; k <= 8; ++k) QCOMPARE(f.form.zustand().Zahl[static_cast<std::size_t>(k)], z.zahl(k));
     QCOMPARE(f.text("Label29"), zeile(z, trenner, "  "));
     QCOMPARE(f.text("Label35"), f.text("Label29"));
     QCOMPARE(f.text("Label13"), "Quersumme:  " + QString::number(z.quersumme()));
     QCOMPARE(f.ende()->Datum(), z.datum());  // the end date follows the shown draw
-    QCOMPARE(f.form.aktDatum.date(), ende < kMinimum ? kMinimum : ende);
+    QCOMPARE(f.form.zustand().aktDatum.date(), ende < kMinimum ? kMinimum : ende);
     QVERIFY(f.meldungen().isEmpty());
   }
 
@@ -152,8 +153,8 @@ class TstZiehungsanzeige : public QObject {
   void zeigenLeereHistorie() {
     Fenster f(std::vector<Ziehung>{});
     f.zeigeAb(QDate(2024, 6, 1));
-    QCOMPARE(f.form.Position, 0);
-    QCOMPARE(f.form.Zahl, (std::array<int, 9>{}));
+    QCOMPARE(f.form.zustand().Position, 0);
+    QCOMPARE(f.form.zustand().Zahl, (std::array<int, 9>{}));
     QCOMPARE(f.text("Label29"), QString());
     QCOMPARE(f.ende()->Datum(), kMinimum);  // no draw was ever shown
     QVERIFY(f.meldungen().isEmpty());
@@ -176,7 +177,7 @@ class TstZiehungsanzeige : public QObject {
     Fenster f(h);
     f.zeigeAb(kTag1);
     QCOMPARE(f.meldungen(), QStringList{"Fehler / Error"});
-    QCOMPARE(f.form.Position, 2);
+    QCOMPARE(f.form.zustand().Position, 2);
     QCOMPARE(f.ende()->Datum(), kTag1.addDays(1));
 
     // Such a record as the newest one is shown as the last record; the end date takes its lowest date.
@@ -184,8 +185,8 @@ class TstZiehungsanzeige : public QObject {
     g[5].Ziehungstag = std::numeric_limits<double>::quiet_NaN();
     Testumgebung::schreibe(f.datei(), alsDatei(g));
     f.zeigeAb(QDate(2030, 1, 1));
-    QCOMPARE(f.form.Position, 5);
-    QVERIFY(!f.form.Datum1.isValid());
+    QCOMPARE(f.form.zustand().Position, 5);
+    QVERIFY(!f.form.zustand().Datum1.isValid());
     QVERIFY(f.text("Label29").endsWith("  6  7  8  9  10  "));
     QCOMPARE(f.ende()->Datum(), kMinimum);
   }
@@ -205,10 +206,10 @@ class TstZiehungsanzeige : public QObject {
     Fenster f(std::nullopt);
     Testumgebung::schreibe(f.datei(), alsDatei(h).left(65));
     f.zeigeAb(QDate(2030, 1, 1));
-    QCOMPARE(f.form.Position, 1);
+    QCOMPARE(f.form.zustand().Position, 1);
     QCOMPARE(f.text("Label29"), zeile(h[1], "  ", "  "));
     f.klick("SpeedButton7");
-    QCOMPARE(f.form.Position, 1);
+    QCOMPARE(f.form.zustand().Position, 1);
   }
 
   void vorUndZurueck() {
@@ -216,17 +217,17 @@ class TstZiehungsanzeige : public QObject {
     Fenster f(h);
     f.zeigeAb(kMinimum);
     f.klick("SpeedButton6");  // previous at index 0 stays there
-    QCOMPARE(f.form.Position, 0);
+    QCOMPARE(f.form.zustand().Position, 0);
     QCOMPARE(f.text("Label29"), zeile(h[0], "  ", "   (13:00)"));
     QCOMPARE(f.text("Label35"), f.text("Label29"));
     f.klick("SpeedButton7");
-    QCOMPARE(f.form.Position, 1);
+    QCOMPARE(f.form.zustand().Position, 1);
     QCOMPARE(f.text("Label29"), zeile(h[1], "  ", ""));  // a 20:30 draw has no ending
     QCOMPARE(f.ende()->Datum(), h[1].datum());
     f.zeigeAb(QDate(2030, 1, 1));
     f.klick("SpeedButton7");  // next at the last record stays there
-    QCOMPARE(f.form.Position, 5);
-    QCOMPARE(f.form.Datum1, h[5].datum());
+    QCOMPARE(f.form.zustand().Position, 5);
+    QCOMPARE(f.form.zustand().Datum1, h[5].datum());
   }
 
   // An alternating history walked at one draw time: the other time's draws are skipped both ways.
@@ -246,15 +247,15 @@ class TstZiehungsanzeige : public QObject {
     Fenster f(dreiTage());
     f.zeigeAb(kTag1);
     if (start == 1) f.klick("SpeedButton7");
-    QCOMPARE(f.form.Position, start);
+    QCOMPARE(f.form.zustand().Position, start);
     f.w<QCheckBox>(mittag ? "Abend" : "Mittag")->setChecked(false);
     for (int p : vor) {
       f.klick("SpeedButton7");
-      QCOMPARE(f.form.Position, p);
+      QCOMPARE(f.form.zustand().Position, p);
     }
     for (int p : zurueck) {
       f.klick("SpeedButton6");
-      QCOMPARE(f.form.Position, p);
+      QCOMPARE(f.form.zustand().Position, p);
     }
   }
 
@@ -262,13 +263,13 @@ class TstZiehungsanzeige : public QObject {
     const auto h = dreiTage();
     Fenster f(h);
     f.zeigeAb(kTag1.addDays(1));
-    QCOMPARE(f.form.Position, 2);
+    QCOMPARE(f.form.zustand().Position, 2);
     f.klick("BitBtn6");
     QCOMPARE(f.gespeichert(), (std::vector<Ziehung>{h[0], h[1], h[4], h[5]}));
     QVERIFY(!QFile::exists(f.u.home() + "ZahlenQV.da~"));
     // The end date stayed on the deleted day, so the next draw after it is current.
-    QCOMPARE(f.form.Position, 2);
-    QCOMPARE(f.form.Datum1, kTag1.addDays(2));
+    QCOMPARE(f.form.zustand().Position, 2);
+    QCOMPARE(f.form.zustand().Datum1, kTag1.addDays(2));
     QCOMPARE(f.text("Label29"), zeile(h[4], "  ", "  "));
   }
 
@@ -291,7 +292,7 @@ class TstZiehungsanzeige : public QObject {
     QCOMPARE(f.meldungen().size(), 1);
     QVERIFY(f.meldungen().at(0).contains("ZahlenQV.dat"));
     QCOMPARE(Testumgebung::lies(f.u.home() + "ZahlenQV.da~"), alsDatei({h[2], h[3], h[4], h[5]}));
-    QCOMPARE(f.form.Position, 0);
+    QCOMPARE(f.form.zustand().Position, 0);
   }
 
   void ohneDateiMeldenDieBefehleDenFehler_data() {
@@ -308,7 +309,7 @@ class TstZiehungsanzeige : public QObject {
     QCOMPARE(f.meldungen().size(), 1);
     QVERIFY(f.meldungen().at(0).contains("ZahlenQV.dat"));
     QVERIFY(!QFile::exists(f.datei()) || knopf == "BitBtn6" || knopf == "BitBtn8");
-    QCOMPARE(f.form.Position, 0);
+    QCOMPARE(f.form.zustand().Position, 0);
   }
 
   void waehrendDesDownloadsAbgelehnt_data() {
@@ -322,7 +323,7 @@ class TstZiehungsanzeige : public QObject {
     const auto h = dreiTage();
     Fenster f(h);
     f.zeigeAb(kTag1);
-    f.form.downloadLaeuft = true;
+    f.form.zustand().downloadLaeuft = true;
     f.u.dialoge().antworten.push_back(true);
     f.klick(befehl.toLatin1().constData());
     QCOMPARE(f.gespeichert(), h);
@@ -357,7 +358,7 @@ class TstZiehungsanzeige : public QObject {
     f.u.dialoge().antworten = {QString(), ziel};
     f.form.ziehungsanzeige->BitBtn3Click();  // cancelled
     QVERIFY(!QFile::exists(ziel));
-    QCOMPARE(f.u.dialoge().gezeigt.at(0).vorgabe, f.form.Home + "ZahlenQV.txt");
+    QCOMPARE(f.u.dialoge().gezeigt.at(0).vorgabe, f.form.zustand().Home + "ZahlenQV.txt");
     f.form.ziehungsanzeige->BitBtn3Click();
     QCOMPARE(Testumgebung::lies(ziel), QByteArray("20180301,5,14,23,38,51,0,0\r\n20180301,1,2,3,4,55,1,2\r\n"));
     QCOMPARE(f.gespeichert(), h);
@@ -404,7 +405,7 @@ class TstZiehungsanzeige : public QObject {
     f.ende()->setzeDatum(kTag1.addDays(1));
     f.form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-    QCOMPARE(f.form.Position, 5);
+    QCOMPARE(f.form.zustand().Position, 5);
     QCOMPARE(f.text("Label35"), zeile(h[5], "  ", "  "));
   }
 };

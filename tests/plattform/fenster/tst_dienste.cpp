@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <functional>
 
-#include "hilfen/doubles.h"
+#include "hilfen/fenster/doubles.h"
 #include "plattform/fenster/dienste.h"
 
 using namespace plattform;

@@ -16,7 +16,8 @@
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
-#include "shell/historie_hilfen.h"
+#include "hilfen/fenster/fenstertest.h"
+#include "hilfen/historie.h"
 #include "shell/ziehungsdaten.h"
 
 namespace {
@@ -35,7 +36,7 @@ std::array<int, 5> zahlenVon(int tag) { return {1 + tag % 40, 5 + tag % 40, 9 + 
 
 // The main window against a stand-in server of its own; controls are found by name.
 struct Fenster {
-  Testumgebung u;
+  Fensterumgebung u;
   StandInServer server;
   TForm1 form;
   QSignalSpy auswertung{form.download, &Download::auswertungGewuenscht};
@@ -71,7 +72,7 @@ struct Fenster {
   }
   bool idle() {
     return w("BitBtn1")->isEnabled() && w("SpeedButton10")->isEnabled() && w("SpeedButton8")->isHidden() &&
-           !form.downloadLaeuft;
+           !form.zustand().downloadLaeuft;
   }
   QLineEdit* proxyPort() { return w<QLineEdit>("ProxyPortEdit"); }
 };
@@ -119,9 +120,9 @@ class TstDownload : public QObject {
     QCOMPARE(f.server.angefragteTage(), QStringList{tagText(0)});
     QCOMPARE(f.gespeichert().size(), std::size_t(3));
     QVERIFY(f.idle());
-    QCOMPARE(f.form.Position, 2);
-    QCOMPARE(f.form.Datum1, heute());
-    QCOMPARE(f.form.Zahl[1], 50);
+    QCOMPARE(f.form.zustand().Position, 2);
+    QCOMPARE(f.form.zustand().Datum1, heute());
+    QCOMPARE(f.form.zustand().Zahl[1], 50);
     QCOMPARE(f.w<plattform::DatumsWahl>("DateTimePicker1")->Datum(), heute());
     const QString gezeigt = plattform::DDDddmmyy(heute()) + "    50  40  30  20  10  ";
     QCOMPARE(f.text("Label29"), gezeigt);
@@ -141,8 +142,8 @@ class TstDownload : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&f.form));
     QTRY_COMPARE(f.server.angefragteTage(), (QStringList{tagText(-1), tagText(0)}));
     QCOMPARE(f.gespeichert().size(), std::size_t(3));
-    QCOMPARE(f.form.Datum1, heute().addDays(-1));
-    QCOMPARE(f.form.Zahl[1], 6);
+    QCOMPARE(f.form.zustand().Datum1, heute().addDays(-1));
+    QCOMPARE(f.form.zustand().Zahl[1], 6);
     QVERIFY(f.idle());
   }
 
@@ -178,8 +179,8 @@ class TstDownload : public QObject {
     QCOMPARE(f.u.dialoge().texte(),
              QStringList{"Die Ziehungsdaten werden gerade eingelesen. Bitte warten Sie, bis das Einlesen beendet ist."});
     QVERIFY(f.idle());
-    QCOMPARE(f.form.Position, 6);  // the newest draw stored so far
-    QCOMPARE(f.form.Datum1, heute().addDays(-37));
+    QCOMPARE(f.form.zustand().Position, 6);  // the newest draw stored so far
+    QCOMPARE(f.form.zustand().Datum1, heute().addDays(-37));
   }
 
   // Closing the window while the download runs ends it after that day; nothing is opened.
@@ -246,7 +247,7 @@ class TstDownload : public QObject {
     f.u.dialoge().gezeigt.clear();
     f.klick("BitBtn1");
     QCOMPARE(f.server.angefragteTage(), QStringList{tagText(0)});
-    QCOMPARE(f.form.Zahl[1], 1);
+    QCOMPARE(f.form.zustand().Zahl[1], 1);
     QCOMPARE(f.auswertung.count(), faellig);
   }
 

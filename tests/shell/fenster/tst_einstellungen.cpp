@@ -17,8 +17,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "hilfen/testumgebung.h"
+#include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/datumswahl.h"
+#include "plattform/fenster/fensterliste.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/formate.h"
 #include "plattform/registry.h"
@@ -136,13 +137,13 @@ class TstEinstellungen : public QObject {
   // A fresh account: the controls keep their defaults; the first exit stores every value with
   // its type and default, but never "Losnummer".
   void frischesKonto() {
-    Testumgebung u;
+    Fensterumgebung u;
     {
       TForm1 form;
       QCOMPARE(c<QLineEdit>(form, QStringLiteral("URLEdit"))->text(), Internetseite::urlVorgabe());
       QCOMPARE(startdatumVon(form), QDate(2018, 2, 7));
       QCOMPARE(ud(form, 6)->Max(), 5);
-      QCOMPARE(form.sprache, 0);
+      QCOMPARE(form.zustand().sprache, 0);
       QVERIFY(form.close());
     }
     const QMap<QString, QVariant> ist = gespeichert();
@@ -158,7 +159,7 @@ class TstEinstellungen : public QObject {
 
   // What the user set comes back at the next start, in every kind of control.
   void rundreise() {
-    Testumgebung u;
+    Fensterumgebung u;
     ablegen([](Registry& r) { r.WriteString(QStringLiteral("Losnummer"), QStringLiteral("1234567")); });
     std::array<int, 21> positionen{};
     {
@@ -183,11 +184,11 @@ class TstEinstellungen : public QObject {
       c<plattform::DatumsWahl>(form, QStringLiteral("DateTimePicker2"))->setzeDatum(QDate(2020, 3, 1));
       c<QLabel>(form, QStringLiteral("Losnummer"))->setText(QStringLiteral("geändert"));
       form.setWidth(640);
-      form.neuerSchein = 3;
-      form.TippTop = 41;
-      form.TippLeft = 49;
-      form.Land = 2;
-      form.sprache = 4;
+      form.zustand().neuerSchein = 3;
+      form.zustand().TippTop = 41;
+      form.zustand().TippLeft = 49;
+      form.zustand().Land = 2;
+      form.zustand().sprache = 4;
       QVERIFY(form.close());
     }
     QCOMPARE(gespeichert().value(QStringLiteral("Losnummer")), QVariant(QStringLiteral("1234567")));
@@ -216,12 +217,12 @@ class TstEinstellungen : public QObject {
     QCOMPARE(startdatumVon(form), QDate(2020, 3, 1));
     QCOMPARE(c<QLabel>(form, QStringLiteral("Losnummer"))->text(), QStringLiteral("1234567"));
     QCOMPARE(form.Width(), 640);
-    QCOMPARE(form.neuerSchein, 3);
-    QCOMPARE(form.TippTop, 41);
-    QCOMPARE(form.TippLeft, 49);
-    QCOMPARE(form.Land, 2);
-    QCOMPARE(form.sprache, 4);
-    QCOMPARE(form.LaufMax, 30000 * 1000);
+    QCOMPARE(form.zustand().neuerSchein, 3);
+    QCOMPARE(form.zustand().TippTop, 41);
+    QCOMPARE(form.zustand().TippLeft, 49);
+    QCOMPARE(form.zustand().Land, 2);
+    QCOMPARE(form.zustand().sprache, 4);
+    QCOMPARE(form.zustand().LaufMax, 30000 * 1000);
   }
 
   // Only the normal window state stores its size; otherwise the older size stays.
@@ -237,7 +238,7 @@ class TstEinstellungen : public QObject {
     QFETCH(Qt::WindowState, zustand);
     QFETCH(int, hoehe);
     QFETCH(int, breite);
-    Testumgebung u;
+    Fensterumgebung u;
     ablegen([](Registry& r) {
       r.WriteInteger(QStringLiteral("height"), 600);
       r.WriteInteger(QStringLiteral("width"), 700);
@@ -275,7 +276,7 @@ class TstEinstellungen : public QObject {
   void fenstergroesseBeschaedigt() {
     QFETCH(int, gespeichert);
     QFETCH(int, hoehe);
-    Testumgebung u;
+    Fensterumgebung u;
     ablegen([&](Registry& r) {
       r.WriteInteger(QStringLiteral("height"), gespeichert);
       r.WriteInteger(QStringLiteral("width"), gespeichert);
@@ -300,7 +301,7 @@ class TstEinstellungen : public QObject {
     QFETCH(QVariant, ansicht);
     QFETCH(bool, liste);
     QFETCH(int, tipps);
-    Testumgebung u;
+    Fensterumgebung u;
     ablegen([&](Registry& r) {
       if (ansicht.isValid()) r.WriteInteger(QStringLiteral("Ansicht"), ansicht.toInt());
       r.WriteInteger(QStringLiteral("UpDown8"), 100);
@@ -320,7 +321,7 @@ class TstEinstellungen : public QObject {
   // A stored height of 700 zooms the tabs by 700/546 within the read, and the completion of
   // the start zooms the number-selection and cart-options dialogs by the same factor.
   void gespeicherteHoeheZoomt() {
-    Testumgebung u;
+    Fensterumgebung u;
     QRect b0;
     qreal pt0 = 0;
     {
@@ -341,7 +342,10 @@ class TstEinstellungen : public QObject {
     form6.setObjectName(QStringLiteral("Form6"));
     form5.setObjectName(QStringLiteral("Form5"));
     form9.setObjectName(QStringLiteral("Form9"));
-    for (QWidget* w : {&form6, &form5, &form9}) w->resize(546, 273);
+    for (QWidget* w : {&form6, &form5, &form9}) {
+      w->resize(546, 273);
+      plattform::fensterAnmelden(w);
+    }
     form.StartAbschliessen();
     QCOMPARE(form6.size(), QSize(700, 350));
     QCOMPARE(form5.size(), QSize(700, 350));
@@ -352,7 +356,7 @@ class TstEinstellungen : public QObject {
   // Closing in the list view with lines writes both list files alike; the next start shows
   // the list view again with its tip count, loads the text file and scores every line.
   void listenansichtRundreise() {
-    Testumgebung u;
+    Fensterumgebung u;
     const QStringList zeilen{QStringLiteral("1\t2\t3\t4\t5"), QStringLiteral("6\t7\t8\t9\t10\t\t\t\t"),
                              QString::fromUtf8("11\t12\t13\t14\t15\tüber")};
     {
@@ -393,7 +397,7 @@ class TstEinstellungen : public QObject {
     QFETCH(int, position);
     QFETCH(int, max);
     QFETCH(int, ergebnis);
-    Testumgebung u;
+    Fensterumgebung u;
     ablegen([&](Registry& r) {
       if (box31.isValid()) r.WriteInteger(QStringLiteral("Chekcbox31"), box31.toInt());
       r.WriteInteger(QStringLiteral("UpDown6"), position);
@@ -422,7 +426,7 @@ class TstEinstellungen : public QObject {
     QFETCH(int, feld);
     QFETCH(QString, text);
     QFETCH(QString, ergebnis);
-    Testumgebung u;
+    Fensterumgebung u;
     ablegen([&](Registry& r) {
       r.WriteString(nr("Edit", feld), text);
       r.WriteString(QStringLiteral("Edit2"), QStringLiteral("17"));
@@ -430,7 +434,7 @@ class TstEinstellungen : public QObject {
     TForm1 form;
     QCOMPARE(edit(form, feld)->text(), ergebnis);
     QCOMPARE(edit(form, 2)->text(), QStringLiteral("17"));
-    QVERIFY(form.sortieren);
+    QVERIFY(form.zustand().sortieren);
   }
 
   // A start date that is no date, or one the picker refuses, gives 07.02.2018; the groups
@@ -456,7 +460,7 @@ class TstEinstellungen : public QObject {
   void startdatum() {
     QFETCH(QVariant, wert);
     QFETCH(QDate, ergebnis);
-    Testumgebung u;
+    Fensterumgebung u;
     ablegen([&](Registry& r) {
       const QString n = QStringLiteral("DateTimePicker2");
       if (wert.typeId() == QMetaType::QString) r.WriteString(n, wert.toString());
@@ -466,7 +470,7 @@ class TstEinstellungen : public QObject {
     });
     TForm1 form;
     QCOMPARE(startdatumVon(form), ergebnis);
-    QCOMPARE(form.aktDatum.date(), ergebnis);
+    QCOMPARE(form.zustand().aktDatum.date(), ergebnis);
     QCOMPARE(c<QLineEdit>(form, QStringLiteral("ProxyHostEdit"))->text(), QStringLiteral("proxy.example"));
     QVERIFY(u.dialoge().gezeigt.isEmpty());
   }
@@ -474,7 +478,7 @@ class TstEinstellungen : public QObject {
   // A value of the wrong type inside a group ends that group: the rest of group 1 keeps its
   // defaults, the later groups are read.
   void falscherTypInGruppe1() {
-    Testumgebung u;
+    Fensterumgebung u;
     ablegen([](Registry& r) {
       r.WriteInteger(QStringLiteral("Ansicht"), 1);
       for (int n = 1; n <= 31; ++n) r.WriteBool(nr("Chekcbox", n), n < 5);
@@ -504,12 +508,12 @@ class TstEinstellungen : public QObject {
     for (int n = 5; n <= 31; ++n)
       if (n != 21) QVERIFY2(box(form, n)->isChecked() == an.contains(n), qPrintable(nr("CheckBox", n)));
     QCOMPARE(ud(form, 6)->Max(), 7);
-    QCOMPARE(form.Land, 1);
+    QCOMPARE(form.zustand().Land, 1);
     QCOMPARE(form.Height(), 546);
     QCOMPARE(form.Width(), 578);
-    QCOMPARE(form.TippTop, 39);
-    QCOMPARE(form.TippLeft, 47);
-    QCOMPARE(form.sprache, 0);
+    QCOMPARE(form.zustand().TippTop, 39);
+    QCOMPARE(form.zustand().TippLeft, 47);
+    QCOMPARE(form.zustand().sprache, 0);
     // The values after the group.
     QCOMPARE(c<plattform::RadioGroup>(form, QStringLiteral("RadioGroup1"))->ItemIndex(), 2);
     QCOMPARE(ud(form, 1)->Position(), 99);
@@ -533,7 +537,7 @@ class TstEinstellungen : public QObject {
   }
   void falscherTypAusserhalb() {
     QFETCH(QString, name);
-    Testumgebung u;
+    Fensterumgebung u;
     ablegen([&](Registry& r) {
       r.WriteString(QStringLiteral("Losnummer"), QStringLiteral("7654321"));
       r.WriteInteger(QStringLiteral("NeuerSchein"), 2);
@@ -548,15 +552,15 @@ class TstEinstellungen : public QObject {
     TForm1 form;
     QCOMPARE(c<QLabel>(form, QStringLiteral("Losnummer"))->text(),
              name == QStringLiteral("Losnummer") ? QString() : QStringLiteral("7654321"));
-    QCOMPARE(form.neuerSchein, name == QStringLiteral("NeuerSchein") ? 0 : 2);
+    QCOMPARE(form.zustand().neuerSchein, name == QStringLiteral("NeuerSchein") ? 0 : 2);
     QCOMPARE(c<plattform::RadioGroup>(form, QStringLiteral("RadioGroup1"))->ItemIndex(),
              name == QStringLiteral("RadioGroup1") ? 0 : 1);
     QCOMPARE(c<plattform::RadioGroup>(form, QStringLiteral("RadioGroup2"))->ItemIndex(),
              name == QStringLiteral("RadioGroup2") ? 0 : 2);
-    QCOMPARE(form.sprache, 3);
-    QCOMPARE(form.LaufMax, 20000);
+    QCOMPARE(form.zustand().sprache, 3);
+    QCOMPARE(form.zustand().LaufMax, 20000);
     QCOMPARE(startdatumVon(form), QDate(2020, 3, 1));
-    QCOMPARE(form.ZahlenFile, QStringLiteral("ZahlenQV.dat"));
+    QCOMPARE(form.zustand().ZahlenFile, QStringLiteral("ZahlenQV.dat"));
     QVERIFY(u.dialoge().gezeigt.isEmpty());
     QVERIFY(form.close());
     // The broken Losnummer stays as it was: it is never written.
@@ -568,7 +572,7 @@ class TstEinstellungen : public QObject {
 
   // The write-back order: a failure at any write leaves exactly the values before it.
   void schreibreihenfolge() {
-    Testumgebung u;
+    Fensterumgebung u;
     TForm1 form;
     const Werte soll = frischeWerte();
     for (int k = 0; k <= soll.size(); ++k) {
@@ -600,7 +604,7 @@ class TstEinstellungen : public QObject {
   }
   void schreibfehlerHalbwegs() {
     QFETCH(QString, stelle);
-    Testumgebung u;
+    Fensterumgebung u;
     ablegen([](Registry& r) {
       r.WriteInteger(QStringLiteral("UpDown7"), 10);
       r.WriteInteger(QStringLiteral("Sprache"), 1);
@@ -613,10 +617,10 @@ class TstEinstellungen : public QObject {
       TForm1 form;
       box(form, 1)->setChecked(true);
       ud(form, 7)->setPosition(30);
-      form.sprache = 2;
+      form.zustand().sprache = 2;
       edit(form, 1)->setText(QStringLiteral("33"));
       c<QLineEdit>(form, QStringLiteral("ProxyHostEdit"))->setText(QStringLiteral("neu.example"));
-      form.Land = 6;
+      form.zustand().Land = 6;
       if (stelle == QStringLiteral("Liste")) {
         form.Schein->listenansichtBeimStart();
         form.Schein->listeErsetzen({QStringLiteral("1\t2\t3\t4\t5")});
@@ -647,7 +651,7 @@ class TstEinstellungen : public QObject {
   // The process dies while it writes the store (its file size limit is hit half-way): the
   // store file still holds the complete older settings.
   void absturzBeimSchreiben() {
-    Testumgebung u;
+    Fensterumgebung u;
     ablegen([](Registry& r) {
       r.WriteInteger(QStringLiteral("UpDown7"), 10);
       r.WriteString(QStringLiteral("Edit1"), QStringLiteral("9"));

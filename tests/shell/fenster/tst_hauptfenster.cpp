@@ -9,8 +9,10 @@
 #include <QTabWidget>
 #include <QWindow>
 
-#include "hilfen/testumgebung.h"
+#include "hilfen/fenster/fenstertest.h"
+#include "plattform/dateien.h"
 #include "plattform/fenster/dienste.h"
+#include "plattform/fenster/fensterliste.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/textdatei.h"
 #include "plattform/zufall.h"
@@ -39,7 +41,7 @@ class TstHauptfenster : public QObject {
   Q_OBJECT
  private slots:
   void rahmen() {
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     TForm1 form;
     QCOMPARE(form.windowTitle(), QString::fromUtf8("Kestrells Zahlen-Kenner  für Quintavola"));
     QCOMPARE(form.pos(), QPoint(366, 100));
@@ -71,34 +73,34 @@ class TstHauptfenster : public QObject {
   }
 
   void frischerStart() {
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     const QByteArray vorlage = saetze(100);
     Testumgebung::schreibe(umgebung.programmordner() + QStringLiteral("ZahlenQV.dat"), vorlage);
     plattform::Zufall::RandSeed = 0;
     TForm1 form;
     QCOMPARE(Form1, &form);
     QVERIFY(umgebung.dialoge().gezeigt.isEmpty());
-    QCOMPARE(form.Home, umgebung.home());
+    QCOMPARE(form.zustand().Home, umgebung.home());
     QVERIFY(QFileInfo(umgebung.home()).isDir());
-    QCOMPARE(form.ZahlenFile, QStringLiteral("ZahlenQV.dat"));
-    QCOMPARE(Testumgebung::lies(form.Home + form.ZahlenFile), vorlage.left(96));  // three whole records
-    QCOMPARE(form.SoundName, umgebung.programmordner() + QStringLiteral("yippee.wav"));
-    QCOMPARE(form.SternenzahlMax, 10);
-    QCOMPARE(form.LaufMax, 50000);
-    QVERIFY(form.sortieren);
-    QVERIFY(!form.Berechnunglaeuft);
-    QCOMPARE(form.dfb, QDate::currentDate());
-    QCOMPARE(form.aktDatum, QDateTime(QDate(2018, 2, 7), QTime(0, 0)));
+    QCOMPARE(form.zustand().ZahlenFile, QStringLiteral("ZahlenQV.dat"));
+    QCOMPARE(Testumgebung::lies(form.zustand().Home + form.zustand().ZahlenFile), vorlage.left(96));  // three whole records
+    QCOMPARE(form.zustand().SoundName, umgebung.programmordner() + QStringLiteral("yippee.wav"));
+    QCOMPARE(form.zustand().SternenzahlMax, 10);
+    QCOMPARE(form.zustand().LaufMax, 50000);
+    QVERIFY(form.zustand().sortieren);
+    QVERIFY(!form.zustand().Berechnunglaeuft);
+    QCOMPARE(form.zustand().dfb, QDate::currentDate());
+    QCOMPARE(form.zustand().aktDatum, QDateTime(QDate(2018, 2, 7), QTime(0, 0)));
     QVERIFY(plattform::Zufall::RandSeed != 0);
     QCOMPARE(form.Groesse, 546);
-    QCOMPARE(form.FormatSettings.StrToDate(QStringLiteral("1.8.1995")), QDate(1995, 8, 1));
+    QCOMPARE(form.zustand().FormatSettings.StrToDate(QStringLiteral("1.8.1995")), QDate(1995, 8, 1));
     QCOMPARE(form.Internet->ProxyPortEdit->text(), QStringLiteral("80"));
-    QCOMPARE(form.Zahl, (std::array<int, 9>{}));  // no current draw yet
-    QCOMPARE(form.Position, 0);
+    QCOMPARE(form.zustand().Zahl, (std::array<int, 9>{}));  // no current draw yet
+    QCOMPARE(form.zustand().Position, 0);
   }
 
   void vorhandeneDatenBleiben() {
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     Testumgebung::schreibe(umgebung.programmordner() + QStringLiteral("ZahlenQV.dat"), saetze(320));
     Testumgebung::schreibe(umgebung.home() + QStringLiteral("ZahlenQV.dat"), saetze(64));
     TForm1 form;
@@ -107,7 +109,7 @@ class TstHauptfenster : public QObject {
   }
 
   void ohneVorlageKeineDatei() {
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     QFile::remove(umgebung.programmordner() + QStringLiteral("ZahlenQV.dat"));
     TForm1 form;
     QVERIFY(!QFile::exists(umgebung.home() + QStringLiteral("ZahlenQV.dat")));
@@ -117,7 +119,7 @@ class TstHauptfenster : public QObject {
   // The data folder cannot be made (its parent is missing): the message is shown, the
   // steps that do not need the folder still run.
   void ordnerFehltDieAnderenSchritteLaufen() {
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     const QString fehlt = umgebung.appdata() + QStringLiteral("gibt/es/nicht/");
     qputenv("APPDATA", fehlt.toUtf8());
     Testumgebung::schreibe(umgebung.programmordner() + QStringLiteral("ZahlenQV.dat"), saetze(64));
@@ -125,32 +127,32 @@ class TstHauptfenster : public QObject {
     TForm1 form;
     QCOMPARE(umgebung.dialoge().arten(), QStringList{QStringLiteral("nachricht")});
     QVERIFY(umgebung.dialoge().texte().constFirst().contains(fehlt + QStringLiteral("ZahlenKennerQV")));
-    QCOMPARE(form.Home, fehlt + QStringLiteral("ZahlenKennerQV/"));
-    QVERIFY(!QFileInfo::exists(form.Home));
-    QCOMPARE(form.ZahlenFile, QStringLiteral("ZahlenQV.dat"));
+    QCOMPARE(form.zustand().Home, fehlt + QStringLiteral("ZahlenKennerQV/"));
+    QVERIFY(!QFileInfo::exists(form.zustand().Home));
+    QCOMPARE(form.zustand().ZahlenFile, QStringLiteral("ZahlenQV.dat"));
     QVERIFY(plattform::Zufall::RandSeed != 0);
-    QCOMPARE(form.dfb, QDate::currentDate());
-    QCOMPARE(form.aktDatum.date(), QDate(2018, 2, 7));
-    QCOMPARE(form.LaufMax, 50000);
-    QVERIFY(form.sortieren);
+    QCOMPARE(form.zustand().dfb, QDate::currentDate());
+    QCOMPARE(form.zustand().aktDatum.date(), QDate(2018, 2, 7));
+    QCOMPARE(form.zustand().LaufMax, 50000);
+    QVERIFY(form.zustand().sortieren);
   }
 
   // A seed copy that fails half-way is shown, leaves no history behind, and the start goes on.
   void saatkopieScheitert() {
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     Testumgebung::schreibe(umgebung.programmordner() + QStringLiteral("ZahlenQV.dat"), saetze(64));
-    plattform::schreibfehlerNach(0);
+    plattform::simuliereDateifehler(plattform::Dateifehler::schreiben);
     plattform::Zufall::RandSeed = 0;
     TForm1 form;
-    plattform::schreibfehlerNach(-1);
+    plattform::simuliereDateifehler(plattform::Dateifehler::keiner);
     QCOMPARE(umgebung.dialoge().arten(), QStringList{QStringLiteral("nachricht")});
     QVERIFY(!QFile::exists(umgebung.home() + QStringLiteral("ZahlenQV.dat")));
     QVERIFY(plattform::Zufall::RandSeed != 0);
-    QCOMPARE(form.aktDatum.date(), QDate(2018, 2, 7));
+    QCOMPARE(form.zustand().aktDatum.date(), QDate(2018, 2, 7));
   }
 
   void zoomMitDerHoehe() {
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     TForm1 form;
     QWidget* box = form.Parameter->CheckBox3;
     QWidget* edit = form.Parameter->Edit39;
@@ -183,18 +185,21 @@ class TstHauptfenster : public QObject {
 
   // Stand-ins with the dialogs' names: the zoom finds the windows that exist, in their order.
   void dialogeZoomen() {
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     QWidget form6, form5, form9;
     form6.setObjectName(QStringLiteral("Form6"));
     form5.setObjectName(QStringLiteral("Form5"));
     form9.setObjectName(QStringLiteral("Form9"));
-    for (QWidget* w : {&form6, &form5, &form9}) w->resize(546, 546);
+    for (QWidget* w : {&form6, &form5, &form9}) {
+      w->resize(546, 546);
+      plattform::fensterAnmelden(w);
+    }
     TForm1 form;
     form.setHeight(700);  // in the creation step the dialogs do not exist yet
     form6.resize(546, 546);
     form5.resize(546, 546);
     form9.resize(546, 546);
-    form.StartAbschliessen();  // C1: Form6 and Form5 by Groesse / 546, not Form9
+    form.StartAbschliessen();  // Form6 and Form5 by Groesse / 546, not Form9
     QCOMPARE(form6.size(), QSize(700, 700));
     QCOMPARE(form5.size(), QSize(700, 700));
     QCOMPARE(form9.size(), QSize(546, 546));
@@ -209,7 +214,7 @@ class TstHauptfenster : public QObject {
   }
 
   void schliessenOhneFrage() {
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     TForm1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -237,7 +242,7 @@ class TstHauptfenster : public QObject {
       QString oeffnen(const QString&, const QString&, const QString&) override { return {}; }
       QString speichern(const QString&, const QString&, const QString&) override { return {}; }
     };
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     auto eigene = std::make_unique<Sicht>();
     Sicht* sicht = eigene.get();
     plattform::setzeDialoge(std::move(eigene));
@@ -252,7 +257,7 @@ class TstHauptfenster : public QObject {
   }
 
   void textwege() {
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     TForm1 form;
     auto& d = umgebung.dialoge();
     d.antworten = {true, false, QVariant()};

@@ -11,7 +11,8 @@
 #include "shell/fenster/LoEingab.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Ziehungsanzeige.h"
-#include "shell/historie_hilfen.h"
+#include "hilfen/fenster/fenstertest.h"
+#include "hilfen/historie.h"
 #include "shell/ziehungsdaten.h"
 
 namespace {
@@ -26,7 +27,7 @@ struct Eingabe {
 };
 
 struct Fenster {
-  Testumgebung u;
+  Fensterumgebung u;
   TForm1 form;
   // What the dialog showed when it opened.
   QDate vorgeschlagenesDatum;
@@ -84,7 +85,7 @@ class TstLoEingab : public QObject {
   void cleanup() { plattform::simuliereDateifehler(plattform::Dateifehler::keiner); }
 
   void dialog() {
-    Testumgebung u;
+    Fensterumgebung u;
     TForm3 d;
     QCOMPARE(d.windowTitle(), QStringLiteral("Zahlen der Ziehung eingeben"));
     QVERIFY(d.DateTimePicker1->minimumDate() < QDate(1900, 1, 1));
@@ -144,9 +145,9 @@ class TstLoEingab : public QObject {
     QVERIFY(!QFile::exists(f.datei() + "~"));
     QVERIFY(f.u.dialoge().gezeigt.isEmpty());
     // The end date goes back to the reference's date, and the draw of that date is shown.
-    QCOMPARE(f.form.aktDatum.date(), ref.datum());
-    QCOMPARE(f.form.Position, position);
-    QCOMPARE(f.form.Datum1, erwartet[static_cast<std::size_t>(position)].datum());
+    QCOMPARE(f.form.zustand().aktDatum.date(), ref.datum());
+    QCOMPARE(f.form.zustand().Position, position);
+    QCOMPARE(f.form.zustand().Datum1, erwartet[static_cast<std::size_t>(position)].datum());
     QVERIFY(!Form3);
   }
 
@@ -156,11 +157,11 @@ class TstLoEingab : public QObject {
     QCOMPARE(f.vorgeschlagenesDatum, QDate(2012, 3, 23));
     QCOMPARE(f.vorgeschlageneFelder, (QStringList{"1", "2", "3", "4", "5", "6", "1", "2"}));
     QCOMPARE(f.zahlenMax, 55);
-    QCOMPARE(f.extraMax, f.form.SternenzahlMax);
+    QCOMPARE(f.extraMax, f.form.zustand().SternenzahlMax);
     QCOMPARE(f.gespeichert(), std::vector<Ziehung>{Ziehung::vorschlagLeereHistorie()});
     QCOMPARE(f.gespeichert().at(0).alsBytes().mid(8, 8), QByteArray("\x01\x02\x03\x04\x05\x06\x01\x02", 8));
     // The shown draw is the entered one; the end date cannot hold 2012 and takes its lowest date.
-    QCOMPARE(f.form.Datum1, QDate(2012, 3, 23));
+    QCOMPARE(f.form.zustand().Datum1, QDate(2012, 3, 23));
     QCOMPARE(f.form.ziehungsanzeige->DateTimePicker1->Datum(), kMinimum);
   }
 
@@ -170,7 +171,7 @@ class TstLoEingab : public QObject {
     f.eingeben(kTag1.addDays(1), {kTag1.addDays(9), {"7", "8", "9", "10", "11"}, false});
     QVERIFY(f.gesehen);
     QCOMPARE(Testumgebung::lies(f.datei()), alsDatei(h));
-    QCOMPARE(f.form.Position, 2);  // the draw of the end date is shown all the same
+    QCOMPARE(f.form.zustand().Position, 2);  // the draw of the end date is shown all the same
     QVERIFY(!Form3);
   }
 

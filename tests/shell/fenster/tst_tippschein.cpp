@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "hilfen/testumgebung.h"
+#include "hilfen/fenster/fenstertest.h"
 #include "plattform/fehler.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "shell/fenster/LottoZahlen.h"
@@ -21,7 +21,7 @@ const QColor kLimette(0, 255, 0);
 const QColor kRot(255, 0, 0);
 
 struct Fenster {
-  Testumgebung umgebung;
+  Fensterumgebung umgebung;
   TForm1 form;
 
   Tippschein& schein() { return *form.Schein; }
@@ -37,7 +37,7 @@ struct Fenster {
   QListWidget* gewinne() { return ctl<QListWidget>(QStringLiteral("Gewinne")); }
 
   void ziehung(std::array<int, 5> z) {
-    for (int i = 0; i < 5; ++i) form.Zahl[static_cast<size_t>(i + 1)] = z[static_cast<size_t>(i)];
+    for (int i = 0; i < 5; ++i) form.zustand().Zahl[static_cast<size_t>(i + 1)] = z[static_cast<size_t>(i)];
   }
   void setzeZeile(int k, const QStringList& zahlen, const QStringList& extras = {}) {
     const Tippzeile& z = schein().zeile(k);
@@ -174,14 +174,14 @@ class TstTippschein : public QObject {
       e->setText(QString::fromLatin1(text));  // the engine, the editor, the settings
       QCOMPARE(e->text(), QString::fromLatin1(erwartet));
     }
-    f.form.SternenzahlMax = 10;
+    f.form.zustand().SternenzahlMax = 10;
     f.edit(6)->setText("11");
     QCOMPARE(f.edit(6)->text(), QString());
     f.edit(6)->setText("10");
     QCOMPARE(f.edit(6)->text(), QStringLiteral("10"));
     f.edit(104)->setText("0");
     QCOMPARE(f.edit(104)->text(), QString());
-    f.form.SternenzahlMax = 8;
+    f.form.zustand().SternenzahlMax = 8;
     f.edit(94)->setText("9");
     QCOMPARE(f.edit(94)->text(), QString());
   }
@@ -217,10 +217,10 @@ class TstTippschein : public QObject {
     QCOMPARE(f.label(36)->text(), QStringLiteral("100"));
     std::array<std::array<int, 3>, 7> erwartet{};
     erwartet[4][0] = 1;
-    QCOMPARE(f.form.Statistik, erwartet);
-    QCOMPARE(f.umgebung.klang().gespielt, QStringList{f.form.SoundName});
-    QVERIFY(f.form.SoundName.endsWith("yippee.wav"));
-    QVERIFY(QFile::exists(f.form.SoundName));
+    QCOMPARE(f.form.zustand().Statistik, erwartet);
+    QCOMPARE(f.umgebung.klang().gespielt, QStringList{f.form.zustand().SoundName});
+    QVERIFY(f.form.zustand().SoundName.endsWith("yippee.wav"));
+    QVERIFY(QFile::exists(f.form.zustand().SoundName));
 
     // One hit: black, no sound.
     f.umgebung.klang().gespielt.clear();
@@ -246,7 +246,7 @@ class TstTippschein : public QObject {
     QCOMPARE(f.label(37)->text(), QStringLiteral("81"));
     std::array<std::array<int, 3>, 7> erwartet{};
     erwartet[2][0] = 1;  // row 3 alone
-    QCOMPARE(f.form.Statistik, erwartet);
+    QCOMPARE(f.form.zustand().Statistik, erwartet);
     QCOMPARE(f.label(24)->text(), QStringLiteral("2"));
   }
 
@@ -254,10 +254,10 @@ class TstTippschein : public QObject {
     Fenster f;
     f.ziehung({5, 14, 23, 38, 51});
     f.setzeZeile(1, {"51", "23", "7", "14", "5"});
-    f.form.sortieren = false;
-    for (auto& z : f.form.Statistik) z.fill(7);
+    f.form.zustand().sortieren = false;
+    for (auto& z : f.form.zustand().Statistik) z.fill(7);
     QCOMPARE(f.form.Komplettcheck(), 0);
-    QCOMPARE(f.form.Statistik, (std::array<std::array<int, 3>, 7>{}));
+    QCOMPARE(f.form.zustand().Statistik, (std::array<std::array<int, 3>, 7>{}));
     QCOMPARE(f.zeilentexte(1).mid(0, 5), (QStringList{"51", "23", "7", "14", "5"}));
     QCOMPARE(grund(f.edit(1)), fenster());
     QCOMPARE(f.label(22)->text(), QString());
@@ -289,13 +289,13 @@ class TstTippschein : public QObject {
     QCOMPARE(f.label(25)->text(), treffer);
     QCOMPARE(grund(f.edit(19)), kLimette);
     QCOMPARE(grund(f.edit(20)), kLimette);
-    QCOMPARE(f.form.Statistik[static_cast<size_t>(statistikzeile)][0], 1);
+    QCOMPARE(f.form.zustand().Statistik[static_cast<size_t>(statistikzeile)][0], 1);
     // The list shows the full count as well, and counts it in the same row.
     f.schein().listenansichtBeimStart();
     f.schein().listeErsetzen({tipp.join('\t')});
     QCOMPARE(f.form.Tippvergleich(), 100 * treffer.toInt());
     QCOMPARE(eintraege(f.gewinne()), QStringList{treffer});
-    QCOMPARE(f.form.Statistik[static_cast<size_t>(statistikzeile)][0], 1);
+    QCOMPARE(f.form.zustand().Statistik[static_cast<size_t>(statistikzeile)][0], 1);
   }
 
   // Leaving a field by Tab sorts and compares the sheet.
@@ -457,16 +457,16 @@ class TstTippschein : public QObject {
       f.umgebung.klang().gespielt.clear();
       QCOMPARE(f.form.Listengewinncheck(nullptr), 300);
       QCOMPARE(eintraege(f.gewinne()), (QStringList{"0", "2", "3"}));
-      QCOMPARE(f.form.Statistik, erwartet);
+      QCOMPARE(f.form.zustand().Statistik, erwartet);
       QCOMPARE(f.form.StatusBar1->panel(0), QStringLiteral("3 Rows  3+0 max win"));
-      QCOMPARE(f.umgebung.klang().gespielt, QStringList{f.form.SoundName});
-      QCOMPARE(f.form.Gewinn, 3);  // the last line's hit state
+      QCOMPARE(f.umgebung.klang().gespielt, QStringList{f.form.zustand().SoundName});
+      QCOMPARE(f.form.zustand().Stand.Gewinn, 3);  // the last line's hit state
     }
     f.schein().listeErsetzen({});
     QCOMPARE(f.form.Tippvergleich(), 0);
     QCOMPARE(f.gewinne()->count(), 0);
     QCOMPARE(f.form.StatusBar1->panel(0), QStringLiteral("0 Rows  0+0 max win"));
-    QCOMPARE(f.form.Statistik, (std::array<std::array<int, 3>, 7>{}));
+    QCOMPARE(f.form.zustand().Statistik, (std::array<std::array<int, 3>, 7>{}));
   }
 
   void auswahlGekoppelt() {
@@ -514,7 +514,7 @@ class TstTippschein : public QObject {
     f.form.Listengewinncheck();
     f.umgebung.dialoge().antworten = {ja};
     f.klick("SpeedButton28");
-    const QString datei = f.form.Home + "gewinnzahlen.txt";
+    const QString datei = f.form.zustand().Home + "gewinnzahlen.txt";
     QCOMPARE(geschrieben, QByteArray("7\t8\t9\t10\t11\r\nGl\xFC" "ck\r\n"));
     QCOMPARE(ed->aufrufe, QStringList{"edit " + datei});
     QCOMPARE(f.umgebung.dialoge().gezeigt.size(), 1);
@@ -529,7 +529,7 @@ class TstTippschein : public QObject {
     Fenster f;
     f.schein().listenansichtBeimStart();
     f.schein().listeErsetzen({"1\t2\t3\t4\t5"});
-    const QString datei = f.form.Home + "gewinnzahlen.txt";
+    const QString datei = f.form.zustand().Home + "gewinnzahlen.txt";
     // Cannot be written: the message, and no text program.
     QVERIFY(QDir().mkpath(datei));
     f.klick("SpeedButton28");
@@ -560,8 +560,8 @@ class TstTippschein : public QObject {
     QFETCH(QStringList, zeilen);
     QFETCH(bool, geschrieben);
     Fenster f;
-    const QString txt = f.form.Home + "gewinnzahlen.txt";
-    const QString zpk = f.form.Home + "gewinnzahlen.zpk";
+    const QString txt = f.form.zustand().Home + "gewinnzahlen.txt";
+    const QString zpk = f.form.zustand().Home + "gewinnzahlen.zpk";
     Testumgebung::schreibe(txt, "alt\r\n");
     Testumgebung::schreibe(zpk, "alt\r\n");
     if (liste) f.schein().listenansichtBeimStart();
@@ -574,7 +574,7 @@ class TstTippschein : public QObject {
   }
 
   void startMitListe() {
-    Testumgebung u;
+    Fensterumgebung u;
     Testumgebung::schreibe(u.home() + "gewinnzahlen.txt", "1\t2\t3\t4\t5\r\n6\t7\t8\t9\t10\t\t\t\t\r\n");
     TForm1 form;
     QCOMPARE(form.Schein->listenzeilen().size(), 0);  // standard view: the file stays unread
@@ -584,7 +584,7 @@ class TstTippschein : public QObject {
     QCOMPARE(form.Schein->listenzeilen(), (QStringList{"1\t2\t3\t4\t5", "6\t7\t8\t9\t10\t\t\t\t"}));
     QCOMPARE(form.Schein->Gewinne->count(), 2);
     QCOMPARE(form.StatusBar1->panel(0), QStringLiteral("2 Rows  0+0 max win"));
-    QVERIFY(form.sortieren);
+    QVERIFY(form.zustand().sortieren);
     // An unreadable list file is an error for the creation step to show.
     QFile::remove(u.home() + "gewinnzahlen.txt");
     QVERIFY(QDir().mkpath(u.home() + "gewinnzahlen.txt"));

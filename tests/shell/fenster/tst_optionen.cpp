@@ -7,7 +7,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "hilfen/testumgebung.h"
+#include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "shell/fenster/Internetseite.h"
 #include "shell/fenster/LottoZahlen.h"
@@ -27,12 +27,12 @@ QString seiteVon(const QWidget* w) {
 
 class TstOptionen : public QObject {
   Q_OBJECT
-  Testumgebung* umgebung_ = nullptr;
+  Fensterumgebung* umgebung_ = nullptr;
   TForm1* form_ = nullptr;
 
  private slots:
   void initTestCase() {
-    umgebung_ = new Testumgebung;
+    umgebung_ = new Fensterumgebung;
     form_ = new TForm1;
   }
   void cleanupTestCase() {

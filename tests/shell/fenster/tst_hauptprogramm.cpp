@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "hilfen/testumgebung.h"
+#include "hilfen/fenster/fenstertest.h"
 #include "shell/fenster/Hauptprogramm.h"
 #include "shell/fenster/LottoZahlen.h"
 
@@ -9,7 +9,7 @@ class TstHauptprogramm : public QObject {
   Q_OBJECT
  private slots:
   void laeuftBisZumSchliessen() {
-    Testumgebung umgebung;
+    Fensterumgebung umgebung;
     bool gesehen = false;
     QString titel, symboltext;
     QTimer::singleShot(0, this, [&] {

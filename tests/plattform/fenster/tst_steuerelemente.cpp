@@ -17,8 +17,8 @@ class TstSteuerelemente : public QObject {
  private slots:
   void upDownMitPartner() {
     QWidget w;
-    auto* edit = neu<QLineEdit>(&w, "Edit55", QRect(10, 10, 40, 21));
-    auto* ud = neu<UpDown>(&w, "UpDown7", QRect(50, 10, 16, 21));
+    auto* edit = neu<QLineEdit>(&w, plattform::Elementart::ohne, "Edit55", QRect(10, 10, 40, 21));
+    auto* ud = neu<UpDown>(&w, plattform::Elementart::ohne, "UpDown7", QRect(50, 10, 16, 21));
     ud->setMin(1);
     ud->setMax(30000);
     ud->setPosition(50);
@@ -116,13 +116,13 @@ class TstSteuerelemente : public QObject {
   void zoomMultipliziertUndSummiert() {
     QWidget fenster;
     fenster.resize(562, 472);
-    auto* seite = neu<QWidget>(&fenster, "Seite", QRect(0, 0, 546, 400));
-    auto* box = neu<QCheckBox>(seite, "CheckBox1", QRect(16, 40, 300, 17), QStringLiteral("Paare"));
-    auto* label = neu<QLabel>(seite, "Label1", QRect(100, 273, 50, 13), QStringLiteral("x"));
+    auto* seite = neu<QWidget>(&fenster, plattform::Elementart::ohne, "Seite", QRect(0, 0, 546, 400));
+    auto* box = neu<QCheckBox>(seite, plattform::Elementart::ohne, "CheckBox1", QRect(16, 40, 300, 17), QStringLiteral("Paare"));
+    auto* label = neu<QLabel>(seite, plattform::Elementart::ohne, "Label1", QRect(100, 273, 50, 13), QStringLiteral("x"));
     QFont klein = label->font();
     klein.setPixelSize(11);
     label->setFont(klein);
-    auto* geordnet = neu<QWidget>(seite, "Geordnet", QRect(300, 300, 100, 60));
+    auto* geordnet = neu<QWidget>(seite, plattform::Elementart::ohne, "Geordnet", QRect(300, 300, 100, 60));
     auto* lay = new QVBoxLayout(geordnet);
     auto* imLayout = new QLabel(QStringLiteral("y"));
     lay->addWidget(imLayout);
@@ -138,8 +138,8 @@ class TstSteuerelemente : public QObject {
 
     // 546 -> 600 -> 700 equals one step by 700/546, up to rounding.
     QWidget zwei;
-    auto* s2 = neu<QWidget>(&zwei, "Seite", QRect(0, 0, 546, 400));
-    auto* b2 = neu<QCheckBox>(s2, "CheckBox1", QRect(16, 40, 300, 17), QStringLiteral("Paare"));
+    auto* s2 = neu<QWidget>(&zwei, plattform::Elementart::ohne, "Seite", QRect(0, 0, 546, 400));
+    auto* b2 = neu<QCheckBox>(s2, plattform::Elementart::ohne, "CheckBox1", QRect(16, 40, 300, 17), QStringLiteral("Paare"));
     zoomen(s2, 600.0 / 546.0);
     zoomen(s2, 700.0 / 600.0);
     const QRect g = b2->geometry();

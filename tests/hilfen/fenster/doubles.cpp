@@ -1,4 +1,4 @@
-#include "hilfen/doubles.h"
+#include "hilfen/fenster/doubles.h"
 
 QVariant SkriptDialoge::naechste() {
   if (antworten.empty()) {
