@@ -1,5 +1,6 @@
 #include "shell/fenster/LoEingab.h"
 
+#include "plattform/fenster/befehl.h"
 #include "plattform/formate.h"
 
 #include <QLineEdit>
@@ -41,8 +42,8 @@ TForm3::TForm3(QWidget* eltern) : QDialog(eltern) {
   BitBtn2 = neu<QPushButton>(this, plattform::Elementart::BitBtn, "BitBtn2", QRect(136, 88, 100, 28), QStringLiteral("OK"));
   BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   BitBtn2->setDefault(true);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+  plattform::verbinde(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+  plattform::verbinde(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TForm3::fuelle(const Ziehung& referenz, int sternenzahlMax) {

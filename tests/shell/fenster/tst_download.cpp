@@ -35,10 +35,8 @@ QByteArray zweiZiehungen(const QDate& tag, std::array<int, 5> m, std::array<int,
 std::array<int, 5> zahlenVon(int tag) { return {1 + tag % 40, 5 + tag % 40, 9 + tag % 40, 13 + tag % 40, 16 + tag % 40}; }
 
 // The main window against a stand-in server of its own; controls are found by name.
-struct Fenster {
-  Fensterumgebung u;
+struct Fenster : Fenstertest<TForm1> {
   StandInServer server;
-  TForm1 form;
   QSignalSpy auswertung{form.download, &Download::auswertungGewuenscht};
 
   Fenster() { server.alsServerDesProgramms(); }
@@ -46,19 +44,7 @@ struct Fenster {
   void historie(const std::vector<Ziehung>& h) { Testumgebung::schreibe(datei(), alsDatei(h)); }
   std::vector<Ziehung> gespeichert() const { return Ziehungsdaten::zerlege(Testumgebung::lies(datei())); }
 
-  template <class T = QWidget>
-  T* w(const char* name) {
-    auto* x = form.findChild<T*>(QString::fromLatin1(name));
-    if (!x) qFatal("control %s missing", name);
-    return x;
-  }
-  QString text(const char* label) { return w<QLabel>(label)->text(); }
-  void klick(const char* name) {
-    QWidget* k = w(name);
-    for (QWidget* p = k; p; p = p->parentWidget())
-      if (form.PageControl1->indexOf(p) >= 0) form.PageControl1->setCurrentWidget(p);
-    QTest::mouseClick(k, Qt::LeftButton, {}, k->rect().center());
-  }
+  QString text(const char* label) { return ctl<QLabel>(label)->text(); }
   // Shows the window over a history that is up to date (the show road asks nothing), then puts
   // the history of the test in place.
   void zeigen(const std::vector<Ziehung>& h) {
@@ -71,10 +57,10 @@ struct Fenster {
     u.dialoge().gezeigt.clear();
   }
   bool idle() {
-    return w("BitBtn1")->isEnabled() && w("SpeedButton10")->isEnabled() && w("SpeedButton8")->isHidden() &&
+    return ctl("BitBtn1")->isEnabled() && ctl("SpeedButton10")->isEnabled() && ctl("SpeedButton8")->isHidden() &&
            !form.zustand().downloadLaeuft;
   }
-  QLineEdit* proxyPort() { return w<QLineEdit>("ProxyPortEdit"); }
+  QLineEdit* proxyPort() { return ctl<QLineEdit>("ProxyPortEdit"); }
 };
 
 // Runs `schritt` each time the download lets the window handle its input, with the count of
@@ -123,11 +109,11 @@ class TstDownload : public QObject {
     QCOMPARE(f.form.zustand().Position, 2);
     QCOMPARE(f.form.zustand().Datum1, heute());
     QCOMPARE(f.form.zustand().Zahl[1], 50);
-    QCOMPARE(f.w<plattform::DatumsWahl>("DateTimePicker1")->Datum(), heute());
+    QCOMPARE(f.ctl<plattform::DatumsWahl>("DateTimePicker1")->Datum(), heute());
     const QString gezeigt = plattform::DDDddmmyy(heute()) + "    50  40  30  20  10  ";
     QCOMPARE(f.text("Label29"), gezeigt);
     QCOMPARE(f.text("Label35"), gezeigt);
-    QCOMPARE(f.w<QPlainTextEdit>("RichEdit1")->toPlainText().split(QLatin1Char('\n')),
+    QCOMPARE(f.ctl<QPlainTextEdit>("RichEdit1")->toPlainText().split(QLatin1Char('\n')),
              QString::fromLatin1(antwort).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts));
     QVERIFY(f.u.dialoge().gezeigt.isEmpty());
   }
@@ -159,8 +145,8 @@ class TstDownload : public QObject {
     std::size_t aufDerPlatte = 0;
     WaehrendDesLaufs lauf([&](int n) {
       if (n == 1) {
-        knoepfeGesperrt = !f.w("BitBtn1")->isEnabled() && !f.w("SpeedButton10")->isEnabled() &&
-                          !f.w("SpeedButton8")->isHidden();
+        knoepfeGesperrt = !f.ctl("BitBtn1")->isEnabled() && !f.ctl("SpeedButton10")->isEnabled() &&
+                          !f.ctl("SpeedButton8")->isHidden();
         aufDerPlatte = f.gespeichert().size();
         QTest::keyClick(&f.form, Qt::Key_A, Qt::ControlModifier);
         f.klick("BitBtn6");

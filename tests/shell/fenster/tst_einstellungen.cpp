@@ -119,9 +119,7 @@ QMap<QString, QVariant> gespeichert() {
 
 template <class T>
 T* c(TForm1& f, const QString& name) {
-  T* w = f.findChild<T*>(name);
-  if (!w) qWarning("missing control %s", qPrintable(name));
-  return w;
+  return fenstertest::ctl<T>(&f, name);
 }
 
 plattform::UpDown* ud(TForm1& f, int n) { return c<plattform::UpDown>(f, nr("UpDown", n)); }

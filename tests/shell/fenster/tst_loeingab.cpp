@@ -26,9 +26,7 @@ struct Eingabe {
   bool ok = true;
 };
 
-struct Fenster {
-  Fensterumgebung u;
-  TForm1 form;
+struct Fenster : Fenstertest<TForm1> {
   // What the dialog showed when it opened.
   QDate vorgeschlagenesDatum;
   QStringList vorgeschlageneFelder;

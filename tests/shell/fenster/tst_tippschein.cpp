@@ -20,17 +20,8 @@ namespace {
 const QColor kLimette(0, 255, 0);
 const QColor kRot(255, 0, 0);
 
-struct Fenster {
-  Fensterumgebung umgebung;
-  TForm1 form;
-
+struct Fenster : Fenstertest<TForm1> {
   Tippschein& schein() { return *form.Schein; }
-  template <class T = QWidget>
-  T* ctl(const QString& name) {
-    T* w = form.findChild<T*>(name);
-    if (!w) qFatal("control %s missing", qPrintable(name));
-    return w;
-  }
   QLineEdit* edit(int n) { return ctl<QLineEdit>(QStringLiteral("Edit%1").arg(n)); }
   QLabel* label(int n) { return ctl<QLabel>(QStringLiteral("Label%1").arg(n)); }
   QListWidget* liste() { return ctl<QListWidget>(QStringLiteral("Gewinnzahlen")); }
@@ -49,12 +40,10 @@ struct Fenster {
     for (int i = 0; i < 7; ++i) l << schein().zeile(k).feld(i)->text();
     return l;
   }
-  void klick(const QString& name) { QTest::mouseClick(ctl<QAbstractButton>(name), Qt::LeftButton); }
   void zeigen() {
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(Fenstertest::zeigen());
     // Showing the window looks for the draw history, which these tests do not give: forget its message.
-    umgebung.dialoge().gezeigt.clear();
+    u.dialoge().gezeigt.clear();
   }
 };
 
@@ -218,18 +207,18 @@ class TstTippschein : public QObject {
     std::array<std::array<int, 3>, 7> erwartet{};
     erwartet[4][0] = 1;
     QCOMPARE(f.form.zustand().Statistik, erwartet);
-    QCOMPARE(f.umgebung.klang().gespielt, QStringList{f.form.zustand().SoundName});
+    QCOMPARE(f.u.klang().gespielt, QStringList{f.form.zustand().SoundName});
     QVERIFY(f.form.zustand().SoundName.endsWith("yippee.wav"));
     QVERIFY(QFile::exists(f.form.zustand().SoundName));
 
     // One hit: black, no sound.
-    f.umgebung.klang().gespielt.clear();
+    f.u.klang().gespielt.clear();
     f.ziehung({5, 1, 2, 3, 4});
     QCOMPARE(f.form.Komplettcheck(), 100);
     QCOMPARE(f.label(22)->text(), QStringLiteral("1"));
     QCOMPARE(schrift(f.label(22)), QColor(0, 0, 0));
     QCOMPARE(grund(f.edit(5)), fenster());
-    QVERIFY(f.umgebung.klang().gespielt.isEmpty());
+    QVERIFY(f.u.klang().gespielt.isEmpty());
   }
 
   void unvollstaendigeZeile() {
@@ -339,13 +328,13 @@ class TstTippschein : public QObject {
     QList<Zeilenbild> vorher;
     for (int k = 1; k <= 12; ++k) vorher << bild(f, k);
     if (laeuft) f.ctl<QPushButton>("BitBtn4")->setText(f.form.M(20));
-    if (antwort.isValid()) f.umgebung.dialoge().antworten.push_back(antwort);
+    if (antwort.isValid()) f.u.dialoge().antworten.push_back(antwort);
     f.klick("SpeedButton11");
 
-    QCOMPARE(f.umgebung.dialoge().gezeigt.size(), gefragt ? 1 : 0);
+    QCOMPARE(f.u.dialoge().gezeigt.size(), gefragt ? 1 : 0);
     if (gefragt) {
-      QCOMPARE(f.umgebung.dialoge().gezeigt[0].text, f.form.M(71));
-      QCOMPARE(f.umgebung.dialoge().gezeigt[0].titel, f.form.M(72));
+      QCOMPARE(f.u.dialoge().gezeigt[0].text, f.form.M(71));
+      QCOMPARE(f.u.dialoge().gezeigt[0].titel, f.form.M(72));
     }
     for (int k = 1; k <= 12; ++k) {
       if (!geloescht || k == 2 || k == 5) {
@@ -364,11 +353,11 @@ class TstTippschein : public QObject {
   void loeschenInDerListe() {
     Fenster f;
     f.setzeZeile(1, {"1", "2", "3", "4", "5"});
-    f.umgebung.dialoge().antworten = {true, false};  // transfer, keep the list
+    f.u.dialoge().antworten = {true, false};  // transfer, keep the list
     f.klick("Listenansicht");
     QCOMPARE(f.liste()->count(), 1);
     QCOMPARE(f.gewinne()->count(), 1);
-    f.umgebung.dialoge().antworten = {true};
+    f.u.dialoge().antworten = {true};
     f.klick("SpeedButton11");
     QCOMPARE(f.liste()->count(), 0);
     QCOMPARE(f.gewinne()->count(), 0);
@@ -418,10 +407,10 @@ class TstTippschein : public QObject {
     f.setzeZeile(5, {"7"});                       // only the first number
     QTest::mouseClick(f.label(31), Qt::LeftButton);  // a locked row goes along
     f.schein().listeErsetzen({"9\t8\t7\t6\t5", "1\t1\t1\t1\t1\t\t\t\t"});
-    for (const QVariant& a : antworten) f.umgebung.dialoge().antworten.push_back(a);
+    for (const QVariant& a : antworten) f.u.dialoge().antworten.push_back(a);
     f.klick("Listenansicht");
-    QCOMPARE(f.umgebung.dialoge().texte().first(), f.form.M(65));
-    if (antworten.size() == 2) QCOMPARE(f.umgebung.dialoge().gezeigt[1].titel, f.form.M(68));
+    QCOMPARE(f.u.dialoge().texte().first(), f.form.M(65));
+    if (antworten.size() == 2) QCOMPARE(f.u.dialoge().gezeigt[1].titel, f.form.M(68));
     QCOMPARE(eintraege(f.liste()), liste);
     QCOMPARE(f.gewinne()->count(), liste.size());  // compared again in every case
     QCOMPARE(f.form.StatusBar1->panel(0).section(' ', 0, 0), QString::number(liste.size()));
@@ -434,7 +423,7 @@ class TstTippschein : public QObject {
     f.setzeZeile(1, {"3", "17", "22", "40", "51"});
     f.setzeZeile(2, {"3", "17", "22", "40", "50"}, {"2", "9"});
     f.schein().ListenansichtOhneClick();
-    QVERIFY(f.umgebung.dialoge().gezeigt.isEmpty());
+    QVERIFY(f.u.dialoge().gezeigt.isEmpty());
     QCOMPARE(eintraege(f.liste()),
              (QStringList{"1\t2\t3\t4\t5", "3\t17\t22\t40\t51\t\t\t\t", "3\t17\t22\t40\t50\t\t\t2\t9"}));
     QCOMPARE(eintraege(f.gewinne()), (QStringList{"1", "5", "4"}));
@@ -454,12 +443,12 @@ class TstTippschein : public QObject {
     std::array<std::array<int, 3>, 7> erwartet{};
     erwartet[0][0] = erwartet[2][0] = erwartet[3][0] = 1;
     for (int durchgang = 0; durchgang < 2; ++durchgang) {
-      f.umgebung.klang().gespielt.clear();
+      f.u.klang().gespielt.clear();
       QCOMPARE(f.form.Listengewinncheck(nullptr), 300);
       QCOMPARE(eintraege(f.gewinne()), (QStringList{"0", "2", "3"}));
       QCOMPARE(f.form.zustand().Statistik, erwartet);
       QCOMPARE(f.form.StatusBar1->panel(0), QStringLiteral("3 Rows  3+0 max win"));
-      QCOMPARE(f.umgebung.klang().gespielt, QStringList{f.form.zustand().SoundName});
+      QCOMPARE(f.u.klang().gespielt, QStringList{f.form.zustand().SoundName});
       QCOMPARE(f.form.zustand().Stand.Gewinn, 3);  // the last line's hit state
     }
     f.schein().listeErsetzen({});
@@ -512,14 +501,14 @@ class TstTippschein : public QObject {
     f.schein().listenansichtBeimStart();
     f.schein().listeErsetzen({"7\t8\t9\t10\t11", "Glück"});
     f.form.Listengewinncheck();
-    f.umgebung.dialoge().antworten = {ja};
+    f.u.dialoge().antworten = {ja};
     f.klick("SpeedButton28");
     const QString datei = f.form.zustand().Home + "gewinnzahlen.txt";
     QCOMPARE(geschrieben, QByteArray("7\t8\t9\t10\t11\r\nGl\xFC" "ck\r\n"));
     QCOMPARE(ed->aufrufe, QStringList{"edit " + datei});
-    QCOMPARE(f.umgebung.dialoge().gezeigt.size(), 1);
-    QCOMPARE(f.umgebung.dialoge().gezeigt[0].text, f.form.M(74));
-    QCOMPARE(f.umgebung.dialoge().gezeigt[0].titel, f.form.M(75));
+    QCOMPARE(f.u.dialoge().gezeigt.size(), 1);
+    QCOMPARE(f.u.dialoge().gezeigt[0].text, f.form.M(74));
+    QCOMPARE(f.u.dialoge().gezeigt[0].titel, f.form.M(75));
     const QStringList erwartet = ja ? QStringList{"1\t2\t3\t4\t5", "neu"} : QStringList{"7\t8\t9\t10\t11", "Glück"};
     QCOMPARE(eintraege(f.liste()), erwartet);
     QCOMPARE(f.gewinne()->count(), 2);
@@ -533,17 +522,17 @@ class TstTippschein : public QObject {
     // Cannot be written: the message, and no text program.
     QVERIFY(QDir().mkpath(datei));
     f.klick("SpeedButton28");
-    QCOMPARE(f.umgebung.dialoge().arten(), QStringList{"nachricht"});
-    QVERIFY(f.umgebung.shell().aufrufe.isEmpty());
+    QCOMPARE(f.u.dialoge().arten(), QStringList{"nachricht"});
+    QVERIFY(f.u.shell().aufrufe.isEmpty());
     QVERIFY(QDir(datei).removeRecursively());
     // Gone when read back: the message, and the list keeps its lines.
     auto editor = std::make_unique<Editor>();
     editor->tun = [](const QString& d) { QFile::remove(d); };
     plattform::setzeShell(std::move(editor));
-    f.umgebung.dialoge().gezeigt.clear();
-    f.umgebung.dialoge().antworten = {true};
+    f.u.dialoge().gezeigt.clear();
+    f.u.dialoge().antworten = {true};
     f.klick("SpeedButton28");
-    QCOMPARE(f.umgebung.dialoge().arten(), (QStringList{"frage", "nachricht"}));
+    QCOMPARE(f.u.dialoge().arten(), (QStringList{"frage", "nachricht"}));
     QCOMPARE(eintraege(f.liste()), QStringList{"1\t2\t3\t4\t5"});
   }
 

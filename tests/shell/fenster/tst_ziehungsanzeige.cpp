@@ -23,35 +23,19 @@ const QDate kMinimum(2018, 2, 7);
 const QDate kTag1(2018, 3, 1);
 
 // The main window over a history written before it opens; controls are found by name.
-struct Fenster {
-  Fensterumgebung u;
-  TForm1 form;
+struct Fenster : Fenstertest<TForm1> {
 
   explicit Fenster(const std::optional<std::vector<Ziehung>>& historie) {
     if (historie) Testumgebung::schreibe(datei(), alsDatei(*historie));
   }
   QString datei() const { return u.home() + "ZahlenQV.dat"; }
-  template <class T = QWidget>
-  T* w(const char* name) {
-    auto* x = form.findChild<T*>(QString::fromLatin1(name));
-    if (!x) qFatal("control %s missing", name);
-    return x;
-  }
-  QString text(const char* label) { return w<QLabel>(label)->text(); }
-  plattform::DatumsWahl* ende() { return w<plattform::DatumsWahl>("DateTimePicker1"); }
-  // A click as the user makes it: on the control's tab, with the mouse.
-  void klick(const char* name) {
-    QWidget* k = w(name);
-    for (QWidget* p = k; p; p = p->parentWidget())
-      if (form.PageControl1->indexOf(p) >= 0) form.PageControl1->setCurrentWidget(p);
-    QTest::mouseClick(k, Qt::LeftButton, {}, k->rect().center());
-  }
+  QString text(const char* label) { return ctl<QLabel>(label)->text(); }
+  plattform::DatumsWahl* ende() { return ctl<plattform::DatumsWahl>("DateTimePicker1"); }
   void zeigeAb(const QDate& d) {
     ende()->setzeDatum(d);
     klick("SpeedButton5");
   }
   std::vector<Ziehung> gespeichert() const { return Ziehungsdaten::zerlege(Testumgebung::lies(datei())); }
-  QStringList meldungen() { return u.dialoge().texte(); }
 };
 
 QString zeile(const Ziehung& z, const QString& trenner, const QString& ende) {
@@ -70,24 +54,24 @@ class TstZiehungsanzeige : public QObject {
 
   void steuerelemente() {
     Fenster f({});
-    QCOMPARE(f.w("Panel4")->parentWidget(), f.form.TabSheet1);
-    QCOMPARE(f.w<QCheckBox>("Mittag")->text(), QStringLiteral("13:00"));
-    QCOMPARE(f.w<QCheckBox>("Abend")->text(), QStringLiteral("20:30"));
-    QVERIFY(f.w<QCheckBox>("Mittag")->isChecked() && f.w<QCheckBox>("Abend")->isChecked());
-    QCOMPARE(f.w<QPushButton>("BitBtn6")->text(), QStringLiteral("Löschen"));
-    QCOMPARE(f.w<QPushButton>("BitBtn8")->text(), QStringLiteral("Eingeben"));
-    QCOMPARE(f.w<QPushButton>("BitBtn1")->text(), QStringLiteral("&Datenbank aktualisieren"));
-    QCOMPARE(plattform::hint(f.w("SpeedButton5")), QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));
-    QCOMPARE(plattform::hint(f.w("SpeedButton6")), QStringLiteral("vorhergehende Ziehung anzeigen"));
-    QCOMPARE(plattform::hint(f.w("SpeedButton7")), QStringLiteral("nächste Ziehung anzeigen"));
-    QCOMPARE(plattform::hint(f.w("BitBtn6")), QStringLiteral("Löschen der aktuell angezeigten Ziehung"));
-    QCOMPARE(plattform::hint(f.w("BitBtn8")), QStringLiteral("manuelle eingaben der Ziehungsdaten."));
-    QCOMPARE(plattform::hint(f.w("SpeedButton8")), QStringLiteral("Stoppt das Einlesen"));
+    QCOMPARE(f.ctl("Panel4")->parentWidget(), f.form.TabSheet1);
+    QCOMPARE(f.ctl<QCheckBox>("Mittag")->text(), QStringLiteral("13:00"));
+    QCOMPARE(f.ctl<QCheckBox>("Abend")->text(), QStringLiteral("20:30"));
+    QVERIFY(f.ctl<QCheckBox>("Mittag")->isChecked() && f.ctl<QCheckBox>("Abend")->isChecked());
+    QCOMPARE(f.ctl<QPushButton>("BitBtn6")->text(), QStringLiteral("Löschen"));
+    QCOMPARE(f.ctl<QPushButton>("BitBtn8")->text(), QStringLiteral("Eingeben"));
+    QCOMPARE(f.ctl<QPushButton>("BitBtn1")->text(), QStringLiteral("&Datenbank aktualisieren"));
+    QCOMPARE(plattform::hint(f.ctl("SpeedButton5")), QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));
+    QCOMPARE(plattform::hint(f.ctl("SpeedButton6")), QStringLiteral("vorhergehende Ziehung anzeigen"));
+    QCOMPARE(plattform::hint(f.ctl("SpeedButton7")), QStringLiteral("nächste Ziehung anzeigen"));
+    QCOMPARE(plattform::hint(f.ctl("BitBtn6")), QStringLiteral("Löschen der aktuell angezeigten Ziehung"));
+    QCOMPARE(plattform::hint(f.ctl("BitBtn8")), QStringLiteral("manuelle eingaben der Ziehungsdaten."));
+    QCOMPARE(plattform::hint(f.ctl("SpeedButton8")), QStringLiteral("Stoppt das Einlesen"));
     for (const char* versteckt : {"SpeedButton8", "BitBtn2", "BitBtn3", "SpeedButton14", "RichEdit1"})
-      QVERIFY2(f.w(versteckt)->isHidden(), versteckt);
-    QCOMPARE(f.w("DateTimePicker2")->parentWidget(), f.form.TabSheet5);
+      QVERIFY2(f.ctl(versteckt)->isHidden(), versteckt);
+    QCOMPARE(f.ctl("DateTimePicker2")->parentWidget(), f.form.TabSheet5);
     for (const char* name : {"Label35", "Label13", "Losnummer", "SpeedButton10", "SpeedButton6", "SpeedButton7"})
-      QCOMPARE(f.w(name)->parentWidget(), f.w("Panel4"));
+      QCOMPARE(f.ctl(name)->parentWidget(), f.ctl("Panel4"));
   }
 
   // Both pickers refuse a date before 07.02.2018, the day count 0 and no date, and take 07.02.2018.
@@ -109,7 +93,7 @@ class TstZiehungsanzeige : public QObject {
     QFETCH(QDate, datum);
     QFETCH(QDate, erwartet);
     Fenster f({});
-    auto* p = f.w<plattform::DatumsWahl>(picker.toLatin1().constData());
+    auto* p = f.ctl<plattform::DatumsWahl>(picker.toLatin1().constData());
     p->setzeDatum(QDate(2021, 1, 1));
     p->setzeDatum(datum);
     QCOMPARE(p->Datum(), erwartet);
@@ -248,7 +232,7 @@ class TstZiehungsanzeige : public QObject {
     f.zeigeAb(kTag1);
     if (start == 1) f.klick("SpeedButton7");
     QCOMPARE(f.form.zustand().Position, start);
-    f.w<QCheckBox>(mittag ? "Abend" : "Mittag")->setChecked(false);
+    f.ctl<QCheckBox>(mittag ? "Abend" : "Mittag")->setChecked(false);
     for (int p : vor) {
       f.klick("SpeedButton7");
       QCOMPARE(f.form.zustand().Position, p);
@@ -374,7 +358,7 @@ class TstZiehungsanzeige : public QObject {
 
   void stoppKnopfVerstecktSich() {
     Fenster f({});
-    auto* stopp = f.w<QToolButton>("SpeedButton8");
+    auto* stopp = f.ctl<QToolButton>("SpeedButton8");
     f.form.PageControl1->setCurrentWidget(f.form.TabSheet4);
     stopp->show();
     f.klick("SpeedButton8");
@@ -386,7 +370,7 @@ class TstZiehungsanzeige : public QObject {
     const auto h = dreiTage();  // records 2 and 3: 3 4 5 6 7 and 4 5 6 7 8
     Fenster f(h);
     const QStringList tipp{"3", "4", "5", "6", "7"};
-    for (int i = 0; i < 5; ++i) f.w<QLineEdit>(QByteArray("Edit" + QByteArray::number(i + 1)).constData())->setText(tipp[i]);
+    for (int i = 0; i < 5; ++i) f.ctl<QLineEdit>(QByteArray("Edit" + QByteArray::number(i + 1)).constData())->setText(tipp[i]);
     f.zeigeAb(kTag1.addDays(1));
     QCOMPARE(f.text("Label22"), QStringLiteral("5"));
     f.klick("SpeedButton7");
