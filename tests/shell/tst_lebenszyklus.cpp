@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QFileInfo>
+
 #include "plattform/fehler.h"
 #include "shell/lebenszyklus.h"
 #include "shell/ziehungsdaten.h"
@@ -28,6 +30,25 @@ class TstLebenszyklus : public QObject {
     const QDate heute(2024, 3, 1);  // across the end of February
     const QDate start = tageVorHeute == 9999 ? QDate() : heute.addDays(-tageVorHeute);
     QCOMPARE(startdatumNachRegel(start, heute), bleibt ? start : QDate(2018, 2, 7));
+  }
+
+  // The data folder is made when missing and left as it is when present; a folder that cannot
+  // be made is an error naming it.
+  void datenordner() {
+    const QString ordner = datei("ZahlenKennerQV");
+    legeDatenordnerAn(ordner);
+    QVERIFY(QFileInfo(ordner).isDir());
+    QFile f(ordner + "/bleibt.txt");
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    legeDatenordnerAn(ordner);
+    QVERIFY(QFile::exists(ordner + "/bleibt.txt"));
+    try {
+      legeDatenordnerAn(datei("fehlt/ZahlenKennerQV"));
+      QFAIL("no error");
+    } catch (const plattform::Fehler& e) {
+      QVERIFY(e.text().contains(datei("fehlt/ZahlenKennerQV")));
+    }
   }
 
   void sternenzahl() {

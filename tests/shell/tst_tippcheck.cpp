@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "shell/tippcheck.h"
+#include "shell/ziehung.h"
 
 #include <random>
 
@@ -131,6 +132,46 @@ class TstTippcheck : public QObject {
     QFETCH(int, max);
     QFETCH(QString, ergebnis);
     QCOMPARE(tippcheck::gueltigerFeldtext(eingabe, max), ergebnis);
+  }
+
+  // The sheet check: rows whose five numbers read are summed, sorted by the exchange sort and
+  // compared as sorted; other rows are left out and leave the hit state alone; the hit state
+  // runs on from row to row.
+  void schein() {
+    const auto zahl = ziehung({5, 14, 23, 38, 51});
+    using Z = std::array<QString, 7>;
+    const std::vector<Z> zeilen{
+        Z{"51", "5", "23", "1", "2", "", ""},  // three hits, unsorted
+        Z{"", "", "", "", "", "", ""},         // empty row
+        Z{"3", "x", "5", "6", "7", "", ""},    // a field that does not read
+        Z{"14", "38", "9", "8", "10", "3", "4"},
+    };
+    Trefferstand stand;
+    stand.Treffer[7] = true;  // beyond the numbers: carried, never written
+    const tippcheck::Scheinergebnis e = tippcheck::pruefeSchein(zahl, zeilen, stand);
+    QCOMPARE(e.zeilen.size(), std::size_t{4});
+    QVERIFY(e.zeilen[0].vollstaendig && !e.zeilen[1].vollstaendig && !e.zeilen[2].vollstaendig &&
+            e.zeilen[3].vollstaendig);
+    QCOMPARE(e.zeilen[0].summe, 82);
+    QCOMPARE(e.zeilen[0].zahlen, (std::array<int, 5>{1, 2, 5, 23, 51}));
+    QCOMPARE(e.zeilen[0].stand.Gewinn, 3);
+    // Positions of the sorted row: 5, 23 and 51 stand at 3, 4 and 5.
+    QCOMPARE(e.zeilen[0].stand.Treffer, (std::array<bool, 9>{false, false, false, true, true, true, false, true, false}));
+    QCOMPARE(e.zeilen[3].zahlen, (std::array<int, 5>{8, 9, 10, 14, 38}));
+    QCOMPARE(e.zeilen[3].stand.Gewinn, 2);
+    QCOMPARE(stand.Gewinn, 2);  // the last complete row
+    QVERIFY(stand.Treffer[7]);
+    tippcheck::Statistiktabelle erwartet{};
+    erwartet[3][0] = erwartet[2][0] = 1;
+    QCOMPARE(e.statistik, erwartet);
+    QCOMPARE(e.bester, 300);
+  }
+
+  // The exchange sort of the sheet and of the manual entry: ascending, duplicates kept.
+  void tauschsortierung() {
+    std::array<int, 5> a{30, 3, 30, 1, 55};
+    tauschsortiere(a);
+    QCOMPARE(a, (std::array<int, 5>{1, 3, 30, 30, 55}));
   }
 
   void liste() {

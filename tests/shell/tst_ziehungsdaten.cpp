@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QFileInfo>
+
 #include <bit>
 #include <cmath>
 #include <limits>
@@ -149,6 +151,26 @@ class TstZiehungsdaten : public QObject {
     QCOMPARE(Testumgebung::lies(d.pfad()), alt);
     QCOMPARE(QFile::exists(d.tempEingabe()), tempBleibt);
     if (tempBleibt) QCOMPARE(Testumgebung::lies(d.tempEingabe()), alsDatei(neu));
+  }
+
+  // Deleting the history: a missing file is fine; a file that stays is an error naming it.
+  void loeschen() {
+    Testumgebung u;
+    QDir().mkpath(u.home());
+    const Ziehungsdaten d(u.home(), "ZahlenQV.dat");
+    d.loeschen();
+    Testumgebung::schreibe(d.pfad(), alsDatei(abwechselnd(kTag, 1)));
+    d.loeschen();
+    QVERIFY(!QFile::exists(d.pfad()));
+    // A folder in the file's place cannot be removed as a file.
+    Testumgebung::schreibe(d.pfad() + "/drin", "x");
+    try {
+      d.loeschen();
+      QFAIL("no error");
+    } catch (const plattform::Fehler& e) {
+      QVERIFY(e.text().contains(d.pfad()));
+    }
+    QVERIFY(QFileInfo(d.pfad()).isDir());
   }
 
   void saatkopie() {

@@ -1,6 +1,16 @@
 #include <QtTest>
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolButton>
+#include <optional>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +22,7 @@
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/dateien.h"
 #include "plattform/fenster/dienste.h"
+#include "plattform/fenster/elemente.h"
 #include "plattform/fenster/fensterliste.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/textdatei.h"
@@ -70,6 +81,79 @@ class TstHauptfenster : public QObject {
     QCOMPARE(form.StatusBar1->panelAnzahl(), 2);
     QCOMPARE(form.StatusBar1->panelLabel(0)->minimumWidth(), 150);
     QCOMPARE(form.StatusBar1->panelLabel(1)->minimumWidth(), 50);
+  }
+
+  // Every translatable control of the main window is in its element list once, with the kind its
+  // class gives it, in the order the window creates them; the window is its first element. List
+  // boxes, combo boxes, date pickers, up-downs, memos and the status bar take no part.
+  void elementliste() {
+    Fensterumgebung umgebung;
+    TForm1 form;
+    const QList<plattform::Element> liste = plattform::elementliste(&form).elemente();
+    QVERIFY(!liste.isEmpty());
+    QCOMPARE(liste.first().objekt.data(), &form);
+    QCOMPARE(liste.first().art, plattform::Elementart::Fenster);
+    QHash<QObject*, plattform::Elementart> inListe;
+    QStringList namen;
+    for (const plattform::Element& e : liste) {
+      QVERIFY2(!inListe.contains(e.objekt), qPrintable(e.name()));
+      inListe.insert(e.objekt, e.art);
+      namen << e.name();
+    }
+    using A = plattform::Elementart;
+    const auto artVon = [](QObject* o) -> std::optional<A> {
+      if (qobject_cast<QAction*>(o) || qobject_cast<QMenu*>(o)) return A::Menuepunkt;
+      if (qobject_cast<QLabel*>(o)) return A::Label;
+      if (qobject_cast<QCheckBox*>(o)) return A::CheckBox;
+      if (qobject_cast<QRadioButton*>(o)) return A::RadioButton;
+      if (qobject_cast<QToolButton*>(o)) return A::SpeedButton;
+      if (qobject_cast<QPushButton*>(o)) return o->objectName().startsWith("BitBtn") ? A::BitBtn : A::Button;
+      if (qobject_cast<plattform::RadioGroup*>(o)) return A::RadioGroup;
+      if (qobject_cast<QLineEdit*>(o)) return A::Edit;
+      if (qobject_cast<QAbstractScrollArea*>(o) || qobject_cast<QTabWidget*>(o) || qobject_cast<QMenuBar*>(o) ||
+          qobject_cast<QStatusBar*>(o) || qobject_cast<QAbstractSpinBox*>(o) || qobject_cast<QComboBox*>(o) ||
+          qobject_cast<plattform::UpDown*>(o))
+        return std::nullopt;
+      if (qobject_cast<QFrame*>(o)) return A::Panel;
+      auto* w = qobject_cast<QWidget*>(o);
+      auto* tabs = w && w->parentWidget() ? qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget()) : nullptr;
+      if (tabs && tabs->indexOf(w) >= 0) return A::TabSheet;
+      return std::nullopt;
+    };
+    for (QObject* o : form.findChildren<QObject*>()) {
+      const QString n = o->objectName();
+      if (n.isEmpty() || n.startsWith("qt_") || form.StatusBar1->isAncestorOf(qobject_cast<QWidget*>(o))) continue;
+      // The inner parts of compound controls (a date picker's field, a tab bar's scroll buttons).
+      if (auto* w = qobject_cast<QWidget*>(o); w && w->parentWidget() &&
+                                               (qobject_cast<QAbstractSpinBox*>(w->parentWidget()) ||
+                                                qobject_cast<QTabBar*>(w->parentWidget())))
+        continue;
+      const std::optional<A> art = artVon(o);
+      if (!art) {
+        QVERIFY2(!inListe.contains(o), qPrintable(n));
+        continue;
+      }
+      QVERIFY2(inListe.contains(o), qPrintable(n));
+      QVERIFY2(inListe.value(o) == *art, qPrintable(n));
+    }
+    // Creation order: the menu, the tabs, the option pages, the proxy tab, the tip sheet row by
+    // row, the draw panel, the tab "Datenbank".
+    QCOMPARE(namen.mid(0, 17), (QStringList{"Form1", "Aktualisieren1", "Berechnen1", "SpracheLanguage1", "Abgeben1",
+                                            "Schlieen1", "TabSheet1", "TabSheet2", "TabSheet6", "TabSheet5",
+                                            "TabSheet4", "TabSheet3", "TabSheet7", "TabSheet8", "TabSheet9",
+                                            "TabSheet10", "TabSheet11"}));
+    const QStringList folge{"CheckBox1",  "CheckBox11", "CheckBox27",    "Label9Satz", "QuersummenLabel",
+                            "CheckBox15", "LaufMaxLabel", "ProxyHostLabel", "Standardansicht", "Label28",
+                            "Edit1",      "Edit5",      "Edit6",         "Edit93",     "Tipp1Edit",
+                            "Label22",    "Label36",    "Label30",       "Edit7",      "SpeedButton11",
+                            "BitBtn4",    "Edit80",     "Panel4",        "SpeedButton10", "Label35",
+                            "Label29",    "BitBtn1",    "BitBtn6"};
+    qsizetype vorher = -1;
+    for (const QString& n : folge) {
+      const qsizetype i = namen.indexOf(n);
+      QVERIFY2(i > vorher, qPrintable(n));
+      vorher = i;
+    }
   }
 
   void frischerStart() {

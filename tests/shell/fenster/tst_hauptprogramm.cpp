@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "hilfen/fenster/fenstertest.h"
+#include "plattform/fenster/fensterliste.h"
 #include "shell/fenster/Hauptprogramm.h"
 #include "shell/fenster/LottoZahlen.h"
 
@@ -12,8 +13,10 @@ class TstHauptprogramm : public QObject {
     Fensterumgebung umgebung;
     bool gesehen = false;
     QString titel, symboltext;
+    QStringList fenster;
     QTimer::singleShot(0, this, [&] {
       QVERIFY(Form1);
+      for (QWidget* w : plattform::programmfenster()) fenster << w->objectName();
       gesehen = Form1->isVisible();
       titel = QApplication::applicationDisplayName();
       symboltext = Form1->windowIconText();
@@ -21,6 +24,9 @@ class TstHauptprogramm : public QObject {
     });
     QCOMPARE(Hauptprogramm(), 0);
     QVERIFY(gesehen);
+    // The windows in their creation order, the main window first.
+    QVERIFY(!fenster.isEmpty());
+    QCOMPARE(fenster.first(), QStringLiteral("Form1"));
     QCOMPARE(titel, QStringLiteral("Kestrells Quintavola"));
     QCOMPARE(symboltext, QStringLiteral("Kestrells Quintavola"));
     QCOMPARE(QLocale(), QLocale::system());
