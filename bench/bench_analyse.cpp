@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "shell/historie_hilfen.h"
+#include "hilfen/historie.h"
 #include "stats/historienanalyse.h"
 #include "stats/historiensuche.h"
 

@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "plattform/formate.h"
-#include "shell/historie_hilfen.h"
+#include "hilfen/historie.h"
 #include "shell/tippcheck.h"
 #include "stats/historienanalyse.h"
 

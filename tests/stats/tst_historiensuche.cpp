@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "shell/historie_hilfen.h"
+#include "hilfen/historie.h"
 #include "shell/tippcheck.h"
 #include "stats/historiensuche.h"
 
