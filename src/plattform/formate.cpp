@@ -177,7 +177,7 @@ QDate ausTagzahl(double tage) {
 QString yyyymmdd(const QDate& datum) { return datum.toString(QStringLiteral("yyyyMMdd")); }
 
 QString kurzerTagesname(const QDate& datum) {
-  // The stand-alone form: "Mi", not "Mi.", as the regional settings of the original platform give it.
+  // The stand-alone form: "Mi", not "Mi.", as German regional settings write the short day name.
   return QLocale().standaloneDayName(datum.dayOfWeek(), QLocale::ShortFormat);
 }
 

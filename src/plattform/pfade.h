@@ -6,7 +6,7 @@ namespace plattform {
 // APPDATA with a trailing separator when set and not empty, else the user's data folder
 // (XDG data home) with a trailing separator. Never the working folder: data left below
 // whatever folder the program happened to start in would be lost to the next start.
-// The data folder is created when missing, as it always exists on the original platform.
+// The data folder is created when missing: the program expects it to be there.
 QString AppDatenPfad();
 
 // XDG_<name> when set to an absolute path, else the home folder plus the fallback, with a

@@ -11,7 +11,7 @@
 
 namespace plattform {
 namespace {
-// 0x80..0x9F of Windows-1252; 0 marks the five unassigned bytes (kept as their C1 code).
+// 0x80..0x9F of Windows-1252; 0 marks the five unassigned bytes (kept as the control character of the same value).
 constexpr std::array<char16_t, 32> kCp1252 = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,

@@ -12,7 +12,7 @@ struct Zufall {
     RandSeed = RandSeed * 134775813u + 1u;
     return static_cast<std::uint32_t>((static_cast<std::uint64_t>(RandSeed) * n) >> 32);
   }
-  // Seeds from the clock (milliseconds of the day, as the Windows original did).
+  // Seeds from the clock: the milliseconds of the day.
   static void Randomize();
 };
 

@@ -292,7 +292,7 @@ class TstHauptfenster : public QObject {
     QCOMPARE(form5.size(), QSize(350, 350));
     QCOMPARE(form9.size(), QSize(273, 273));
 
-    TForm1 normal;  // the designed height zooms no dialog in C1
+    TForm1 normal;  // the designed height zooms no dialog when the start completes
     normal.StartAbschliessen();
     QCOMPARE(form6.size(), QSize(350, 350));
   }
