@@ -1,5 +1,7 @@
 #include "plattform/fenster/dienste.h"
 
+#include "plattform/meldung.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -39,11 +41,11 @@ namespace {
 class QtDialoge final : public Dialoge {
  public:
   void nachricht(const QString& text) override {
-    QMessageBox box(QMessageBox::NoIcon, titelDerAnwendung(), text, QMessageBox::Ok, besitzer());
+    QMessageBox box(QMessageBox::NoIcon, titelDerAnwendung(), meldungstext(text), QMessageBox::Ok, besitzer());
     box.exec();
   }
   bool frage(const QString& text, const QString& titel) override {
-    QMessageBox box(QMessageBox::NoIcon, titel, text, QMessageBox::Yes | QMessageBox::No, besitzer());
+    QMessageBox box(QMessageBox::NoIcon, titel, meldungstext(text), QMessageBox::Yes | QMessageBox::No, besitzer());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
   }

@@ -96,6 +96,33 @@ class TstDienste : public QObject {
     QCOMPARE(knoepfe.size(), 1);
   }
 
+  // A text of megabytes (an unreadable server answer) shows its first 200 characters and "…",
+  // and the box opens at once; a short text stays whole.
+  void langeMeldungGekuerzt() {
+    const QString lang = QStringLiteral("1234567890").repeated(500000);
+    for (const QString& text : {lang, QStringLiteral("kurz")}) {
+      QString gezeigt;
+      beimDialog([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        gezeigt = box->text();
+        box->button(QMessageBox::Ok)->click();
+      });
+      QElapsedTimer uhr;
+      uhr.start();
+      dialoge().nachricht(text);
+      QVERIFY2(uhr.elapsed() < 5000, qPrintable(QString::number(uhr.elapsed())));
+      QCOMPARE(gezeigt, text.size() > 200 ? text.left(200) + QChar(0x2026) : text);
+    }
+    QString frage;
+    beimDialog([&](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      frage = box->text();
+      box->button(QMessageBox::No)->click();
+    });
+    dialoge().frage(lang, QStringLiteral("Titel"));
+    QCOMPARE(frage.size(), 201);
+  }
+
   void eingabeAbbrechenGibtVorgabe() {
     beimDialog([](QWidget* w) { qobject_cast<QInputDialog*>(w)->reject(); });
     QCOMPARE(dialoge().eingabe(QStringLiteral("Tipp-Test"), QStringLiteral("Bei wievielen?"), QStringLiteral("4")),
