@@ -36,6 +36,11 @@ QDate startdatumNachRegel(const QDate& start, const QDate& heute) {
   return start;
 }
 
+std::optional<int> nutzbareGroesse(int gespeichert, int entworfen, int verfuegbar) {
+  if (gespeichert < (entworfen + 1) / 2 || gespeichert > verfuegbar) return std::nullopt;
+  return gespeichert;
+}
+
 void legeDatenordnerAn(const QString& ordner) {
   if (!QFileInfo(ordner).isDir() && !QDir().mkdir(ordner))
     throw plattform::Fehler(QStringLiteral("Das Verzeichnis %1 kann nicht erstellt werden.").arg(ordner));

@@ -2,6 +2,7 @@
 #include <QChar>
 #include <QDate>
 #include <QString>
+#include <optional>
 
 #include "shell/ziehung.h"
 
@@ -30,6 +31,11 @@ int sternenzahlMax(const QDate& heute);
 // A start date later than 7 days before today falls back to the first start date;
 // exactly 7 days before today (or earlier) stays. An invalid date falls back too.
 QDate startdatumNachRegel(const QDate& start, const QDate& heute);
+
+// A stored window extent (outer height or width) is used only when the window stays usable with
+// it: at least half the designed extent, at most what the screen has room for. Empty: take the
+// designed extent.
+std::optional<int> nutzbareGroesse(int gespeichert, int entworfen, int verfuegbar);
 
 // Creates the data folder when it is missing (its parent must exist). Raises plattform::Fehler
 // when it cannot be made.

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QFileInfo>
+#include <limits>
 
 #include "plattform/fehler.h"
 #include "shell/lebenszyklus.h"
@@ -49,6 +50,29 @@ class TstLebenszyklus : public QObject {
     } catch (const plattform::Fehler& e) {
       QVERIFY(e.text().contains(datei("fehlt/ZahlenKennerQV")));
     }
+  }
+
+  void nutzbareGroesse_data() {
+    QTest::addColumn<int>("gespeichert");
+    QTest::addColumn<int>("entworfen");
+    QTest::addColumn<int>("verfuegbar");
+    QTest::addColumn<int>("ergebnis");  // -1: the designed extent
+    QTest::newRow("entworfen") << 546 << 546 << 1000 << 546;
+    QTest::newRow("halb") << 273 << 546 << 1000 << 273;
+    QTest::newRow("unter halb") << 272 << 546 << 1000 << -1;
+    QTest::newRow("ungerade Hälfte") << 289 << 577 << 1000 << 289;
+    QTest::newRow("ungerade darunter") << 288 << 577 << 1000 << -1;
+    QTest::newRow("Bildschirm") << 1000 << 546 << 1000 << 1000;
+    QTest::newRow("über Bildschirm") << 1001 << 546 << 1000 << -1;
+    QTest::newRow("0") << 0 << 546 << 1000 << -1;
+    QTest::newRow("größte Zahl") << std::numeric_limits<int>::max() << 546 << 1000 << -1;
+  }
+  void nutzbareGroesse() {
+    QFETCH(int, gespeichert);
+    QFETCH(int, entworfen);
+    QFETCH(int, verfuegbar);
+    QFETCH(int, ergebnis);
+    QCOMPARE(::nutzbareGroesse(gespeichert, entworfen, verfuegbar).value_or(-1), ergebnis);
   }
 
   void sternenzahl() {

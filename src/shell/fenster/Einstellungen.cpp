@@ -12,6 +12,8 @@
 #include "shell/ziehung.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,10 +63,11 @@ const std::vector<int>& tippfelderSchreiben() {
   return n;
 }
 
-// Outer window sizes the window system would accept; a stored size beyond them is damage, and
-// zooming every control by it would make the window unusable.
-constexpr int kKleinsteGroesse = 100;
-constexpr int kGroessteGroesse = 8192;
+// The room the screen of the window has for it.
+QRect verfuegbar(const TForm1& f) {
+  const QScreen* s = f.screen() ? f.screen() : QGuiApplication::primaryScreen();
+  return s ? s->availableGeometry() : QRect(0, 0, TForm1::kDesignBreite, TForm1::kDesignHoehe);
+}
 
 QString nr(const char* art, int n) { return QString::fromLatin1(art) + QString::number(n); }
 
@@ -150,10 +153,17 @@ void lesen(TForm1& f) {
       ud->setMax(b31 && b31->isChecked() ? 7 : 5);
     }
     liesGanzzahl(reg, QStringLiteral("Land"), f.zustand().Land);
-    if (reg.ValueExists(QStringLiteral("height")))
-      f.setHeight(qBound(kKleinsteGroesse, reg.ReadInteger(QStringLiteral("height")), kGroessteGroesse));
-    if (reg.ValueExists(QStringLiteral("width")))
-      f.setWidth(qBound(kKleinsteGroesse, reg.ReadInteger(QStringLiteral("width")), kGroessteGroesse));
+    // A size that would leave the window unusable (damaged, or from a larger screen) gives way
+    // to the designed size, which the next exit stores.
+    const QRect platz = verfuegbar(f);
+    if (reg.ValueExists(QStringLiteral("height"))) {
+      const int h = reg.ReadInteger(QStringLiteral("height"));
+      f.setHeight(nutzbareGroesse(h, TForm1::kDesignHoehe, platz.height()).value_or(TForm1::kDesignHoehe));
+    }
+    if (reg.ValueExists(QStringLiteral("width"))) {
+      const int w = reg.ReadInteger(QStringLiteral("width"));
+      f.setWidth(nutzbareGroesse(w, TForm1::kDesignBreite, platz.width()).value_or(TForm1::kDesignBreite));
+    }
     f.zustand().TippTop = 39;
     f.zustand().TippLeft = 47;
     liesGanzzahl(reg, QStringLiteral("TippTop"), f.zustand().TippTop);

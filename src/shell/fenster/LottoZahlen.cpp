@@ -34,9 +34,9 @@ namespace {
 constexpr int kClientBreite = 562;
 constexpr int kClientHoehe = 472;
 // Outer size of the designed window: the zoom factors of the dialogs divide by this height.
-constexpr int kDesignHoehe = 546;
-constexpr int kRahmenHoehe = kDesignHoehe - kClientHoehe;  // caption, frame and main menu
-constexpr int kRahmenBreite = 16;                          // left and right frame
+constexpr int kDesignHoehe = TForm1::kDesignHoehe;
+constexpr int kRahmenHoehe = kDesignHoehe - kClientHoehe;    // caption, frame and main menu
+constexpr int kRahmenBreite = TForm1::kDesignBreite - kClientBreite;  // left and right frame
 }  // namespace
 
 TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {

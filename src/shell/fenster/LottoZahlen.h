@@ -42,6 +42,8 @@ class TForm1 : public QMainWindow, public Statusanzeige {
   // The window's outer size as the settings store it: Height() is 546 and Width() 578 at the
   // designed client size of 562 x 472 (the frame, the caption and the main menu lie outside).
   // Setting the height runs the zoom step at once, also before the window is shown.
+  static constexpr int kDesignHoehe = 546;
+  static constexpr int kDesignBreite = 578;
   int Height() const;
   int Width() const;
   void setHeight(int h);

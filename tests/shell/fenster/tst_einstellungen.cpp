@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QToolButton>
 #include <array>
 #include <cmath>
@@ -258,31 +259,46 @@ class TstEinstellungen : public QObject {
       }
       QVERIFY(form.close());
     }
-    QCOMPARE(gespeichert().value(QStringLiteral("height")).toInt(), hoehe);
-    QCOMPARE(gespeichert().value(QStringLiteral("width")).toInt(), breite);
+    QCOMPARE(::gespeichert().value(QStringLiteral("height")).toInt(), hoehe);
+    QCOMPARE(::gespeichert().value(QStringLiteral("width")).toInt(), breite);
   }
 
-  // A damaged size does not zoom the window beyond what a window can be.
+  // A stored size is used only while the window stays usable with it: at least half the designed
+  // outer size (546 high, 578 wide), at most the screen's available area; otherwise the designed
+  // size, which the next exit stores.
   void fenstergroesseBeschaedigt_data() {
     QTest::addColumn<int>("gespeichert");
     QTest::addColumn<int>("hoehe");
-    QTest::newRow("700") << 700 << 700;
-    QTest::newRow("0") << 0 << 100;
-    QTest::newRow("negativ") << -546 << 100;
-    QTest::newRow("riesig") << std::numeric_limits<int>::max() << 8192;
+    QTest::addColumn<int>("breite");
+    const QRect platz = QGuiApplication::primaryScreen()->availableGeometry();
+    QTest::newRow("700") << 700 << 700 << 700;
+    QTest::newRow("0") << 0 << 546 << 578;
+    QTest::newRow("negativ") << -546 << 546 << 578;
+    QTest::newRow("riesig") << std::numeric_limits<int>::max() << 546 << 578;
+    QTest::newRow("halbe Höhe") << 273 << 273 << 578;
+    QTest::newRow("halbe Breite") << 289 << 289 << 289;
+    QTest::newRow("unter der halben Höhe") << 272 << 546 << 578;
+    QTest::newRow("Bildschirmhöhe") << platz.height() << platz.height() << platz.height();
+    QTest::newRow("über der Bildschirmbreite") << platz.width() + 1 << 546 << 578;
   }
   void fenstergroesseBeschaedigt() {
     QFETCH(int, gespeichert);
     QFETCH(int, hoehe);
+    QFETCH(int, breite);
     Fensterumgebung u;
     ablegen([&](Registry& r) {
       r.WriteInteger(QStringLiteral("height"), gespeichert);
       r.WriteInteger(QStringLiteral("width"), gespeichert);
     });
-    TForm1 form;
-    QCOMPARE(form.Height(), hoehe);
-    QCOMPARE(form.Width(), hoehe);
-    QCOMPARE(form.Groesse, hoehe);
+    {
+      TForm1 form;
+      QCOMPARE(form.Height(), hoehe);
+      QCOMPARE(form.Width(), breite);
+      QCOMPARE(form.Groesse, hoehe);
+      QVERIFY(form.close());
+    }
+    QCOMPARE(::gespeichert().value(QStringLiteral("height")).toInt(), hoehe);
+    QCOMPARE(::gespeichert().value(QStringLiteral("width")).toInt(), breite);
   }
 
   // The list view comes back before the stored tip count, so that it may exceed 12.
