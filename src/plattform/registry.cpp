@@ -106,6 +106,19 @@ bool liesHex(const QString& s, QByteArray& out) {
   return true;
 }
 
+// The store as text: with a byte-order mark as it says; without one, UTF-16 is told by its zero
+// bytes (an export is plain text, which in the ANSI code page never holds a zero byte).
+QString alsText(const QByteArray& bytes) {
+  if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+    return dekodiereMitBom(bytes);
+  if (bytes.size() >= 2) {
+    const bool nullGerade = bytes.at(0) == '\0', nullUngerade = bytes.at(1) == '\0';
+    if (nullUngerade && !nullGerade) return QStringDecoder(QStringDecoder::Utf16LE)(bytes);
+    if (nullGerade && !nullUngerade) return QStringDecoder(QStringDecoder::Utf16BE)(bytes);
+  }
+  return dekodiereMitBom(bytes);
+}
+
 // Reads what it can: a line it cannot make sense of is skipped, values of a section outside
 // this hive are ignored, and a value it cannot decode is kept as a foreign value, so that
 // nothing of an edited or damaged store is lost at the next write.
@@ -118,9 +131,11 @@ void lade(Hive h, Ablage& a) {
     a.unlesbar = f.exists();
     return;
   }
-  const QStringList zeilen = zerlegeZeilen(dekodiereMitBom(f.readAll()));
+  const QString text = alsText(f.readAll());
+  const QStringList zeilen = zerlegeZeilen(text);
   const QString praefix = hiveName(h) + QLatin1Char('\\');
   Werte* aktuell = nullptr;
+  bool erkannt = false;  // a header, a key or a value was understood
   for (qsizetype nr = 0; nr < zeilen.size(); ++nr) {
     QString z = zeilen.at(nr).trimmed();
     // An export breaks long hex values over several lines, each but the last ending in "\".
@@ -130,9 +145,11 @@ void lade(Hive h, Ablage& a) {
         z += zeilen.at(++nr).trimmed();
       }
     }
-    if (z.isEmpty() || z.startsWith(QLatin1Char(';')) || z.startsWith(QStringLiteral("Windows Registry")) ||
-        z == QStringLiteral("REGEDIT4"))
+    if (z.isEmpty() || z.startsWith(QLatin1Char(';'))) continue;
+    if (z.startsWith(QStringLiteral("Windows Registry")) || z == QStringLiteral("REGEDIT4")) {
+      erkannt = true;
       continue;
+    }
     if (z.startsWith(QLatin1Char('['))) {
       aktuell = nullptr;
       if (!z.endsWith(QLatin1Char(']'))) continue;
@@ -141,6 +158,7 @@ void lade(Hive h, Ablage& a) {
       else if (key.compare(hiveName(h), Qt::CaseInsensitive) == 0) key.clear();
       else continue;
       aktuell = &a.schluessel[normalisiere(key)];
+      erkannt = true;
       continue;
     }
     if (!aktuell) continue;
@@ -173,6 +191,13 @@ void lade(Hive h, Ablage& a) {
       w.text = rest;
     }
     (*aktuell)[name] = w;
+    erkannt = true;
+  }
+  // A store with text in it of which nothing could be understood is kept like one that cannot be
+  // read: writing the defaults over it would lose every setting it holds.
+  if (!erkannt && !text.trimmed().remove(QChar()).isEmpty()) {
+    a.unlesbar = true;
+    a.schluessel.clear();
   }
 }
 
@@ -262,6 +287,8 @@ QString Registry::ablageOrdner() {
 QString Registry::ablageDatei(Hive hive) {
   return ablageOrdner() + QLatin1Char('/') + hiveName(hive) + QStringLiteral(".reg");
 }
+
+bool Registry::ablageUnlesbar(Hive hive) { return geladen(hive).unlesbar; }
 
 void Registry::verwerfen() {
   ablage(Hive::CurrentUser) = Ablage{};

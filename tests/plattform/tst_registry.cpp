@@ -87,41 +87,58 @@ class TstRegistry : public QObject {
   }
 
   // A store from an older run or another tool: every line that makes sense is read, a value
-  // that cannot be decoded exists with a foreign type, never a crash.
+  // that cannot be decoded exists with a foreign type, never a crash. UTF-16 is read with or
+  // without its byte-order mark. A store with text of which nothing makes sense counts as one
+  // that cannot be read: it is never overwritten.
   void kaputteAblage_data() {
     QTest::addColumn<QByteArray>("inhalt");
     QTest::addColumn<QStringList>("lesbar");
     QTest::addColumn<QStringList>("fremd");
+    QTest::addColumn<bool>("unlesbar");
     const QByteArray kopf =
         "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrell\\Zelano]\r\n"
         "\"a\"=dword:00000001\r\n";
     QTest::newRow("kaputte Zeile") << kopf + "\"b\"=dword:zz\r\n\"c\"=dword:3\r\n" << QStringList{"a", "c"}
-                                   << QStringList{"b"};
+                                   << QStringList{"b"} << false;
     QTest::newRow("offenes Zitat") << kopf + "\"b\"=\"ohne Ende\r\n\"c\"=dword:3\r\n" << QStringList{"a", "c"}
-                                   << QStringList{"b"};
+                                   << QStringList{"b"} << false;
     QTest::newRow("fremder Typ") << kopf + "\"b\"=hex(2):41,00\r\n\"c\"=\"x\"\r\n" << QStringList{"a", "c"}
-                                 << QStringList{"b"};
+                                 << QStringList{"b"} << false;
     QTest::newRow("Zeile ohne Namen") << kopf + "b=dword:2\r\n\"c\"=dword:3\r\n" << QStringList{"a", "c"}
-                                      << QStringList{};
+                                      << QStringList{} << false;
     QTest::newRow("fremde Wurzel") << kopf + "[HKEY_USERS\\x]\r\n\"b\"=dword:3\r\n"
                                           "[HKEY_CURRENT_USER\\SOFTWARE\\Kestrell\\Zelano]\r\n\"c\"=dword:3\r\n"
-                                   << QStringList{"a", "c"} << QStringList{};
+                                   << QStringList{"a", "c"} << QStringList{} << false;
     QTest::newRow("Schlüssel offen") << kopf + "[HKEY_CURRENT_USER\\x\r\n\"b\"=dword:3\r\n" << QStringList{"a"}
-                                     << QStringList{};
-    QTest::newRow("Wert ohne Schlüssel") << QByteArray("\"a\"=dword:1\r\n") << QStringList{} << QStringList{};
-    QTest::newRow("abgeschnitten") << kopf + "\"b\"=hex:01,0" << QStringList{"a", "b"} << QStringList{};
-    QTest::newRow("Hex zu groß") << kopf + "\"b\"=hex:100\r\n" << QStringList{"a"} << QStringList{"b"};
-    QTest::newRow("Binärmüll") << QByteArray("\x00\xFF\xFE\x00[\x01\x02", 7) << QStringList{} << QStringList{};
-    QTest::newRow("leer") << QByteArray() << QStringList{} << QStringList{};
+                                     << QStringList{} << false;
+    QTest::newRow("Wert ohne Schlüssel") << QByteArray("\"a\"=dword:1\r\n") << QStringList{} << QStringList{} << true;
+    QTest::newRow("abgeschnitten") << kopf + "\"b\"=hex:01,0" << QStringList{"a", "b"} << QStringList{} << false;
+    QTest::newRow("Hex zu groß") << kopf + "\"b\"=hex:100\r\n" << QStringList{"a"} << QStringList{"b"} << false;
+    QTest::newRow("Binärmüll") << QByteArray("\x00\xFF\xFE\x00[\x01\x02", 7) << QStringList{} << QStringList{}
+                               << true;
+    QTest::newRow("Text ohne Sinn") << QByteArray("Hallo Welt\r\n") << QStringList{} << QStringList{} << true;
+    QTest::newRow("leer") << QByteArray() << QStringList{} << QStringList{} << false;
+    QTest::newRow("nur Zeilenenden") << QByteArray("\r\n\r\n") << QStringList{} << QStringList{} << false;
+    const QString text = QString::fromUtf8(kopf + "\"c\"=\"Grüße\"\r\n");
+    for (auto [name, art] : {std::pair{"UTF-16 LE ohne BOM", QStringConverter::Utf16LE},
+                             std::pair{"UTF-16 BE ohne BOM", QStringConverter::Utf16BE}}) {
+      QStringEncoder e(art);
+      QTest::newRow(name) << QByteArray(e(text)) << QStringList{"a", "c"} << QStringList{} << false;
+    }
+    QStringEncoder mitBom(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    QTest::newRow("UTF-16 LE mit BOM") << QByteArray(mitBom(text)) << QStringList{"a", "c"} << QStringList{} << false;
   }
   void kaputteAblage() {
     QFETCH(QByteArray, inhalt);
     QFETCH(QStringList, lesbar);
     QFETCH(QStringList, fremd);
+    QFETCH(bool, unlesbar);
     Testumgebung u;
-    Testumgebung::schreibe(Registry::ablageDatei(Hive::CurrentUser), inhalt);
+    const QString datei = Registry::ablageDatei(Hive::CurrentUser);
+    Testumgebung::schreibe(datei, inhalt);
     for (int runde = 0; runde < 2; ++runde) {
       Registry r;
+      QCOMPARE(Registry::ablageUnlesbar(), unlesbar);
       QCOMPARE(r.OpenKeyReadOnly(kSchluessel), !lesbar.isEmpty());
       for (const char* n : {"a", "b", "c"}) {
         const QString name = QString::fromLatin1(n);
@@ -132,11 +149,18 @@ class TstRegistry : public QObject {
         QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.ReadString(name));
         QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.ReadBinaryData(name));
       }
-      // The second round reads what a write of another value left: nothing readable is lost.
+      if (lesbar.contains("c") && inhalt.contains('\0')) QCOMPARE(r.ReadString("c"), QString::fromUtf8("Grüße"));
+      // The second round reads what a write of another value left: nothing readable is lost,
+      // and a store that cannot be read stays as it is.
       r.CloseKey();
       QVERIFY(r.OpenKey(QStringLiteral("\\SOFTWARE\\Kestrell\\Anderes"), true));
       r.WriteInteger(QStringLiteral("neu"), 1);
-      r.CloseKey();
+      if (unlesbar) {
+        QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.CloseKey());
+        QCOMPARE(Testumgebung::lies(datei), inhalt);
+      } else {
+        r.CloseKey();
+      }
       Registry::verwerfen();
     }
   }

@@ -1,6 +1,7 @@
 #include "shell/fenster/Einstellungen.h"
 
 #include "plattform/fehler.h"
+#include "plattform/fenster/dienste.h"
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/formate.h"
@@ -15,6 +16,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -129,6 +131,12 @@ void schreibeText(TForm1& f, Registry& reg, const QString& name, const QString& 
 }  // namespace
 
 void lesen(TForm1& f) {
+  // A store that cannot be read is never overwritten; the user learns it once, now, rather than
+  // losing the settings of this session silently at exit.
+  if (Registry::ablageUnlesbar())
+    plattform::dialoge().nachricht(QStringLiteral("Die Einstellungen in %1 können nicht gelesen werden. Sie werden "
+                                                  "beim Beenden nicht gespeichert.")
+                                       .arg(QDir::toNativeSeparators(Registry::ablageDatei(plattform::Hive::CurrentUser))));
   Registry reg;
   if (!reg.OpenKey(schluessel(), true)) return;
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QStringEncoder>
 #include <QToolButton>
 #include <array>
 #include <cmath>
@@ -154,6 +155,46 @@ class TstEinstellungen : public QObject {
     QCOMPARE(ist.size(), soll.size());
     QVERIFY(!ist.contains(QStringLiteral("Losnummer")));
     QVERIFY(u.dialoge().gezeigt.isEmpty());
+  }
+
+  // A store written in UTF-16 without its byte-order mark is read; a store with text of which
+  // nothing can be read is said once at start and never overwritten at exit.
+  void ablageOhneBomOderUnlesbar_data() {
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::addColumn<bool>("lesbar");
+    const QString export_ = QStringLiteral(
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrell\\Zelano]\r\n"
+        "\"Edit1\"=\"17\"\r\n\"UpDown7\"=dword:00000019\r\n");
+    QStringEncoder le(QStringConverter::Utf16LE);
+    QTest::newRow("UTF-16 LE ohne BOM") << QByteArray(le(export_)) << true;
+    QTest::newRow("kein lesbarer Wert") << QByteArray("\x01\x02 kaputt \x03\r\n") << false;
+  }
+  void ablageOhneBomOderUnlesbar() {
+    QFETCH(QByteArray, inhalt);
+    QFETCH(bool, lesbar);
+    Fensterumgebung u;
+    const QString datei = Registry::ablageDatei(Hive::CurrentUser);
+    Testumgebung::schreibe(datei, inhalt);
+    {
+      TForm1 form;
+      QCOMPARE(edit(form, 1)->text(), lesbar ? QStringLiteral("17") : QString());
+      QCOMPARE(ud(form, 7)->Position(), lesbar ? 25 : 50);
+      if (lesbar) {
+        QVERIFY(u.meldungen().isEmpty());
+      } else {
+        QCOMPARE(u.meldungen().size(), 1);
+        QVERIFY(u.meldungen().constFirst().contains(QStringLiteral("nicht gespeichert")));
+      }
+      edit(form, 2)->setText(QStringLiteral("18"));
+      QVERIFY(form.close());
+    }
+    if (lesbar) {
+      QCOMPARE(gespeichert().value(QStringLiteral("Edit1")).toString(), QStringLiteral("17"));
+      QCOMPARE(gespeichert().value(QStringLiteral("Edit2")).toString(), QStringLiteral("18"));
+    } else {
+      QCOMPARE(Testumgebung::lies(datei), inhalt);
+      QCOMPARE(u.meldungen().size(), 1);  // once, at start
+    }
   }
 
   // What the user set comes back at the next start, in every kind of control.
