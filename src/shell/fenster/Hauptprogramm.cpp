@@ -1,6 +1,7 @@
 #include "shell/fenster/Hauptprogramm.h"
 
 #include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Zahlenwahl.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -20,6 +21,8 @@ int Hauptprogramm() {
   // Form6, Form8, Form9, QZTForm. Form3 is made afresh for every manual entry.
   TForm1 form1;
   form1.setWindowIconText(QString::fromLatin1(kTitel));
+  TForm6 form6;
+  form6.Ordner = form1.zustand().Home;
   // Once every window exists: the dialogs' zoom and the coupon layout texts.
   form1.StartAbschliessen();
   // The message loop shows the main window and runs until it has closed.

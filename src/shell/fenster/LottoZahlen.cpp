@@ -12,6 +12,7 @@
 #include "shell/fenster/Einstellungen.h"
 #include "shell/fenster/Internetseite.h"
 #include "shell/fenster/Parameterseite.h"
+#include "shell/fenster/Tippeditor.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "shell/lebenszyklus.h"
@@ -47,6 +48,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   baueMenue();
   baueSeiten();
   Schein = new Tippschein(zustand_, *this, TabSheet1);
+  Editor = new Tippeditor(zustand_, *Schein, this);
   ziehungsanzeige = new Ziehungsanzeige(zustand_, *Schein, this, TabSheet1, TabSheet4, TabSheet5);
   download = new Download(zustand_, *ziehungsanzeige, *Internet, *Schein, *this, this);
   plattform::verbinde(ziehungsanzeige, &Ziehungsanzeige::downloadGeklickt, download, &Download::ZahlenKennerClick);
@@ -245,6 +247,8 @@ void TForm1::FormClose() {
 void TForm1::Schlieen1Click() { close(); }
 
 int TForm1::Tippvergleich() { return Schein->Tippvergleich(); }
+
+void TForm1::TippEdit(int Anfang, int Ende) { Editor->TippEdit(Anfang, Ende); }
 
 void TForm1::Zettelcheck(QStringView Edit1T, QStringView Edit2T, QStringView Edit3T, QStringView Edit4T,
                          QStringView Edit5T, QStringView Edit6T, QStringView Edit7T) {

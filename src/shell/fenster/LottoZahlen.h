@@ -15,6 +15,7 @@ class QTabWidget;
 class Download;
 class Internetseite;
 class Parameterseite;
+class Tippeditor;
 class Tippschein;
 class Ziehungsanzeige;
 
@@ -78,6 +79,10 @@ class TForm1 : public QMainWindow, public Statusanzeige {
 
   // The tab "Tipp-Übersicht": tip sheet, list view, tip count, calculate button.
   Tippschein* Schein = nullptr;
+  // The row buttons' editor of a tip in the number-selection dialog.
+  Tippeditor* Editor = nullptr;
+  // Edits the number fields "Edit<Anfang>" .. "Edit<Ende>" with the number-selection dialog.
+  void TippEdit(int Anfang, int Ende);
 
   // Controls.
   QAction* Aktualisieren1 = nullptr;

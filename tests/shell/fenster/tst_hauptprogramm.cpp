@@ -4,6 +4,7 @@
 #include "plattform/fenster/fensterliste.h"
 #include "shell/fenster/Hauptprogramm.h"
 #include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Zahlenwahl.h"
 
 // The real entry: locale, title, main window, message loop until the window closes.
 class TstHauptprogramm : public QObject {
@@ -14,9 +15,11 @@ class TstHauptprogramm : public QObject {
     bool gesehen = false;
     QString titel, symboltext;
     QStringList fenster;
+    bool dialogOhneEltern = false;
     QTimer::singleShot(0, this, [&] {
       QVERIFY(Form1);
       for (QWidget* w : plattform::programmfenster()) fenster << w->objectName();
+      dialogOhneEltern = Form6 && !Form6->parent() && Form6->Ordner == Form1->zustand().Home;
       gesehen = Form1->isVisible();
       titel = QApplication::applicationDisplayName();
       symboltext = Form1->windowIconText();
@@ -27,10 +30,16 @@ class TstHauptprogramm : public QObject {
     // The windows in their creation order, the main window first.
     QVERIFY(!fenster.isEmpty());
     QCOMPARE(fenster.first(), QStringLiteral("Form1"));
+    QVERIFY(fenster.contains(QStringLiteral("Form6")));
+    const QStringList reihenfolge{"Form1", "Form3", "Form5", "Form6", "Form8", "Form9", "QZTForm"};
+    for (qsizetype i = 1; i < fenster.size(); ++i)
+      QVERIFY2(reihenfolge.indexOf(fenster[i - 1]) < reihenfolge.indexOf(fenster[i]), qPrintable(fenster.join(' ')));
+    QVERIFY(dialogOhneEltern);
     QCOMPARE(titel, QStringLiteral("Kestrells Quintavola"));
     QCOMPARE(symboltext, QStringLiteral("Kestrells Quintavola"));
     QCOMPARE(QLocale(), QLocale::system());
     QVERIFY(!Form1);  // freed with the end of the program
+    QVERIFY(!Form6);
   }
 };
 
