@@ -162,11 +162,13 @@ std::array<QString, kKlassen> quotenfelder(const Quotenantwort& antwort, QChar d
   return felder;
 }
 
-Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const QDate& datum, const QString& proxy,
-                       const QString& port) {
+void richteQuotenclientEin(plattform::HttpClient& http, const QString& proxy, const QString& port) {
   http.setzeProxy(proxy, plattform::StrToInt(port));
   http.setzeZeitlimits(kZeitlimitMs, kZeitlimitMs);
   http.setzeWeiterleitungen(0);
+}
+
+Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const QDate& datum) {
   Quotenabruf r;
   QString fehlertext;
   try {

@@ -76,8 +76,12 @@ Quotenantwort liesQuotenantwort(const QString& text);
 // The texts of the quota fields of rows 1 to 12 from an answer: the quota or "-".
 std::array<QString, kKlassen> quotenfelder(const Quotenantwort& antwort, QChar dezimal);
 
-// The quota download: the proxy (the port read as a whole number, a failure raising Fehler
-// before any request), time-outs of 5000 ms for connecting and reading, no redirect followed.
+// The quota client: the proxy (the port read as a whole number: a failure raises Fehler, so
+// that no request goes out), time-outs of 5000 ms for connecting and reading, no redirect
+// followed.
+void richteQuotenclientEin(plattform::HttpClient& http, const QString& proxy, const QString& port);
+
+// The quota request of one draw day through a client set up as above.
 struct Quotenabruf {
   bool fehler = false;  // the request failed (no answer, a time-out, a redirect, status 400 or more)
   int status = 0;
@@ -87,8 +91,7 @@ struct Quotenabruf {
   // Taken: no error, or one whose status is below 400, and at least one ";" in the text.
   bool genommen = false;
 };
-Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const QDate& datum, const QString& proxy,
-                       const QString& port);
+Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const QDate& datum);
 
 // A hint text with its "%s" filled in.
 QString mitWert(const QString& vorlage, const QString& wert);

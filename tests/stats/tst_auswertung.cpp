@@ -12,6 +12,12 @@ using namespace auswertung;
 
 namespace {
 
+Quotenabruf abruf(const QString& server, const QString& proxy = QString(), const QString& port = QStringLiteral("80")) {
+  plattform::HttpClient http(plattform::HttpClient::Profil::Indy);
+  richteQuotenclientEin(http, proxy, port);
+  return holeQuoten(http, server, QDate(2024, 1, 15));
+}
+
 const QChar kKomma(QLatin1Char(','));
 const QChar kPunkt(QLatin1Char('.'));
 
@@ -217,9 +223,7 @@ class TstAuswertung : public QObject {
   void abrufBeimStandIn() {
     StandInServer server(true);
     QVERIFY(server.laeuft());
-    const QDate tag(2024, 1, 15);
-    plattform::HttpClient http(plattform::HttpClient::Profil::Indy);
-    const Quotenabruf r = holeQuoten(http, server.url(), tag, QString(), QStringLiteral("80"));
+    const Quotenabruf r = abruf(server.url());
     const std::string erwartet = standin::demo::quotenAntwort(
         standin::Datum{std::chrono::year(2024), std::chrono::month(1), std::chrono::day(15)});
     QVERIFY(!r.fehler);
@@ -253,8 +257,7 @@ class TstAuswertung : public QObject {
     StandInServer server;
     QVERIFY(server.laeuft());
     if (!datei.isEmpty()) server.setzeDatei(QStringLiteral("quoten/20240115.txt"), datei);
-    plattform::HttpClient http(plattform::HttpClient::Profil::Indy);
-    const Quotenabruf r = holeQuoten(http, server.url(), QDate(2024, 1, 15), QString(), QStringLiteral("80"));
+    const Quotenabruf r = abruf(server.url());
     QCOMPARE(r.fehler, fehler);
     QCOMPARE(r.status, status);
     QCOMPARE(r.panel0, panel0);
@@ -267,25 +270,21 @@ class TstAuswertung : public QObject {
     StandInServer server;
     QVERIFY(server.laeuft());
     server.setzeDatei(QStringLiteral("quoten/20240115.txt"), "x,1;5;1;");
-    plattform::HttpClient http(plattform::HttpClient::Profil::Indy);
-    const Quotenabruf r = holeQuoten(http, QStringLiteral("http://quoten.invalid"), QDate(2024, 1, 15),
-                                     QStringLiteral("127.0.0.1"), QString::number(server.port()));
+    const Quotenabruf r =
+        abruf(QStringLiteral("http://quoten.invalid"), QStringLiteral("127.0.0.1"), QString::number(server.port()));
     QVERIFY(r.genommen);
     QCOMPARE(server.anfragen().last(),
              QStringLiteral("http://quoten.invalid/zahlen/lotto_neu.asp?Programm=Kalvatro&Datum=20240115"));
   }
 
   void portKeineZahl() {
-    StandInServer server;
-    QVERIFY(server.laeuft());
     plattform::HttpClient http(plattform::HttpClient::Profil::Indy);
     try {
-      holeQuoten(http, server.url(), QDate(2024, 1, 15), QStringLiteral("127.0.0.1"), QStringLiteral("abc"));
+      richteQuotenclientEin(http, QStringLiteral("127.0.0.1"), QStringLiteral("abc"));
       QFAIL("conversion error expected");
     } catch (const plattform::Fehler& f) {
       QCOMPARE(f.text(), QStringLiteral("'abc' ist kein gültiger Integerwert"));
     }
-    QVERIFY(server.anfragen().isEmpty());
   }
 
   // A redirect is not followed; its answer keeps its status and, holding a ";", is taken.
@@ -312,8 +311,7 @@ class TstAuswertung : public QObject {
     Rohserver roh(kopf + "\r\nLocation: " + ziel.url().toUtf8() +
                   "/zahlen/lotto_neu.asp?Programm=Kalvatro&Datum=20240115\r\nContent-Length: " +
                   QByteArray::number(inhalt.size()) + "\r\nConnection: close\r\n\r\n" + inhalt);
-    plattform::HttpClient http(plattform::HttpClient::Profil::Indy);
-    const Quotenabruf r = holeQuoten(http, roh.url(), QDate(2024, 1, 15), QString(), QStringLiteral("80"));
+    const Quotenabruf r = abruf(roh.url());
     QVERIFY(r.fehler);
     QCOMPARE(r.panel0, panel0);
     QCOMPARE(r.genommen, genommen);
@@ -326,10 +324,9 @@ class TstAuswertung : public QObject {
   void zeitlimit() {
     StummerServer stumm;
     QVERIFY(stumm.port() > 0);
-    plattform::HttpClient http(plattform::HttpClient::Profil::Indy);
     QElapsedTimer uhr;
     uhr.start();
-    const Quotenabruf r = holeQuoten(http, stumm.url(), QDate(2024, 1, 15), QString(), QStringLiteral("80"));
+    const Quotenabruf r = abruf(stumm.url());
     QVERIFY2(uhr.elapsed() >= 4500 && uhr.elapsed() < 9000, qPrintable(QString::number(uhr.elapsed())));
     QVERIFY(r.fehler);
     QCOMPARE(r.status, 0);
