@@ -74,6 +74,8 @@ QString caption(const Element& e) {
     case Elementart::Panel:
     case Elementart::RadioGroup:
       if (auto* g = qobject_cast<QGroupBox*>(o)) return g->title();
+      // A panel that shows its caption is a framed label.
+      if (auto* l = qobject_cast<QLabel*>(o)) return l->text();
       return o->property("caption").toString();
     case Elementart::BitBtn:
     case Elementart::Button:
@@ -114,6 +116,7 @@ void setzeCaption(const Element& e, const QString& text) {
     case Elementart::Panel:
     case Elementart::RadioGroup:
       if (auto* g = qobject_cast<QGroupBox*>(o)) g->setTitle(text);
+      else if (auto* l = qobject_cast<QLabel*>(o)) l->setText(text);
       else o->setProperty("caption", text);
       return;
     case Elementart::BitBtn:

@@ -18,7 +18,7 @@ enum class Elementart {
   Fenster,      // the window itself: its title
   Menuepunkt,   // QAction, or a QMenu by its title
   Label,        // QLabel
-  Panel,        // QFrame (caption kept as the property "caption"), QGroupBox by its title
+  Panel,        // QFrame (caption kept as the property "caption"; a QLabel shows it), QGroupBox by its title
   BitBtn,       // push button with a picture
   Button,       // plain push button
   SpeedButton,  // QToolButton

@@ -2,6 +2,7 @@
 
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Zahlenwahl.h"
+#include "stats/fenster/auswert.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -23,6 +24,7 @@ int Hauptprogramm() {
   form1.setWindowIconText(QString::fromLatin1(kTitel));
   TForm6 form6;
   form6.Ordner = form1.zustand().Home;
+  TForm9 form9;
   // Once every window exists: the dialogs' zoom and the coupon layout texts.
   form1.StartAbschliessen();
   // The message loop shows the main window and runs until it has closed.

@@ -17,6 +17,7 @@
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "shell/lebenszyklus.h"
 #include "shell/ziehungsdaten.h"
+#include "stats/fenster/auswert.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,6 +25,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
@@ -54,6 +56,12 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   plattform::verbinde(ziehungsanzeige, &Ziehungsanzeige::downloadGeklickt, download, &Download::ZahlenKennerClick);
   plattform::verbinde(ziehungsanzeige, &Ziehungsanzeige::downloadUeberMenue, Aktualisieren1, &QAction::trigger);
   plattform::verbinde(Aktualisieren1, &QAction::triggered, download, &Download::Aktualisieren1Click);
+  auswertung = plattform::neu<QPushButton>(TabSheet1, plattform::Elementart::Button, "auswertung",
+                                           QRect(520, 400, 25, 25));
+  plattform::setzeHint(auswertung, QStringLiteral("Auswertung und Ermittlung der Gewinnsumme"));
+  auswertung->hide();
+  plattform::verbinde(auswertung, &QPushButton::clicked, this, &TForm1::auswertungClick);
+  plattform::verbinde(download, &Download::auswertungGewuenscht, this, &TForm1::auswertungClick);
   StatusBar1 = new plattform::StatusLeiste({150, 50}, this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   setStatusBar(StatusBar1);
@@ -281,4 +289,14 @@ void TForm1::closeEvent(QCloseEvent* e) {
     FormClose();
   }
   e->accept();
+}
+
+void TForm1::auswertungClick() {
+  TForm9* f = Form9;
+  if (!f) return;
+  f->Port = Internet->proxyPort();
+  f->proxy = Internet->proxyHost();
+  f->Datum = QDateTime(ziehungsanzeige->DateTimePicker1->Datum(), QTime(0, 0));
+  f->auswerten(zustand_.Statistik);  // a proxy port that is not a whole number ends the evaluation here
+  f->exec();
 }

@@ -11,6 +11,7 @@
 
 class QAction;
 class QMenu;
+class QPushButton;
 class QTabWidget;
 class Download;
 class Internetseite;
@@ -74,6 +75,11 @@ class TForm1 : public QMainWindow, public Statusanzeige {
   int Komplettcheck();
   int Listengewinncheck(QObject* Sender = nullptr);
 
+  // The prize evaluation: fills the dialog Form9 from the proxy, the end date and the hit
+  // classes of the last check, downloads the quotas and shows it modally. Run by the invisible
+  // button `auswertung` and at the end of a draw download that found a listed tip of two hits.
+  void auswertungClick();
+
   // The height the window was last zoomed to.
   int Groesse = 0;
 
@@ -98,6 +104,7 @@ class TForm1 : public QMainWindow, public Statusanzeige {
   QWidget* TabSheet4 = nullptr;  // "Datenbank"
   QWidget* TabSheet3 = nullptr;  // "Internet-Optionen"
   QTabWidget* PageControl2 = nullptr;
+  QPushButton* auswertung = nullptr;  // invisible: no user command reaches the evaluation directly
   plattform::StatusLeiste* StatusBar1 = nullptr;
   // Panels, one per area, each owning the controls of its tab.
   Parameterseite* Parameter = nullptr;  // "Parameter"

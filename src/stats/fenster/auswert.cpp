@@ -1,7 +1,9 @@
 #include "stats/fenster/auswert.h"
 
 #include "plattform/fehler.h"
+#include "plattform/fenster/befehl.h"
 #include "plattform/fenster/dienste.h"
+#include "plattform/fenster/fensterliste.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/fenster/zoom.h"
 #include "plattform/formate.h"
@@ -15,6 +17,7 @@
 
 TForm9* Form9 = nullptr;
 
+using plattform::Elementart;
 using plattform::neu;
 
 namespace {
@@ -60,14 +63,15 @@ class Auswertungsbefehl {
 
 TForm9::TForm9(QWidget* eltern) : QDialog(eltern) {
   setObjectName(QStringLiteral("Form9"));
+  plattform::fensterAnmelden(this);
   setWindowTitle(QStringLiteral("Auswertung und Gewinnberechnung"));
   resize(kBreite, kHoehe);
 
-  Label1 = neu<QLabel>(this, "Label1", QRect(12, 10, 60, 20), QStringLiteral("Anzahl"));
-  Label2 = neu<QLabel>(this, "Label2", QRect(76, 10, 110, 20), QStringLiteral("Richtig + E + E"));
+  Label1 = neu<QLabel>(this, Elementart::Label, "Label1", QRect(12, 10, 60, 20), QStringLiteral("Anzahl"));
+  Label2 = neu<QLabel>(this, Elementart::Label, "Label2", QRect(76, 10, 110, 20), QStringLiteral("Richtig + E + E"));
   setzeTexthint(Label2, QStringLiteral("Quote für den %s geladen"));
-  Label3 = neu<QLabel>(this, "Label3", QRect(192, 10, 110, 20), QStringLiteral("Gewinnquoten"));
-  auto* summe = neu<QLabel>(this, "Panel1", QRect(310, 8, 118, 24), QStringLiteral("Summe"));
+  Label3 = neu<QLabel>(this, Elementart::Label, "Label3", QRect(192, 10, 110, 20), QStringLiteral("Gewinnquoten"));
+  auto* summe = neu<QLabel>(this, Elementart::Panel, "Panel1", QRect(310, 8, 118, 24), QStringLiteral("Summe"));
   summe->setFrameShape(QFrame::Panel);
   summe->setFrameShadow(QFrame::Raised);
   summe->setAlignment(Qt::AlignCenter);
@@ -78,11 +82,11 @@ TForm9::TForm9(QWidget* eltern) : QDialog(eltern) {
   for (int r = 0; r < auswertung::kKlassen; ++r) {
     const auto i = static_cast<size_t>(r);
     const int y = kZeile0 + r * kZeilenabstand;
-    Anzahl[i] = neu<QLineEdit>(this, kAnzahlNamen[i], QRect(12, y, 52, 22), QStringLiteral("0"));
-    Klasse[i] = neu<QLabel>(this, kKlassenNamen[i], QRect(76, y, 110, 22), klassen[i].name);
-    Quote[i] = neu<QLineEdit>(this, kQuotenNamen[i], QRect(192, y, 110, 22), QStringLiteral("0"));
+    Anzahl[i] = neu<QLineEdit>(this, Elementart::Edit, kAnzahlNamen[i], QRect(12, y, 52, 22), QStringLiteral("0"));
+    Klasse[i] = neu<QLabel>(this, Elementart::Label, kKlassenNamen[i], QRect(76, y, 110, 22), klassen[i].name);
+    Quote[i] = neu<QLineEdit>(this, Elementart::Edit, kQuotenNamen[i], QRect(192, y, 110, 22), QStringLiteral("0"));
     plattform::setzeHint(Quote[i], klassen[i].chance);
-    Ergebnis[i] = neu<QLabel>(this, kErgebnisNamen[i], QRect(310, y, 118, 22), QString());
+    Ergebnis[i] = neu<QLabel>(this, Elementart::Label, kErgebnisNamen[i], QRect(310, y, 118, 22), QString());
     Ergebnis[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
   setzeTexthint(Anzahl[0], QStringLiteral("Keine Gewähr für die Richtigkeit der Zahlen!"));
@@ -91,7 +95,7 @@ TForm9::TForm9(QWidget* eltern) : QDialog(eltern) {
   setzeTexthint(Anzahl[3], QStringLiteral("Spieleinsatz: %s  EUR"));
   setzeTexthint(Anzahl[4], QStringLiteral("konnte Quote nicht laden"));
 
-  Label20 = neu<QLabel>(this, "Label20", QRect(310, kZeile0 + 12 * kZeilenabstand + 4, 118, 24),
+  Label20 = neu<QLabel>(this, Elementart::Label, "Label20", QRect(310, kZeile0 + 12 * kZeilenabstand + 4, 118, 24),
                         QStringLiteral("Summe"));
   Label20->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Label20->setFrameShape(QFrame::Panel);
@@ -101,33 +105,27 @@ TForm9::TForm9(QWidget* eltern) : QDialog(eltern) {
   Label20->setFont(fett);
 
   const int knopfY = kZeile0 + 12 * kZeilenabstand + 42;
-  SpeedButton1 = neu<QToolButton>(this, "SpeedButton1", QRect(12, knopfY, 32, 32));
+  SpeedButton1 = neu<QToolButton>(this, Elementart::SpeedButton, "SpeedButton1", QRect(12, knopfY, 32, 32));
   SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   SpeedButton1->setIconSize(QSize(22, 22));
   plattform::setzeHint(SpeedButton1, QStringLiteral("durchschnittlische Quote eintragen"));
-  SpeedButton2 = neu<QToolButton>(this, "SpeedButton2", QRect(48, knopfY, 32, 32));
+  SpeedButton2 = neu<QToolButton>(this, Elementart::SpeedButton, "SpeedButton2", QRect(48, knopfY, 32, 32));
   SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
   SpeedButton2->setIconSize(QSize(22, 22));
 
-  BitBtn1 = neu<QPushButton>(this, "BitBtn1", QRect(328, knopfY + 2, 100, 28), QStringLiteral("&Schließen"));
+  BitBtn1 = neu<QPushButton>(this, Elementart::BitBtn, "BitBtn1", QRect(328, knopfY + 2, 100, 28), QStringLiteral("&Schließen"));
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   BitBtn1->setDefault(true);
 
-  StatusBar1 = neu<plattform::StatusLeiste>(this, "StatusBar1", QRect(0, kHoehe - 24, kBreite, 24), QList<int>{200, 50});
+  StatusBar1 = neu<plattform::StatusLeiste>(this, Elementart::ohne, "StatusBar1", QRect(0, kHoehe - 24, kBreite, 24), QList<int>{200, 50});
 
   for (int r = 0; r < auswertung::kKlassen; ++r) {
     const auto i = static_cast<size_t>(r);
-    connect(Anzahl[i], &QLineEdit::textChanged, this, &TForm9::Edit9Change);
-    connect(Quote[i], &QLineEdit::textChanged, this, &TForm9::Edit9Change);
+    plattform::verbinde(Anzahl[i], &QLineEdit::textChanged, this, &TForm9::Edit9Change);
+    plattform::verbinde(Quote[i], &QLineEdit::textChanged, this, &TForm9::Edit9Change);
   }
-  connect(SpeedButton1, &QToolButton::clicked, this, &TForm9::SpeedButton1Click);
-  connect(SpeedButton2, &QToolButton::clicked, this, [this] {
-    try {
-      SpeedButton2Click();
-    } catch (const plattform::Fehler& f) {
-      plattform::dialoge().nachricht(f.text());
-    }
-  });
+  plattform::verbinde(SpeedButton1, &QToolButton::clicked, this, &TForm9::SpeedButton1Click);
+  plattform::verbinde(SpeedButton2, &QToolButton::clicked, this, &TForm9::SpeedButton2Click);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
   Form9 = this;
@@ -147,6 +145,16 @@ void TForm9::klassenNachDatum() {
   const auto klassen = auswertung::gewinnklassen(Datum.date());
   Klasse[3]->setText(klassen[3].name);
   Klasse[4]->setText(klassen[4].name);
+}
+
+void TForm9::auswerten(const tippcheck::Statistiktabelle& statistik) {
+  Auswertungsbefehl befehl(*this);
+  const auto n = auswertung::anzahlen(statistik, Datum.date());
+  for (size_t i = 0; i < 3; ++i) Anzahl[i]->setText(QString::number(n[i]));
+  klassenNachDatum();
+  for (size_t i = 3; i < auswertung::kKlassen; ++i) Anzahl[i]->setText(QString::number(n[i]));
+  Edit9Change();
+  SpeedButton2Click();
 }
 
 void TForm9::Edit9Change() {

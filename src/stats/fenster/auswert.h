@@ -36,6 +36,11 @@ class TForm9 : public QDialog {
 
   // Rows 4 and 5 take their class labels from the evaluated date.
   void klassenNachDatum();
+  // The evaluation's part in the dialog before the main window shows it, as one command: the
+  // counts of the hit classes (rows 1 to 3, then 4 and 5 with their labels by the date, then 6
+  // to 12), the recalculation once more, the quota download. A proxy port that is not a whole
+  // number ends it with Fehler.
+  void auswerten(const tippcheck::Statistiktabelle& statistik);
 
   // Set by the main window before each evaluation.
   QString Port;

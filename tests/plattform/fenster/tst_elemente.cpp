@@ -73,6 +73,7 @@ class TstElemente : public QObject {
              {"Menü", Elementart::Menuepunkt},
              {"Label", Elementart::Label},
              {"Panel", Elementart::Panel},
+             {"Panel mit Beschriftung", Elementart::Panel},
              {"BitBtn", Elementart::BitBtn},
              {"Button", Elementart::Button},
              {"SpeedButton", Elementart::SpeedButton},
@@ -115,6 +116,11 @@ class TstElemente : public QObject {
       o = new QFrame(seite);
       o->setProperty("caption", QStringLiteral("alt"));
       gezeigt = [o] { return o->property("caption").toString(); };
+    } else if (tag == "Panel mit Beschriftung") {
+      auto* l = new QLabel(QStringLiteral("alt"), seite);
+      l->setFrameShape(QFrame::Panel);
+      o = l;
+      gezeigt = [l] { return l->text(); };
     } else if (tag == "BitBtn" || tag == "Button" || tag == "SpeedButton" || tag == "CheckBox" ||
                tag == "RadioButton") {
       QAbstractButton* b = tag == "SpeedButton"   ? static_cast<QAbstractButton*>(new QToolButton(seite))

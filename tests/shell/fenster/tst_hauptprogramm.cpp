@@ -5,6 +5,7 @@
 #include "shell/fenster/Hauptprogramm.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Zahlenwahl.h"
+#include "stats/fenster/auswert.h"
 
 // The real entry: locale, title, main window, message loop until the window closes.
 class TstHauptprogramm : public QObject {
@@ -31,6 +32,7 @@ class TstHauptprogramm : public QObject {
     QVERIFY(!fenster.isEmpty());
     QCOMPARE(fenster.first(), QStringLiteral("Form1"));
     QVERIFY(fenster.contains(QStringLiteral("Form6")));
+    QVERIFY(fenster.contains(QStringLiteral("Form9")));
     const QStringList reihenfolge{"Form1", "Form3", "Form5", "Form6", "Form8", "Form9", "QZTForm"};
     for (qsizetype i = 1; i < fenster.size(); ++i)
       QVERIFY2(reihenfolge.indexOf(fenster[i - 1]) < reihenfolge.indexOf(fenster[i]), qPrintable(fenster.join(' ')));
@@ -40,6 +42,7 @@ class TstHauptprogramm : public QObject {
     QCOMPARE(QLocale(), QLocale::system());
     QVERIFY(!Form1);  // freed with the end of the program
     QVERIFY(!Form6);
+    QVERIFY(!Form9);
   }
 };
 

@@ -5,11 +5,22 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "hilfen/fenster/fenstertest.h"
+#include "hilfen/historie.h"
 #include "hilfen/rohserver.h"
 #include "hilfen/standin.h"
-#include "hilfen/testumgebung.h"
+#include "plattform/fenster/datumswahl.h"
+#include "plattform/fenster/elemente.h"
+#include "plattform/fenster/fensterliste.h"
 #include "plattform/fenster/steuerelemente.h"
+#include "plattform/formate.h"
+#include "shell/fenster/Internetseite.h"
+#include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Tippschein.h"
+#include "shell/fenster/Ziehungsanzeige.h"
 #include "stats/fenster/auswert.h"
+
+#include <functional>
 
 namespace {
 
@@ -31,10 +42,8 @@ class Sprache {
 };
 
 // The dialog alone against a stand-in of its own.
-struct Dialog {
-  Testumgebung u;
+struct Dialog : Fenstertest<TForm9> {
   StandInServer server;
-  TForm9 form;
 
   Dialog() {
     server.alsServerDesProgramms();
@@ -57,7 +66,51 @@ struct Dialog {
     QTest::keyClicks(feld, text);
   }
   void laden() { QTest::mouseClick(form.SpeedButton2, Qt::LeftButton); }
-  QStringList meldungen() { return u.dialoge().texte(); }
+};
+
+QDate heute() { return QDate::currentDate(); }
+
+QByteArray zeile(const QDate& tag, std::array<int, 5> z, const char* ende) {
+  QByteArray s = plattform::yyyymmdd(tag).toLatin1();
+  for (int n : z) s += "," + QByteArray::number(n);
+  return s + ";" + ende + "\r\n";
+}
+
+// The main window and the evaluation dialog, made in the program's order, against a stand-in.
+struct Programm : Fenstertest<TForm1> {
+  StandInServer server;
+  TForm9 form9;
+  int geoeffnet = 0;  // how often the dialog was shown
+  std::function<void()> imDialog;  // what the user does while it is open, before BitBtn1
+
+  Programm() {
+    server.alsServerDesProgramms();
+    // Whenever the dialog comes up: count it, let the test act, close it with its button.
+    auto* uhr = new QTimer(&form);
+    uhr->setInterval(10);
+    QObject::connect(uhr, &QTimer::timeout, &form, [this] {
+      if (!form9.isVisible() || form9.property("gesehen").toBool()) return;
+      form9.setProperty("gesehen", true);
+      ++geoeffnet;
+      if (imDialog) imDialog();
+      QTest::mouseClick(form9.BitBtn1, Qt::LeftButton);
+      form9.setProperty("gesehen", false);
+    });
+    uhr->start();
+  }
+  QString datei() const { return u.home() + QStringLiteral("ZahlenQV.dat"); }
+  void historie(const std::vector<Ziehung>& h) { Testumgebung::schreibe(datei(), alsDatei(h)); }
+  // Shows the window over a history that is up to date, so that the show road asks nothing.
+  void zeigenOhneDownload() {
+    historie({satz(heute(), {1, 2, 3, 4, 5}, false)});
+    QVERIFY(zeigen());
+    QTRY_VERIFY(!ctl<QLabel>("Label35")->text().isEmpty());
+    u.dialoge().gezeigt.clear();
+  }
+  void auswerten() { form.auswertung->click(); }
+  QString quotenanfrage(const QDate& tag) {
+    return QStringLiteral("/zahlen/lotto_neu.asp?Programm=Kalvatro&Datum=") + plattform::yyyymmdd(tag);
+  }
 };
 
 }  // namespace
@@ -203,6 +256,34 @@ class TstAuswert : public QObject {
     QCOMPARE(d.form.windowTitle(), QStringLiteral("Stake: not yet known"));
   }
 
+  // The translatable elements in creation order: the window, the heads, the rows, the total and
+  // the buttons; the status bar takes no part.
+  void elemente() {
+    Dialog d;
+    QStringList namen;
+    QList<plattform::Elementart> arten;
+    for (const auto& e : plattform::elementliste(&d.form).elemente()) {
+      namen << e.name();
+      arten << e.art;
+    }
+    QStringList erwartet{"Form9", "Label1", "Label2", "Label3", "Panel1"};
+    const QStringList a{"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit17", "Edit18", "Edit19", "Edit20"};
+    const QStringList k{"Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11", "Label21", "Label22", "Label23", "Label24"};
+    const QStringList q{"Edit9", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16", "Edit21", "Edit22", "Edit23", "Edit24"};
+    const QStringList e{"Label12", "Label13", "Label14", "Label15", "Label16", "Label17", "Label18", "Label19", "Label25", "Label26", "Label27", "Label28"};
+    for (int r = 0; r < 12; ++r) erwartet << a[r] << k[r] << q[r] << e[r];
+    erwartet << "Label20" << "SpeedButton1" << "SpeedButton2" << "BitBtn1";
+    QCOMPARE(namen, erwartet);
+    using A = plattform::Elementart;
+    QCOMPARE(arten.mid(0, 9), (QList<A>{A::Fenster, A::Label, A::Label, A::Label, A::Panel, A::Edit, A::Label, A::Edit, A::Label}));
+    QCOMPARE(arten.mid(arten.size() - 4), (QList<A>{A::Label, A::SpeedButton, A::SpeedButton, A::BitBtn}));
+    // The "Summe" head is a panel that shows its caption.
+    const plattform::Element panel{A::Panel, d.form.Panel1};
+    QCOMPARE(plattform::caption(panel), QStringLiteral("Summe"));
+    plattform::setzeCaption(panel, QStringLiteral("Sum"));
+    QCOMPARE(d.form.findChild<QLabel*>("Panel1")->text(), QStringLiteral("Sum"));
+  }
+
   // Rows 4 and 5 by the evaluated date.
   void klassenNachDatum_data() {
     QTest::addColumn<QDate>("datum");
@@ -278,6 +359,116 @@ class TstAuswert : public QObject {
     QCOMPARE(d.quote(3)->text(), QStringLiteral("1234,56"));
     QCOMPARE(d.form.Label20->text(), QStringLiteral("10256638,10"));
     QVERIFY(d.form.SpeedButton2->isEnabled());
+  }
+
+  // Made after the main window, it joins the window list after it and follows its zoom.
+  void imProgramm() {
+    Programm p;
+    const QList<QWidget*> fenster = plattform::programmfenster();
+    QVERIFY(fenster.indexOf(&p.form) >= 0 && fenster.indexOf(&p.form9) > fenster.indexOf(&p.form));
+    QCOMPARE(plattform::programmfenster(QStringLiteral("Form9")), &p.form9);
+    QCOMPARE(p.form9.height(), 450);
+    const int breite = p.form9.width();
+    p.form.setHeight(700);
+    QCOMPARE(p.form9.height(), static_cast<int>(std::lround(450 * 700.0 / 546)));
+    QCOMPARE(p.form9.width(), static_cast<int>(std::lround(breite * 700.0 / 546)));
+    QVERIFY(p.form.auswertung->isHidden());
+    QCOMPARE(plattform::hint(p.form.auswertung), QStringLiteral("Auswertung und Ermittlung der Gewinnsumme"));
+  }
+
+  // After a download that found a listed tip of two or more hits the dialog opens with the
+  // counts of the last check, the end date, the proxy and the quotas of that day.
+  void nachDemDownload() {
+    Sprache s(QLocale::German, QLocale::Germany);
+    Programm p;
+    p.zeigenOhneDownload();
+    p.historie({satz(heute().addDays(-1), {7, 8, 9, 10, 11}, false)});
+    p.server.setzeZiehungen(heute(), zeile(heute(), {20, 21, 22, 23, 24}, "1;") + zeile(heute(), {1, 2, 6, 7, 8}, "0;"));
+    p.server.setzeDatei(QStringLiteral("quoten/") + plattform::yyyymmdd(heute()) + QStringLiteral(".txt"), kAntwort);
+    p.klick("Listenansicht");  // its question whether to take the sheet's tips is answered No
+    p.u.dialoge().gezeigt.clear();
+    // Three hits, two hits, none.
+    p.form.Schein->listeErsetzen({"1\t2\t6\t40\t41", "1\t2\t40\t41\t42", "3\t4\t5\t9\t10"});
+    QStringList anzahlen;
+    QString titel;
+    p.imDialog = [&] {
+      for (auto* e : p.form9.Anzahl) anzahlen << e->text();
+      titel = p.form9.windowTitle();
+    };
+    p.klick("BitBtn1");
+    QCOMPARE(p.geoeffnet, 1);
+    QCOMPARE(anzahlen, (QStringList{"0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0"}));
+    QCOMPARE(p.form9.Datum.date(), heute());
+    QCOMPARE(p.form9.Port, QStringLiteral("80"));
+    QCOMPARE(p.form9.proxy, QString());
+    QCOMPARE(titel, QStringLiteral("Spieleinsatz: 11  EUR"));
+    QCOMPARE(p.form9.Quote[2]->text(), QStringLiteral("1234,56"));
+    QCOMPARE(p.form9.Label20->text(), QStringLiteral("1234,56"));
+    QCOMPARE(p.server.anfragen().last(), p.quotenanfrage(heute()));
+    QCOMPARE(p.meldungen(), QStringList());
+  }
+
+  // A port that is not a whole number ends the evaluation with the conversion message before
+  // any request; the dialog does not open.
+  void portKeineZahl() {
+    Programm p;
+    p.zeigenOhneDownload();
+    p.form.Internet->ProxyPortEdit->setText(QStringLiteral("abc"));
+    p.auswerten();
+    QCOMPARE(p.meldungen(), QStringList{"'abc' ist kein gültiger Integerwert"});
+    QCOMPARE(p.server.anfragen(), QStringList());
+    QCOMPARE(p.geoeffnet, 0);
+    QVERIFY(p.form9.SpeedButton2->isEnabled());
+  }
+
+  // A server that takes the request and never answers: after the time-out the dialog opens with
+  // the failure in its panels.
+  void serverAntwortetNie() {
+    Programm p;
+    p.zeigenOhneDownload();
+    StummerServer stumm;
+    qputenv("ZK_DOWNLOAD_URL", stumm.url().toUtf8());
+    QString panel0, panel1;
+    p.imDialog = [&] {
+      panel0 = p.form9.StatusBar1->panel(0);
+      panel1 = p.form9.StatusBar1->panel(1);
+    };
+    QElapsedTimer uhr;
+    uhr.start();
+    p.auswerten();
+    QVERIFY2(uhr.elapsed() >= 4500, qPrintable(QString::number(uhr.elapsed())));
+    QCOMPARE(p.geoeffnet, 1);
+    QVERIFY2(panel0.startsWith(QStringLiteral("Failed : 0 ")), qPrintable(panel0));
+    QCOMPARE(panel1, QStringLiteral("konnte Quote nicht laden"));
+    QVERIFY(p.form9.SpeedButton2->isEnabled());
+  }
+
+  // A quota typed unreadable in the open dialog: one message, and the next evaluation opens the
+  // dialog again, its download mending the field.
+  void unlesbarGetipptUndWiederGeoeffnet() {
+    Sprache s(QLocale::German, QLocale::Germany);
+    Programm p;
+    p.zeigenOhneDownload();
+    p.server.setzeDatei(QStringLiteral("quoten/") + plattform::yyyymmdd(heute()) + QStringLiteral(".txt"), kAntwort);
+    p.form.zustand().Statistik[3][0] = 2;  // row 3
+    p.imDialog = [&] {
+      QLineEdit* q = p.form9.Quote[2];
+      q->setFocus();
+      q->selectAll();
+      QTest::keyClicks(q, QStringLiteral("x"));
+    };
+    p.auswerten();
+    QCOMPARE(p.geoeffnet, 1);
+    QCOMPARE(p.meldungen(), QStringList{"'x' ist kein gültiger Gleitkommawert"});
+    QCOMPARE(p.form9.Ergebnis[2]->text(), QStringLiteral("2469,12"));
+    p.u.dialoge().gezeigt.clear();
+    p.imDialog = nullptr;
+    p.auswerten();
+    QCOMPARE(p.geoeffnet, 2);
+    QCOMPARE(p.meldungen(), QStringList{"'x' ist kein gültiger Gleitkommawert"});
+    QCOMPARE(p.form9.Quote[2]->text(), QStringLiteral("1234,56"));
+    QCOMPARE(p.form9.Label20->text(), QStringLiteral("2469,12"));
+    QVERIFY(p.form9.SpeedButton2->isEnabled());
   }
 };
 
