@@ -8,13 +8,23 @@
 
 namespace tippausdruck {
 namespace {
-QString zahl2(const QString& text) { return QStringLiteral("%1").arg(plattform::StrToInt(text), 2); }
+// "%2d": right-aligned in two characters, wider when it needs more.
+void haengeZahlAn(QString& z, QStringView text) {
+  const std::optional<int> gelesen = plattform::liesGanzzahl(text);
+  const int wert = gelesen ? *gelesen : plattform::StrToInt(text.toString());  // the latter raises
+  if (wert >= 0 && wert < 10) z += QLatin1Char(' ');
+  z += QString::number(wert);
+}
 
-QString tippzeile(const QString& praefix, const QString& wort, const std::array<QString, 5>& zahlen) {
-  QString z = praefix + wort + QStringLiteral(": ");
+QString tippzeile(const QString& praefix, const QString& wort, const std::array<QStringView, 5>& zahlen) {
+  QString z;
+  z.reserve(praefix.size() + wort.size() + 32);
+  z += praefix;
+  z += wort;
+  z += QLatin1String(": ");
   for (size_t i = 0; i < 5; ++i) {
-    if (i > 0) z += QStringLiteral("   ");
-    z += zahl2(zahlen[i]);
+    if (i > 0) z += QLatin1String("   ");
+    haengeZahlAn(z, zahlen[i]);
   }
   return z;
 }
@@ -35,14 +45,16 @@ QStringList zeilen(const Meldungstabelle& meldungen, const QDate& datum, bool li
   if (listenansicht) {
     for (qsizetype i = 0; i < liste.size(); ++i) {
       const listenzeile::Felder f = listenzeile::liesListenzeile(liste.at(i));
-      aus << tippzeile(QStringLiteral("%1. ").arg(i + 1, 3), wort, {f.text(0), f.text(1), f.text(2), f.text(3), f.text(4)});
+      aus << tippzeile(QString::number(i + 1).rightJustified(3, QLatin1Char(' ')) + QLatin1String(". "), wort,
+                       {f[0], f[1], f[2], f[3], f[4]});
     }
     return aus;
   }
   for (size_t k = 0; k < blatt.size(); ++k) {
     const tippdatei::Feldtexte& z = blatt[k];
     if (z[0].isEmpty()) continue;
-    aus << tippzeile(QStringLiteral("%1. ").arg(k + 1, 2), wort, {z[0], z[1], z[2], z[3], z[4]});
+    aus << tippzeile(QString::number(k + 1).rightJustified(2, QLatin1Char(' ')) + QLatin1String(". "), wort,
+                     {z[0], z[1], z[2], z[3], z[4]});
   }
   return aus;
 }

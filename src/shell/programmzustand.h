@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 
+#include "output/tippdatei.h"
 #include "shell/lebenszyklus.h"
 #include "shell/meldungstabelle.h"
 #include "shell/tippcheck.h"
@@ -50,6 +51,10 @@ struct Programmzustand {
 
   // Idle caption of the calculate button BitBtn4, taken by the first run.
   QString Tippsberechnen;
+
+  // What the main window's save dialog holds: set by the tip-file save and by the hand-offs
+  // that write tip files; the tip-file load proposes that name.
+  tippdatei::Dialogname SaveDialog1;
 
   QString M(int index) const { return Meldungen.text(index); }
   // The draw history in the data folder.

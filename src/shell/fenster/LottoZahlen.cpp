@@ -1,5 +1,6 @@
 #include "shell/fenster/LottoZahlen.h"
 
+#include "output/fenster/Tippausgabe.h"
 #include "plattform/fehler.h"
 #include "plattform/fenster/befehl.h"
 #include "plattform/fenster/datumswahl.h"
@@ -53,6 +54,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   Editor = new Tippeditor(zustand_, *Schein, this);
   ziehungsanzeige = new Ziehungsanzeige(zustand_, *Schein, this, TabSheet1, TabSheet4, TabSheet5);
   download = new Download(zustand_, *ziehungsanzeige, *Internet, *Schein, *this, this);
+  Ausgabe = new Tippausgabe(zustand_, *Schein, *ziehungsanzeige, TabSheet1, Schein->Panel3, Schein->Gewinnzahlen);
   plattform::verbinde(ziehungsanzeige, &Ziehungsanzeige::downloadGeklickt, download, &Download::ZahlenKennerClick);
   plattform::verbinde(ziehungsanzeige, &Ziehungsanzeige::downloadUeberMenue, Aktualisieren1, &QAction::trigger);
   plattform::verbinde(Aktualisieren1, &QAction::triggered, download, &Download::Aktualisieren1Click);

@@ -16,6 +16,7 @@ class QTabWidget;
 class Download;
 class Internetseite;
 class Parameterseite;
+class Tippausgabe;
 class Tippeditor;
 class Tippschein;
 class Ziehungsanzeige;
@@ -111,6 +112,7 @@ class TForm1 : public QMainWindow, public Statusanzeige {
   Internetseite* Internet = nullptr;    // "Internet-Optionen"
   Ziehungsanzeige* ziehungsanzeige = nullptr;  // draw history, current draw, date pickers
   Download* download = nullptr;                // the draw download (ZahlenKennerClick)
+  Tippausgabe* Ausgabe = nullptr;              // tip files and the text list on "Tipp-Übersicht"
 
  protected:
   void resizeEvent(QResizeEvent* e) override;

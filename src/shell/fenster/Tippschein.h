@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 
+#include "output/ausgabeschnittstellen.h"
 #include "shell/panelschnittstellen.h"
 #include "shell/programmzustand.h"
 
@@ -51,7 +52,7 @@ struct Tippzeile {
 // laid over it, the tip count and the calculate button, and the checks of both against the
 // current draw. The draw panel Panel4 of the same tab is not placed here; it keeps the strip
 // above y = 38, the sheet and the list use 40..310, Panel3 lies below at y = 318.
-class Tippschein : public QObject, public Tippvergleicher {
+class Tippschein : public QObject, public Tippvergleicher, public Tippablage {
   Q_OBJECT
  public:
   Tippschein(Programmzustand& zustand, Statusanzeige& status, QWidget* seite);
@@ -61,8 +62,11 @@ class Tippschein : public QObject, public Tippvergleicher {
   bool gesperrt(int k) const;
   // The list view is shown exactly when Gewinnzahlen is (its own visibility flag).
   bool listenansichtGezeigt() const override;
-  QStringList listenzeilen() const;
-  void listeErsetzen(const QStringList& zeilen);
+  QStringList listenzeilen() const override;
+  void listeErsetzen(const QStringList& zeilen) override;
+  tippdatei::Blatt blatt() const override;
+  int tippanzahl() const override;
+  void zeileSetzen(int k, const tippdatei::Feldtexte& texte) override;
 
   // Field handlers.
   void Edit1Change(QLineEdit* feld);
@@ -71,7 +75,7 @@ class Tippschein : public QObject, public Tippvergleicher {
   void Label30Click(Klicklabel* label);
 
   // Buttons.
-  void SpeedButton11Click();
+  void SpeedButton11Click() override;
   void alleTippsLoeschen();  // the clearing without the question (historical analysis)
   void StandardansichtClick();
   void ListenansichtClick();

@@ -174,6 +174,8 @@ void Ziehungsanzeige::nachDownloadZeigen() {
   SpeedButton5Click();
 }
 
+QDate Ziehungsanzeige::endeDatum() const { return DateTimePicker1->Datum(); }
+
 void Ziehungsanzeige::SpeedButton5Click() {
   plattform::mitMeldung([&] {
     const Ziehungsdaten daten = historie();

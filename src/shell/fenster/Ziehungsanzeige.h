@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 
+#include "output/ausgabeschnittstellen.h"
 #include "shell/panelschnittstellen.h"
 #include "shell/programmzustand.h"
 #include "shell/ziehungsdaten.h"
@@ -21,7 +22,7 @@ class DatumsWahl;
 // "Tipp-Übersicht", the controls of the tab "Datenbank", and the two date pickers of the date
 // window. The current draw itself (Datum1, Zahl, Position) lives in the program state. The
 // draw download shows itself here through Downloadanzeige.
-class Ziehungsanzeige : public QObject, public Downloadanzeige {
+class Ziehungsanzeige : public QObject, public Downloadanzeige, public Ziehungswahl {
   Q_OBJECT
  public:
   // fenster: the main window (owner of the manual entry dialog); the three pages
@@ -30,7 +31,8 @@ class Ziehungsanzeige : public QObject, public Downloadanzeige {
                   QWidget* TabSheet4, QWidget* TabSheet5);
 
   // Show the draw of the end date: the first record dated on or after it, else the newest.
-  void SpeedButton5Click();
+  void SpeedButton5Click() override;
+  QDate endeDatum() const override;
   void SpeedButton6Click();  // previous draw
   void SpeedButton7Click();  // next draw
   void BitBtn4Click();       // delete the draws of the current date (button BitBtn6)
