@@ -1,0 +1,70 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+#include "output/scheinlayout.h"
+
+namespace plattform {
+class Registry;
+struct Berichtsseite;
+}
+
+// The coupon layout in the registry: HKEY_CURRENT_USER, schluessel + "\druck", one value per
+// control of the coupon dialog.
+namespace schein {
+
+// The values of the dialog's layout controls: the texts of the edits, the positions of the
+// up-downs (within their ranges) and the ticks of the check boxes.
+struct Layoutsteuerung {
+  QString Edit16 = QStringLiteral("5"), Edit17 = QStringLiteral("5");  // AnfangLeft, AnfangTop
+  QString Edit4 = QStringLiteral("5"), Edit3 = QStringLiteral("5");    // BlockLeft, BlockTop
+  QString Edit2 = QStringLiteral("14"), Edit1 = QStringLiteral("14");  // Breite, Hoehe
+  QString Edit12 = QStringLiteral("14"), Edit11 = QStringLiteral("14");  // EuroBreit, EuroHoch
+  int UpDown1 = 5, UpDown2 = 10;  // number-field rows, columns (1..50)
+  int UpDown5 = 5, UpDown6 = 2;   // block rows, columns (1..10)
+  int fontsize = 10;              // 3..16
+  int UpDown12 = 0, UpDown11 = 14;  // EuroLeft, EuroTop (-1000..1000)
+  int UpDown7 = 1, UpDown8 = 10;    // extra-field rows, columns (1..11)
+  QString Zeichen = QStringLiteral("x");
+  QString Reportvorlage = kVorlage;
+  QString BackImage;
+  bool CheckBox1 = true, CheckBox2 = false, CheckBox3 = true, CheckBox4 = false;
+
+  // Each up-down position within its range, as the up-down itself keeps it.
+  void begrenzen();
+};
+
+// The page's paper as the layout stores it.
+struct Papier {
+  int PaperSize = 9;
+  double PaperHeight = 297, PaperWidth = 210;  // mm
+  bool Querformat = false;
+};
+
+QString layoutschluessel(const QString& schluessel);
+bool layoutVorhanden(const QString& schluessel);
+
+// Reads every stored value into its control. A value of the wrong type, or a position or
+// pitch text that does not read as a number with the user's decimal separator (stored under
+// other regional settings), is skipped as if it were missing, so a damaged layout never
+// keeps the dialog from opening. An empty "Reportvorlage" gives "schein.fr3".
+void liesLayout(const QString& schluessel, Layoutsteuerung& s);
+
+// The fields from the controls; an edit that still holds no number takes its default, and
+// its text with it.
+Scheinlayout felderAusSteuerung(Layoutsteuerung& s);
+
+// The stored paper values that read: a code above 0, sizes above 0 with the user's decimal
+// separator, "PaperOr" 1 for portrait and anything else for landscape.
+struct GespeichertesPapier {
+  std::optional<int> PaperSize;
+  std::optional<bool> Querformat;
+  std::optional<double> PaperHeight, PaperWidth;
+};
+GespeichertesPapier liesPapier(const QString& schluessel);
+
+// Writes every value, the paper only when the template has its page. False when the key
+// cannot be opened: nothing was written. Raises plattform::Fehler when a write fails.
+bool schreibeLayout(const QString& schluessel, const Layoutsteuerung& s, const std::optional<Papier>& papier);
+
+}  // namespace schein
