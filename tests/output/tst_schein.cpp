@@ -3,6 +3,8 @@
 #include "hilfen/testumgebung.h"
 #include "output/scheinablage.h"
 #include "output/scheinlayout.h"
+#include "output/scheinuebergabe.h"
+#include "plattform/textdatei.h"
 #include "output/tippsetzen.h"
 #include "plattform/fehler.h"
 #include "plattform/formate.h"
@@ -351,6 +353,43 @@ class TstSchein : public QObject {
     QCOMPARE(bildpfad("D:\\bild.png", prog), prog + "bild.png");
     QCOMPARE(bildpfad("D:\\fehlt.png", prog), QString());
     QCOMPARE(bildpfad("", prog), QString());
+  }
+
+  void uebergabe() {
+    Testumgebung u;
+    tippdatei::Blatt blatt;
+    for (int k : {0, 1, 4}) blatt[static_cast<std::size_t>(k)] = {QString::number(k + 1), "12", "25", "33", "47", "4", "9"};
+    blatt[7][1] = "8";  // a row without its first number is no tip
+    const QString pfad = uebergabeSchreiben(u.home(), QDate(2023, 2, 28), false, blatt, {"1\t2"});
+    QCOMPARE(pfad, u.home() + "Tipps/20230301.zpk");
+    QCOMPARE(Testumgebung::lies(pfad), QByteArray("1,12,25,33,47\r\n2,12,25,33,47\r\n5,12,25,33,47\r\n"));
+    const QString liste = "3\t12\t25\t33\t47\t\t\t4\t9";
+    uebergabeSchreiben(u.home(), QDate(2023, 2, 28), true, blatt, {liste});
+    QCOMPARE(uebergabeLesen(pfad), QStringList{liste});
+    QCOMPARE(normalisiere(uebergabeLesen(pfad)), QStringList{"3,12,25,33,47,4,9"});
+
+    // A write that fails leaves the older file as it was and says so, in both views.
+    plattform::zugriffVerweigertIn(u.home() + "Tipps");
+    for (bool listenansicht : {false, true}) {
+      try {
+        uebergabeSchreiben(u.home(), QDate(2023, 2, 28), listenansicht, blatt, {"9"});
+        QFAIL("no error");
+      } catch (const plattform::Fehler& f) {
+        QVERIFY2(f.text().startsWith("Datei \"" + pfad + "\" kann nicht erstellt werden. ") && f.text().size() > pfad.size() + 34,
+                 qPrintable(f.text()));
+      }
+      QCOMPARE(uebergabeLesen(pfad), QStringList{liste});
+    }
+    plattform::zugriffVerweigertIn(QString());
+    // The tip folder cannot be made: the same message.
+    Testumgebung v;
+    Testumgebung::schreibe(v.home() + "Tipps", "kein Ordner");
+    QVERIFY_THROWS_EXCEPTION(plattform::Fehler, uebergabeSchreiben(v.home(), QDate(2023, 2, 28), false, blatt, {}));
+    try {
+      uebergabeLesen(v.home() + "fehlt.zpk");
+    } catch (const plattform::Fehler& f) {
+      QCOMPARE(f.text(), "Datei " + v.home() + "fehlt.zpk kann nicht geöffnet werden. Die Datei wurde nicht gefunden.");
+    }
   }
 
   void ablage() {

@@ -1,0 +1,42 @@
+#include "output/scheinuebergabe.h"
+
+#include "plattform/fehler.h"
+#include "plattform/textdatei.h"
+
+#include <QFileInfo>
+
+namespace schein {
+
+QString uebergabeSchreiben(const QString& home, const QDate& datum, bool listenansicht, const tippdatei::Blatt& blatt,
+                           const QStringList& liste) {
+  const QString pfad = tippdatei::tippordner(home) + tippdatei::datumsname(datum, 1);
+  const auto nichtErstellt = [&](const QString& grund) {
+    return plattform::Fehler(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(pfad, grund));
+  };
+  try {
+    tippdatei::tippordnerAnlegen(home);
+  } catch (const plattform::Fehler& f) {
+    throw nichtErstellt(f.text());
+  }
+  const tippdatei::Form form = listenansicht ? tippdatei::Form::liste : tippdatei::Form::kurz;
+  try {
+    plattform::schreibeAnsiZeilen(pfad, tippdatei::zeilen(form, blatt, liste));
+  } catch (const plattform::Schreibfehler& f) {
+    throw nichtErstellt(f.grund());
+  }
+  return pfad;
+}
+
+QStringList uebergabeLesen(const QString& pfad) {
+  try {
+    return tippdatei::lies(pfad);
+  } catch (const plattform::Fehler& f) {
+    const QString kopf = QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(pfad);
+    QString grund = f.text();
+    if (grund == kopf)
+      grund = QFileInfo::exists(pfad) ? QStringLiteral("Zugriff verweigert.") : QStringLiteral("Die Datei wurde nicht gefunden.");
+    throw plattform::Fehler(kopf + QLatin1Char(' ') + grund);
+  }
+}
+
+}  // namespace schein
