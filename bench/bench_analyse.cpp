@@ -1,6 +1,9 @@
 // The historical analysis and the history search on 20,000 draws (two a day from 08.02.2018),
-// twelve filled tip rows, threshold 6 (no question): the core walks on one read of the history.
-#include <QCoreApplication>
+// twelve filled tip rows, threshold 6 (no question): the core walks on one read of the history,
+// then both commands through the main window (offscreen, scripted answers, the report written,
+// the shell double).
+#include <QApplication>
+#include <QLineEdit>
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
@@ -11,6 +14,12 @@
 #include "hilfen/historie.h"
 #include "stats/historienanalyse.h"
 #include "stats/historiensuche.h"
+#include "hilfen/fenster/fenstertest.h"
+#include "plattform/fenster/datumswahl.h"
+#include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Tippschein.h"
+#include "shell/fenster/Ziehungsanzeige.h"
+#include "stats/fenster/Historienbefehle.h"
 
 namespace {
 void messe(const char* name, int runden, const std::function<void()>& befehl) {
@@ -45,7 +54,8 @@ struct Still : Analysefenster, Suchfenster {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
   const QDate ab(2018, 2, 8);
   const auto saetze = historie(ab, 10000);
   std::printf("history: %zu records\n", saetze.size());
@@ -67,5 +77,26 @@ int main(int argc, char* argv[]) {
   }());
   messe("core: search, whole history", 50,
         [&] { suche(saetze, ab, ab.addDays(10000), 6, schein, still); });
+
+  Fensterumgebung u;
+  Testumgebung::schreibe(u.home() + "ZahlenQV.dat", alsDatei(saetze));
+  TForm1 form;
+  for (int k = 1; k <= 12; ++k)
+    for (int i = 0; i < 5; ++i) form.Schein->zeile(k).Zahlen[static_cast<std::size_t>(i)]->setText(schein[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(i)]);
+  form.ziehungsanzeige->DateTimePicker2->setzeDatum(ab);
+  messe("window: analysis from draw 1", 5, [&] {
+    form.ziehungsanzeige->DateTimePicker1->setzeDatum(ab);
+    u.dialoge().antworten = {true, QStringLiteral("6")};
+    form.historienbefehle->BitBtn19Click();
+  });
+  std::printf("  report opened %lld times, %lld messages\n", static_cast<long long>(u.shell().aufrufe.size()),
+              static_cast<long long>(u.dialoge().arten().count(QStringLiteral("nachricht"))));
+  for (int k = 1; k <= 12; ++k)
+    for (int i = 0; i < 5; ++i) form.Schein->zeile(k).Zahlen[static_cast<std::size_t>(i)]->setText(schein[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(i)]);
+  messe("window: search, whole history", 50, [&] {
+    form.ziehungsanzeige->DateTimePicker1->setzeDatum(ab.addDays(10000));
+    u.dialoge().antworten = {QStringLiteral("6")};
+    form.historienbefehle->SpeedButton4Click();
+  });
   return 0;
 }

@@ -1,6 +1,10 @@
 #pragma once
 #include <QDate>
 #include <QString>
+#include <array>
+
+#include "shell/ziehung.h"
+#include "shell/ziehungssuche.h"
 
 // What the panels of the main window ask of one another. Each panel takes the program state and
 // the one or two of these it needs, never the whole window, so no panel reaches into another
@@ -45,4 +49,36 @@ class Downloadanzeige {
   // After the download: the newest text in the draw panel, then the draw of the end date
   // becomes the current draw and the tips are compared with it.
   virtual void nachDownloadZeigen() = 0;
+};
+
+// The tip sheet's rows as the history search and the historical analysis walk them.
+class Tippzeilen {
+ public:
+  virtual ~Tippzeilen() = default;
+  // The seven field texts of rows 1..12 (five numbers, two extras) as they stand.
+  virtual std::array<std::array<QString, 7>, 12> zeilentexte() const = 0;
+  // A row's hit label: the count, red from two hits on, black below.
+  virtual void trefferZeigen(int zeile, int treffer) = 0;
+  // The hidden hint of a row's hit label (rows 1 and 2 name the extras in the draw text).
+  virtual QString trefferHint(int zeile) const = 0;
+  // The draw's five numbers and two extras into the first row's fields, through their checks.
+  virtual void ersteZeileSetzen(const Ziehung& z) = 0;
+  // "Löschen aller Tipps" without the question.
+  virtual void alleTippsLoeschen() = 0;
+};
+
+// The draw panel's steps that other panels drive.
+class Ziehungsschritte {
+ public:
+  virtual ~Ziehungsschritte() = default;
+  virtual QDate startDatum() const = 0;  // DateTimePicker2
+  virtual QDate endDatum() const = 0;    // DateTimePicker1
+  virtual Ziehungszeitfilter zeitfilter() const = 0;
+  // Shows the draw of the end date (the button beside the end date).
+  virtual void zeigeZiehungDesEnddatums() = 0;
+  // The next-draw step on a record already read: it becomes the current draw at that
+  // position, is shown, the end date follows; the tips are compared when `vergleichen`.
+  virtual void zeigeSchritt(const Ziehung& z, int position, bool vergleichen) = 0;
+  // The draw text of the shown draw (Label29 and its copy Label35) and its sum (Label13).
+  virtual void anzeigeSetzen(const QString& text, const QString& summe) = 0;
 };

@@ -19,8 +19,10 @@
 #include "shell/lebenszyklus.h"
 #include "shell/ziehungsdaten.h"
 #include "stats/fenster/auswert.h"
+#include "stats/fenster/Historienbefehle.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -55,6 +57,9 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   ziehungsanzeige = new Ziehungsanzeige(zustand_, *Schein, this, TabSheet1, TabSheet4, TabSheet5);
   download = new Download(zustand_, *ziehungsanzeige, *Internet, *Schein, *this, this);
   Ausgabe = new Tippausgabe(zustand_, *Schein, *ziehungsanzeige, TabSheet1, Schein->Panel3, Schein->Gewinnzahlen);
+  historienbefehle = new Historienbefehle(
+      zustand_, *Schein, *Schein, *ziehungsanzeige, *this, TabSheet1, TabSheet4,
+      [this] { return Parameter->CheckBox31->isChecked(); }, [this] { PageControl1->setCurrentWidget(TabSheet1); });
   plattform::verbinde(ziehungsanzeige, &Ziehungsanzeige::downloadGeklickt, download, &Download::ZahlenKennerClick);
   plattform::verbinde(ziehungsanzeige, &Ziehungsanzeige::downloadUeberMenue, Aktualisieren1, &QAction::trigger);
   plattform::verbinde(Aktualisieren1, &QAction::triggered, download, &Download::Aktualisieren1Click);

@@ -14,6 +14,7 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class Download;
+class Historienbefehle;
 class Internetseite;
 class Parameterseite;
 class Tippausgabe;
@@ -113,6 +114,7 @@ class TForm1 : public QMainWindow, public Statusanzeige {
   Ziehungsanzeige* ziehungsanzeige = nullptr;  // draw history, current draw, date pickers
   Download* download = nullptr;                // the draw download (ZahlenKennerClick)
   Tippausgabe* Ausgabe = nullptr;              // tip files and the text list on "Tipp-Übersicht"
+  Historienbefehle* historienbefehle = nullptr;  // history search and historical analysis
 
  protected:
   void resizeEvent(QResizeEvent* e) override;

@@ -339,6 +339,27 @@ void Tippschein::alleTippsLoeschen() {
   }
 }
 
+std::array<std::array<QString, 7>, 12> Tippschein::zeilentexte() const {
+  std::array<std::array<QString, 7>, 12> t;
+  for (int k = 1; k <= 12; ++k)
+    for (int i = 0; i < 7; ++i) t[static_cast<size_t>(k - 1)][static_cast<size_t>(i)] = zeile(k).feld(i)->text();
+  return t;
+}
+
+void Tippschein::trefferZeigen(int k, int treffer) {
+  const Tippzeile& z = zeile(k);
+  z.Treffer->setText(QString::number(treffer));
+  setzeSchriftfarbe(z.Treffer, treffer >= 2 ? rot() : QColor(0, 0, 0));
+}
+
+QString Tippschein::trefferHint(int k) const { return plattform::hint(zeile(k).Treffer); }
+
+void Tippschein::ersteZeileSetzen(const Ziehung& d) {
+  const Tippzeile& z = zeile(1);
+  for (int i = 0; i < 5; ++i) z.feld(i)->setText(QString::number(d.zahl(i + 1)));
+  for (int i = 0; i < 2; ++i) z.feld(5 + i)->setText(QString::number(d.zahl(7 + i)));
+}
+
 void Tippschein::zeigeListe(bool an) {
   Gewinnzahlen->setVisible(an);
   Gewinne->setVisible(an);

@@ -52,7 +52,7 @@ struct Tippzeile {
 // laid over it, the tip count and the calculate button, and the checks of both against the
 // current draw. The draw panel Panel4 of the same tab is not placed here; it keeps the strip
 // above y = 38, the sheet and the list use 40..310, Panel3 lies below at y = 318.
-class Tippschein : public QObject, public Tippvergleicher, public Tippablage {
+class Tippschein : public QObject, public Tippvergleicher, public Tippablage, public Tippzeilen {
   Q_OBJECT
  public:
   Tippschein(Programmzustand& zustand, Statusanzeige& status, QWidget* seite);
@@ -76,7 +76,13 @@ class Tippschein : public QObject, public Tippvergleicher, public Tippablage {
 
   // Buttons.
   void SpeedButton11Click() override;
-  void alleTippsLoeschen();  // the clearing without the question (historical analysis)
+  void alleTippsLoeschen() override;  // the clearing without the question (historical analysis)
+
+  // The rows as the history search and the analysis walk them.
+  std::array<std::array<QString, 7>, 12> zeilentexte() const override;
+  void trefferZeigen(int zeile, int treffer) override;
+  QString trefferHint(int zeile) const override;
+  void ersteZeileSetzen(const Ziehung& z) override;
   void StandardansichtClick();
   void ListenansichtClick();
   void ListenansichtOhneClick();

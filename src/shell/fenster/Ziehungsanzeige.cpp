@@ -217,15 +217,32 @@ void Ziehungsanzeige::SpeedButton6Click() {
 void Ziehungsanzeige::SpeedButton7Click() {
   plattform::mitMeldung([&] {
     const std::vector<Ziehung> saetze = historie().lesen();
-    z_.aktDatum = tagesbeginn(DateTimePicker2->Datum());
     const int satz = naechsterSatz(saetze, z_.Position, zeitfilter());
     if (satz >= 0) {
-      z_.Position = satz;
-      zeigeSatz(saetze[static_cast<std::size_t>(satz)], Anzeigeart::schritt, false);
+      zeigeSchritt(saetze[static_cast<std::size_t>(satz)], satz, true);
+      return;
     }
+    z_.aktDatum = tagesbeginn(DateTimePicker2->Datum());
     endDatumFolgt();
     tipps_.Tippvergleich();
   });
+}
+
+void Ziehungsanzeige::zeigeSchritt(const Ziehung& z, int position, bool vergleichen) {
+  z_.aktDatum = tagesbeginn(DateTimePicker2->Datum());
+  z_.Position = position;
+  zeigeSatz(z, Anzeigeart::schritt, false);
+  endDatumFolgt();
+  if (vergleichen) tipps_.Tippvergleich();
+}
+
+QDate Ziehungsanzeige::startDatum() const { return DateTimePicker2->Datum(); }
+QDate Ziehungsanzeige::endDatum() const { return DateTimePicker1->Datum(); }
+
+void Ziehungsanzeige::anzeigeSetzen(const QString& text, const QString& summe) {
+  Label29->setText(text);
+  Label35->setText(text);
+  Label13->setText(summe);
 }
 
 void Ziehungsanzeige::BitBtn4Click() {

@@ -22,7 +22,7 @@ class DatumsWahl;
 // "Tipp-Übersicht", the controls of the tab "Datenbank", and the two date pickers of the date
 // window. The current draw itself (Datum1, Zahl, Position) lives in the program state. The
 // draw download shows itself here through Downloadanzeige.
-class Ziehungsanzeige : public QObject, public Downloadanzeige, public Ziehungswahl {
+class Ziehungsanzeige : public QObject, public Downloadanzeige, public Ziehungswahl, public Ziehungsschritte {
   Q_OBJECT
  public:
   // fenster: the main window (owner of the manual entry dialog); the three pages
@@ -46,7 +46,14 @@ class Ziehungsanzeige : public QObject, public Downloadanzeige, public Ziehungsw
   // The history file of the main window.
   Ziehungsdaten historie() const;
   // The state of the check boxes "13:00" and "20:30".
-  Ziehungszeitfilter zeitfilter() const;
+  Ziehungszeitfilter zeitfilter() const override;
+
+  // The steps other panels drive.
+  QDate startDatum() const override;
+  QDate endDatum() const override;
+  void zeigeZiehungDesEnddatums() override { SpeedButton5Click(); }
+  void zeigeSchritt(const Ziehung& z, int position, bool vergleichen) override;
+  void anzeigeSetzen(const QString& text, const QString& summe) override;
 
   // What the draw download shows here.
   void startknoepfe(bool laeuft) override;
