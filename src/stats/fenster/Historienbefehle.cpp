@@ -119,7 +119,7 @@ Historienbefehle::Historienbefehle(Programmzustand& zustand, Tippvergleicher& ve
   SpeedButton4->setIcon(TabSheet1->style()->standardIcon(QStyle::SP_FileDialogContentsView));
   plattform::setzeHint(SpeedButton4, QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
 
-  BitBtn19 = neu<QPushButton>(TabSheet4, plattform::Elementart::BitBtn, "BitBtn19", QRect(16, 160, 404, 28),
+  BitBtn19 = neu<QPushButton>(TabSheet4, plattform::Elementart::BitBtn, "BitBtn19", QRect(16, 160, 460, 28),
                               QStringLiteral("Historische Analyse beginnend mit dem oben gewähltem Datum"));
   BitBtn19->setIcon(TabSheet4->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   // Its hint is held, never shown.
