@@ -162,6 +162,12 @@ void setzeDialoge(std::unique_ptr<Dialoge> d) { dialogeInstanz() = std::move(d);
 void setzeShell(std::unique_ptr<Shell> s) { shellInstanz() = std::move(s); }
 void setzeKlang(std::unique_ptr<Klang> k) { klangInstanz() = std::move(k); }
 
+void diensteBeenden() {
+  klangInstanz().reset();
+  shellInstanz().reset();
+  dialogeInstanz().reset();
+}
+
 void setzeHauptfenster(QWidget* w) { besitzer() = w; }
 QWidget* hauptfenster() { return besitzer(); }
 

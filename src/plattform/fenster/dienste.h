@@ -62,6 +62,18 @@ void setzeDialoge(std::unique_ptr<Dialoge> d);
 void setzeShell(std::unique_ptr<Shell> s);
 void setzeKlang(std::unique_ptr<Klang> k);
 
+// Ends every service (the real ones hold Qt objects: a sound effect, its audio backend) while the
+// application object still exists; a service asked for afterwards starts afresh. The program
+// entry holds one Dienstende for the life of the application: it is destroyed first.
+void diensteBeenden();
+class Dienstende {
+ public:
+  Dienstende() = default;
+  ~Dienstende() { diensteBeenden(); }
+  Dienstende(const Dienstende&) = delete;
+  Dienstende& operator=(const Dienstende&) = delete;
+};
+
 // Owner window of message boxes.
 void setzeHauptfenster(QWidget* w);
 QWidget* hauptfenster();
