@@ -1,5 +1,6 @@
 #include "shell/fenster/Hauptprogramm.h"
 
+#include "plattform/endesignal.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Zahlenwahl.h"
 #include "stats/fenster/auswert.h"
@@ -27,7 +28,15 @@ int Hauptprogramm() {
   TForm9 form9;
   // Once every window exists: the dialogs' zoom and the coupon layout texts.
   form1.StartAbschliessen();
+  // A signal to end (a session that logs out) closes the main window as the user would, so the
+  // settings are written; an open dialog goes first.
+  plattform::beiEndesignal([&form1] {
+    if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != &form1) dialog->close();
+    form1.close();
+  });
   // The message loop shows the main window and runs until it has closed.
   form1.show();
-  return QApplication::exec();
+  const int code = QApplication::exec();
+  plattform::beiEndesignal(nullptr);
+  return code;
 }

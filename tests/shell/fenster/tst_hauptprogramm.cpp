@@ -1,7 +1,12 @@
 #include <QtTest>
 
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/fensterliste.h"
+#include "plattform/registry.h"
 #include "shell/fenster/Hauptprogramm.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Zahlenwahl.h"
@@ -43,6 +48,32 @@ class TstHauptprogramm : public QObject {
     QVERIFY(!Form1);  // freed with the end of the program
     QVERIFY(!Form6);
     QVERIFY(!Form9);
+  }
+
+  // A signal to end (a logout, Ctrl+C, a kill) closes the main window as the user would: the
+  // settings are written and the program ends normally.
+  void endesignal_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+  }
+  void endesignal() {
+    QFETCH(int, signal);
+    Fensterumgebung umgebung;
+    const QString ablage = plattform::Registry::ablageDatei(plattform::Hive::CurrentUser);
+    QVERIFY(!QFile::exists(ablage));
+    QTimer::singleShot(0, this, [&] {
+      QVERIFY(Form1 && Form1->isVisible());
+      Form1->zustand().TippTop = 77;  // a value the exit writes
+      ::kill(::getpid(), signal);
+    });
+    QCOMPARE(Hauptprogramm(), 0);
+    QVERIFY(!Form1);
+    plattform::Registry::verwerfen();
+    plattform::Registry r;
+    QVERIFY(r.OpenKeyReadOnly(QStringLiteral("\\SOFTWARE\\Kestrell\\Zelano")));
+    QCOMPARE(r.ReadInteger(QStringLiteral("TippTop")), 77);
   }
 };
 
