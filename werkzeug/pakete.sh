@@ -1,6 +1,6 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 ZK_PAKETE="cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-multimedia-dev libcurl4-openssl-dev \
-libcpp-httplib-dev zlib1g-dev xvfb xauth qt6-image-formats-plugins libgl1-mesa-dev"
+libcpp-httplib-dev zlib1g-dev xvfb xauth qt6-image-formats-plugins qt6-translations-l10n libgl1-mesa-dev"
 
 pakete_installieren() {
   local fehlend=()

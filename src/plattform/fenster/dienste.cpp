@@ -7,10 +7,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QSoundEffect>
+#include <QTranslator>
 #include <QUrl>
 
 namespace plattform {
@@ -161,6 +164,24 @@ Klang& klang() {
 void setzeDialoge(std::unique_ptr<Dialoge> d) { dialogeInstanz() = std::move(d); }
 void setzeShell(std::unique_ptr<Shell> s) { shellInstanz() = std::move(s); }
 void setzeKlang(std::unique_ptr<Klang> k) { klangInstanz() = std::move(k); }
+
+bool ladeQtUebersetzung(const QLocale& sprache) {
+  // One translator for the program's life, replaced when another language is loaded.
+  static QTranslator* uebersetzer = nullptr;
+  auto* neu = new QTranslator(QCoreApplication::instance());
+  if (!neu->load(sprache, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete neu;
+    return false;
+  }
+  if (uebersetzer) {
+    QCoreApplication::removeTranslator(uebersetzer);
+    delete uebersetzer;
+  }
+  uebersetzer = neu;
+  QCoreApplication::installTranslator(uebersetzer);
+  return true;
+}
 
 void diensteBeenden() {
   klangInstanz().reset();

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <memory>
 
+class QLocale;
 class QWidget;
 
 namespace plattform {
@@ -73,6 +74,10 @@ class Dienstende {
   Dienstende(const Dienstende&) = delete;
   Dienstende& operator=(const Dienstende&) = delete;
 };
+
+// Qt's own texts (the buttons "Ja" and "Nein" of a question, the file dialogs) in the language
+// of the locale, from Qt's translations; false when there are none for it.
+bool ladeQtUebersetzung(const QLocale& sprache);
 
 // Owner window of message boxes.
 void setzeHauptfenster(QWidget* w);

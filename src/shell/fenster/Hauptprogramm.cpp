@@ -1,6 +1,7 @@
 #include "shell/fenster/Hauptprogramm.h"
 
 #include "plattform/endesignal.h"
+#include "plattform/fenster/dienste.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Zahlenwahl.h"
 #include "stats/fenster/auswert.h"
@@ -15,6 +16,8 @@ const char* kTitel = "Kestrells Quintavola";
 int Hauptprogramm() {
   // Everything formatted or parsed without the German record follows the user's settings.
   QLocale::setDefault(QLocale::system());
+  // Qt's own texts (the buttons of a question) follow the user's language too.
+  plattform::ladeQtUebersetzung(QLocale::system());
   // The application title. Not the display name: that would be appended to every window
   // caption here; message boxes take it as their caption, the task bar as the icon text.
   QApplication::setApplicationName(QString::fromLatin1(kTitel));

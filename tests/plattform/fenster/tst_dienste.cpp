@@ -123,6 +123,22 @@ class TstDienste : public QObject {
     QCOMPARE(frage.size(), 201);
   }
 
+  // With Qt's translations for German the question's buttons read "Ja" and "Nein"; a language
+  // without translations is refused and leaves the German texts in place.
+  void qtTexteInDerSpracheDesBenutzers() {
+    QVERIFY(ladeQtUebersetzung(QLocale(QLocale::German, QLocale::Germany)));
+    QVERIFY(!ladeQtUebersetzung(QLocale(QLocale::Zulu, QLocale::SouthAfrica)));
+    QStringList knoepfe;
+    beimDialog([&](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      for (auto k : {QMessageBox::Yes, QMessageBox::No}) knoepfe << box->button(k)->text().remove(QLatin1Char('&'));
+      box->button(QMessageBox::No)->click();
+    });
+    dialoge().frage(QStringLiteral("Weiter?"), QStringLiteral("Frage"));
+    QCOMPARE(knoepfe, (QStringList{"Ja", "Nein"}));
+    QVERIFY(ladeQtUebersetzung(QLocale(QLocale::English, QLocale::UnitedStates)));  // the later tests' texts
+  }
+
   void eingabeAbbrechenGibtVorgabe() {
     beimDialog([](QWidget* w) { qobject_cast<QInputDialog*>(w)->reject(); });
     QCOMPARE(dialoge().eingabe(QStringLiteral("Tipp-Test"), QStringLiteral("Bei wievielen?"), QStringLiteral("4")),
