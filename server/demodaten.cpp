@@ -84,12 +84,12 @@ bool enthaeltDaten(const fs::path& ordner) {
 // Writes `soll` unless the file holds it already or holds something that is not an earlier
 // state of it (someone edited the file: theirs stays). Days and draws only ever come out at
 // the end, so every earlier state of a year file is a first part of its present one.
-void schreibeWennAlt(const fs::path& datei, const std::string& soll, bool nurFehlende) {
+bool schreibeWennAlt(const fs::path& datei, const std::string& soll, bool nurFehlende) {
   if (nurFehlende) {
     const auto ist = liesDatei(datei);
-    if (ist && (*ist == soll || soll.compare(0, ist->size(), *ist) != 0)) return;
+    if (ist && (*ist == soll || soll.compare(0, ist->size(), *ist) != 0)) return true;
   }
-  schreibeDatei(datei, soll);
+  return schreibeDatei(datei, soll);
 }
 
 }  // namespace
@@ -166,14 +166,30 @@ Stand Demodaten::bereitstellen(const Zeitpunkt& zeit) {
       aktiv_ = false;
       return Stand::Fremd;
     }
-    schreibeDatei(wurzel / kMarke, kMarkentext);
-    schreibeDatei(wurzel / "lotto" / "warenkorb.txt", kWarenkorb);
-    schreibeDatei(wurzel / "scripts" / "Quintavola.qzt.txt", klickskriptText());
+    if (!schreibe(wurzel / kMarke, kMarkentext) || !schreibe(wurzel / "lotto" / "warenkorb.txt", kWarenkorb) ||
+        !schreibe(wurzel / "scripts" / "Quintavola.qzt.txt", klickskriptText())) {
+      aktiv_ = false;
+      return Stand::Unschreibbar;
+    }
     stand = Stand::Angelegt;
   }
   aktiv_ = true;
-  schreibeBis(kErsterTag.year(), zeit, stand == Stand::Ergaenzt);
+  if (!schreibeBis(kErsterTag.year(), zeit, stand == Stand::Ergaenzt)) {
+    aktiv_ = false;
+    return Stand::Unschreibbar;
+  }
   return stand;
+}
+
+bool Demodaten::schreibe(const fs::path& datei, std::string_view inhalt) {
+  if (schreibeDatei(datei, inhalt)) return true;
+  if (fehler_.empty()) fehler_ = datei.string();
+  return false;
+}
+
+std::string Demodaten::fehler() const {
+  std::lock_guard<std::mutex> halt(sperre_);
+  return fehler_;
 }
 
 void Demodaten::nachfuehren(const Zeitpunkt& zeit) {
@@ -184,7 +200,7 @@ void Demodaten::nachfuehren(const Zeitpunkt& zeit) {
   schreibeBis(stand_.year(), zeit, true);
 }
 
-void Demodaten::schreibeBis(std::chrono::year von, const Zeitpunkt& zeit, bool nurFehlende) {
+bool Demodaten::schreibeBis(std::chrono::year von, const Zeitpunkt& zeit, bool nurFehlende) {
   for (auto jahr = std::max(von, kErsterTag.year()); jahr <= zeit.tag.year(); ++jahr) {
     std::string zahlen;
     std::string quoten;
@@ -200,9 +216,15 @@ void Demodaten::schreibeBis(std::chrono::year von, const Zeitpunkt& zeit, bool n
       standAnzahl_ = n;
     }
     const Datum imJahr{jahr / std::chrono::January / 1};
-    schreibeWennAlt(ordner_.jahresdatei("zahlen", imJahr), zahlen, nurFehlende);
-    schreibeWennAlt(ordner_.jahresdatei("quoten", imJahr), quoten, nurFehlende);
+    for (const auto& [datei, inhalt] : {std::pair{ordner_.jahresdatei("zahlen", imJahr), &zahlen},
+                                        std::pair{ordner_.jahresdatei("quoten", imJahr), &quoten}}) {
+      if (!schreibeWennAlt(datei, *inhalt, nurFehlende)) {
+        if (fehler_.empty()) fehler_ = datei.string();
+        return false;
+      }
+    }
   }
+  return true;
 }
 
 }  // namespace standin::demo

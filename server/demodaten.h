@@ -33,7 +33,9 @@ std::string quotenAntwort(const Datum& tag);
 // The demo click-script template; the program ships the same text as data/Script/Quintavola.qzt.
 std::string klickskript();
 
-enum class Stand { Angelegt, Ergaenzt, Fremd };
+// Unschreibbar: a file of the set could not be written (fehler() names it); nothing is served
+// as demo data then.
+enum class Stand { Angelegt, Ergaenzt, Fremd, Unschreibbar };
 
 // Keeps a demo folder up to the moment: creates the set in a folder that holds no data,
 // adds the draws that came out since in a folder that holds the demo set, and leaves a
@@ -44,11 +46,15 @@ class Demodaten {
   Stand bereitstellen(const Zeitpunkt& zeit);
   // Cheap when nothing came out since the last call.
   void nachfuehren(const Zeitpunkt& zeit);
+  // The first file that could not be written, empty while every write succeeded.
+  std::string fehler() const;
 
  private:
-  void schreibeBis(std::chrono::year von, const Zeitpunkt& zeit, bool nurFehlende);
+  bool schreibeBis(std::chrono::year von, const Zeitpunkt& zeit, bool nurFehlende);
+  bool schreibe(const std::filesystem::path& datei, std::string_view inhalt);
+  std::string fehler_;
   const Datenordner& ordner_;
-  std::mutex sperre_;
+  mutable std::mutex sperre_;
   bool aktiv_ = false;
   Datum stand_{};  // newest day written
   int standAnzahl_ = -1;

@@ -1,7 +1,8 @@
 // zahlenkenner-server --host H --port P --data DIR [--demo]
-// Stand-in for the maker's download and web servers. Port 0 picks a free port; the first line
-// on stdout names the address it listens on. Every request is logged on one line. SIGINT and
-// SIGTERM stop it cleanly.
+// Stand-in for the maker's download and web servers. Port 0 picks a free port; the line
+// "listening on http://..." on stdout names the address it listens on (with --demo a line about
+// the demo data comes first). Every request is logged on one line. SIGINT and SIGTERM stop it
+// cleanly. Demo data that cannot be written end it with exit code 1.
 #include <httplib.h>
 
 #include <atomic>
@@ -101,6 +102,9 @@ int main(int argc, char** argv) {
       case standin::demo::Stand::Angelegt: logZeile("demo data created in " + opt.daten); break;
       case standin::demo::Stand::Ergaenzt: logZeile("demo data in " + opt.daten + " brought up to date"); break;
       case standin::demo::Stand::Fremd: logZeile(opt.daten + " holds other data: no demo data written"); break;
+      case standin::demo::Stand::Unschreibbar:
+        std::cerr << "cannot write the demo data: " << demo.fehler() << "\n";
+        return 1;
     }
   }
 

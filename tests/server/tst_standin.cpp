@@ -221,6 +221,12 @@ class TstStandin : public QObject {
     QVERIFY(!fs::exists(fremdeDaten.pfad() / standin::demo::kMarke));
     QVERIFY(!fs::exists(fremdeDaten.jahresdatei("zahlen", tag(2018, 1, 1))));
     QCOMPARE(lies(fremdeDaten.jahresdatei("zahlen", tag(2024, 1, 1))), std::string("[20240101]\r\n"));
+
+    // A folder nothing can be written to: said, with the file, and nothing is served as demo.
+    const standin::Datenordner gesperrt("/dev/null/zk");
+    standin::demo::Demodaten nirgends(gesperrt);
+    QCOMPARE(nirgends.bereitstellen(Zeitpunkt{tag(2018, 2, 10), 14 * 60}), standin::demo::Stand::Unschreibbar);
+    QVERIFY(nirgends.fehler().starts_with("/dev/null/zk/"));
   }
 
   // The program itself: demo data on the first start, answers through a proxy request too,
@@ -270,6 +276,9 @@ class TstStandin : public QObject {
     QTest::newRow("port zu gross") << QStringList{"--port", "65536", "--data", "."} << 2 << u;
     QTest::newRow("unbekannte option") << QStringList{"--data", ".", "--verbose"} << 2 << u;
     QTest::newRow("port belegt") << QStringList{"--host", "127.0.0.1", "--data", "."} << 1 << "cannot listen on 127.0.0.1:";
+    // A data folder below a file can be made by nobody, root included.
+    QTest::newRow("demo unbeschreibbar") << QStringList{"--host", "127.0.0.1", "--port", "0", "--data", "/dev/null/zk", "--demo"}
+                                         << 1 << "cannot write the demo data: /dev/null/zk/";
   }
 
   void aufruf() {
