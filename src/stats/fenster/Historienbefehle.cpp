@@ -115,7 +115,7 @@ Historienbefehle::Historienbefehle(Programmzustand& zustand, Tippvergleicher& ve
       tippUebersicht_(std::move(tippUebersicht)) {
   setObjectName(QStringLiteral("Historienbefehle"));
   using plattform::neu;
-  SpeedButton4 = neu<QToolButton>(TabSheet1, plattform::Elementart::SpeedButton, "SpeedButton4", QRect(82, 284, 25, 25));
+  SpeedButton4 = neu<QToolButton>(TabSheet1, plattform::Elementart::SpeedButton, "SpeedButton4", QRect(166, 284, 25, 25));
   SpeedButton4->setIcon(TabSheet1->style()->standardIcon(QStyle::SP_FileDialogContentsView));
   plattform::setzeHint(SpeedButton4, QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
 

@@ -80,6 +80,10 @@ class TstHistorienbefehle : public QObject {
     auto* such = f.ctl<QToolButton>("SpeedButton4");
     QCOMPARE(such->parentWidget(), f.form.TabSheet1);
     QCOMPARE(such->parentWidget(), f.ctl("SpeedButton11")->parentWidget());
+    // In the row of buttons under the sheet, on a place of its own.
+    for (const char* anderer : {"SpeedButton11", "SpeedButton15", "SpeedButton16", "SpeedButton28"})
+      QVERIFY2(!such->geometry().intersects(f.ctl(anderer)->geometry()), anderer);
+    QCOMPARE(such->y(), f.ctl("SpeedButton11")->y());
     QCOMPARE(plattform::hint(such), QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
     auto* analyse = f.ctl<QPushButton>("BitBtn19");
     QCOMPARE(analyse->parentWidget(), f.form.TabSheet4);
