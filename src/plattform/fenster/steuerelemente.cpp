@@ -5,11 +5,17 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace plattform {
+namespace {
+// Holding an arrow: the first repeat after this delay, then one step per interval (ms).
+constexpr int kVerzoegerung = 400;
+constexpr int kWiederholung = 80;
+}  // namespace
 
 void setzeHint(QWidget* w, const QString& h) {
   w->setProperty("hint", h);
@@ -30,11 +36,29 @@ UpDown::UpDown(QWidget* eltern) : QWidget(eltern) {
   runter_->setArrowType(Qt::DownArrow);
   for (auto* b : {hoch_, runter_}) {
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    b->setAutoRepeat(true);
     lay->addWidget(b);
   }
-  connect(hoch_, &QToolButton::clicked, this, [this] { schritt(+1); });
-  connect(runter_, &QToolButton::clicked, this, [this] { schritt(-1); });
+  wiederholung_ = new QTimer(this);
+  connect(wiederholung_, &QTimer::timeout, this, [this] {
+    wiederholung_->setInterval(kWiederholung);
+    schritt(richtung_);
+  });
+  connect(hoch_, &QToolButton::pressed, this, [this] { druck(+1); });
+  connect(runter_, &QToolButton::pressed, this, [this] { druck(-1); });
+  connect(hoch_, &QToolButton::released, this, &UpDown::loslassen);
+  connect(runter_, &QToolButton::released, this, &UpDown::loslassen);
+}
+
+void UpDown::druck(int richtung) {
+  richtung_ = richtung;
+  schritt(richtung);
+  wiederholung_->start(kVerzoegerung);
+  emit gedrueckt();
+}
+
+void UpDown::loslassen() {
+  wiederholung_->stop();
+  emit losgelassen();
 }
 
 void UpDown::setAssociate(QLineEdit* partner) {
@@ -72,7 +96,11 @@ void UpDown::setPosition(int v) {
   if (anders) emit positionGeaendert(pos_);
 }
 
-void UpDown::schritt(int richtung) { setPosition(pos_ + richtung * schritt_); }
+void UpDown::schritt(int richtung) {
+  const int alt = pos_;
+  setPosition(pos_ + richtung * schritt_);
+  if (pos_ != alt) emit pfeilGeaendert(pos_);
+}
 
 void UpDown::schreibePartner() {
   if (partner_ && partner_->text() != QString::number(pos_)) partner_->setText(QString::number(pos_));
@@ -134,9 +162,9 @@ StatusLeiste::StatusLeiste(const QList<int>& breiten, QWidget* eltern) : QStatus
   for (qsizetype i = 0; i < breiten.size(); ++i) {
     const bool letztes = i + 1 == breiten.size();
     auto* r = new Panelrahmen(this);
-    r->setObjectName(QStringLiteral("Panelrahmen%1").arg(i));
+    r->setObjectName(QStringLiteral("Statusrahmen%1").arg(i));
     auto* l = new QLabel(r);
-    l->setObjectName(QStringLiteral("Panel%1").arg(i));
+    l->setObjectName(QStringLiteral("Statusfeld%1").arg(i));
     r->label = l;
     // The last panel takes the rest of the bar, the others keep their width.
     r->setMinimumWidth(breiten[i]);
@@ -165,7 +193,8 @@ void StatusLeiste::changeEvent(QEvent* e) {
 }
 
 void StatusLeiste::setzePanel(int index, const QString& text) {
-  if (auto* l = panels_.value(index)) l->setText(text);
+  // An unchanged text costs nothing: the hints set it at every mouse move.
+  if (auto* l = panels_.value(index); l && l->text() != text) l->setText(text);
 }
 
 QString StatusLeiste::panel(int index) const {

@@ -11,6 +11,7 @@
 #include "plattform/fenster/elemente.h"
 
 class QRadioButton;
+class QTimer;
 class QToolButton;
 
 namespace plattform {
@@ -36,7 +37,8 @@ T* neu(QWidget* eltern, Elementart art, const char* name, const QRect& platz, A&
 }
 
 // The up-down arrows bound to a partner edit, with Min, Max and Position;
-// the position is always clamped to Min..Max and written into the partner as a number.
+// the position is always clamped to Min..Max and written into the partner as a number. An
+// arrow steps when it is pressed and repeats while it is held, as the system's control does.
 class UpDown : public QWidget {
   Q_OBJECT
  public:
@@ -50,13 +52,23 @@ class UpDown : public QWidget {
   void setMax(int v);
   void setPosition(int v);
   void setIncrement(int v) { schritt_ = v; }
-  void schritt(int richtung);  // one click on an arrow: +1 up, -1 down
+  void schritt(int richtung);  // one step of an arrow: +1 up, -1 down
+  QToolButton* pfeil(int richtung) const { return richtung > 0 ? hoch_ : runter_; }
 
  signals:
   void positionGeaendert(int position);
+  // The arrows changed the position (never a typed value or a caller).
+  void pfeilGeaendert(int position);
+  // A press on an arrow, after its first step, and its release.
+  void gedrueckt();
+  void losgelassen();
 
  private:
+  void druck(int richtung);
+  void loslassen();
   void schreibePartner();
+  QTimer* wiederholung_ = nullptr;
+  int richtung_ = 0;
   QLineEdit* partner_ = nullptr;
   QToolButton* hoch_ = nullptr;
   QToolButton* runter_ = nullptr;

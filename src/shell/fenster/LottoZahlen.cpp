@@ -13,7 +13,9 @@
 #include "shell/fenster/Einstellungen.h"
 #include "shell/fenster/Internetseite.h"
 #include "shell/fenster/Parameterseite.h"
+#include "shell/fenster/Statushinweise.h"
 #include "shell/fenster/Tippeditor.h"
+#include "shell/fenster/Verweise.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "shell/lebenszyklus.h"
@@ -69,9 +71,15 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   auswertung->hide();
   plattform::verbinde(auswertung, &QPushButton::clicked, this, &TForm1::auswertungClick);
   plattform::verbinde(download, &Download::auswertungGewuenscht, this, &TForm1::auswertungClick);
+  verweise = new Verweise(TabSheet1, TabSheet3, this);
+  plattform::verbinde(Parameter->UpDown7, &plattform::UpDown::pfeilGeaendert, this,
+                      [this] { UpDown7Changing(Parameter->UpDown7->Position()); });
   StatusBar1 = new plattform::StatusLeiste({150, 50}, this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   setStatusBar(StatusBar1);
+  // Last of the controls: the hints bind whatever the panels above have built.
+  Hinweise = new Statushinweise(*this, this, this);
+  Hinweise->binden();
   // The main menu lies outside the client area, as the settings' stored height counts it.
   menueHoehe_ = menuBar()->sizeHint().height();
   move(366, 100);
@@ -264,6 +272,8 @@ void TForm1::Schlieen1Click() { close(); }
 int TForm1::Tippvergleich() { return Schein->Tippvergleich(); }
 
 void TForm1::TippEdit(int Anfang, int Ende) { Editor->TippEdit(Anfang, Ende); }
+
+void TForm1::UpDown7Changing(int Position) { zustand_.LaufMax = Position * 1000; }
 
 void TForm1::Zettelcheck(QStringView Edit1T, QStringView Edit2T, QStringView Edit3T, QStringView Edit4T,
                          QStringView Edit5T, QStringView Edit6T, QStringView Edit7T) {

@@ -18,7 +18,9 @@ class Historienbefehle;
 class Internetseite;
 class Parameterseite;
 class Tippausgabe;
+class Statushinweise;
 class Tippeditor;
+class Verweise;
 class Tippschein;
 class Ziehungsanzeige;
 
@@ -115,6 +117,11 @@ class TForm1 : public QMainWindow, public Statusanzeige {
   Download* download = nullptr;                // the draw download (ZahlenKennerClick)
   Tippausgabe* Ausgabe = nullptr;              // tip files and the text list on "Tipp-Übersicht"
   Historienbefehle* historienbefehle = nullptr;  // history search and historical analysis
+  Verweise* verweise = nullptr;                // the banner and the link labels
+  Statushinweise* Hinweise = nullptr;          // the controls' hints in panel 1
+
+  // The arrows of "Max. Berechnungsläufe" set the run budget at once, also while a run goes.
+  void UpDown7Changing(int Position);
 
  protected:
   void resizeEvent(QResizeEvent* e) override;

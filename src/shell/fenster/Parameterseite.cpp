@@ -1,5 +1,6 @@
 #include "shell/fenster/Parameterseite.h"
 
+#include "plattform/fenster/befehl.h"
 #include "plattform/fenster/steuerelemente.h"
 
 #include <QCheckBox>
@@ -49,7 +50,27 @@ Parameterseite::Parameterseite(QTabWidget* PageControl2, QObject* eltern) : QObj
   baueEurozahlen();
   baueAllgemein();
   anordnen();
+  using plattform::verbinde;
+  verbinde(UpDown15, &UpDown::gedrueckt, this, &Parameterseite::UpDown15MouseDown);
+  verbinde(UpDown15, &UpDown::losgelassen, this, &Parameterseite::UpDown15MouseUp);
+  verbinde(UpDown16, &UpDown::gedrueckt, this, &Parameterseite::UpDown16MouseDown);
+  verbinde(UpDown16, &UpDown::losgelassen, this, &Parameterseite::UpDown16MouseUp);
+  verbinde(UpDown3, &UpDown::gedrueckt, this, &Parameterseite::UpDown3MouseDown);
+  verbinde(UpDown9, &UpDown::losgelassen, this, &Parameterseite::UpDown9MouseUp);
 }
+
+// A limit moved past the value takes the value with it (the up-down clamps).
+void Parameterseite::UpDown15MouseDown() { UpDown15->setMax(6 - UpDown16->Position()); }
+void Parameterseite::UpDown15MouseUp() { UpDown15->setMax(6 - UpDown16->Position()); }
+void Parameterseite::UpDown16MouseDown() { UpDown16->setMax(6 - UpDown15->Position()); }
+void Parameterseite::UpDown16MouseUp() { UpDown16->setMax(6 - UpDown15->Position()); }
+
+void Parameterseite::UpDown3MouseDown() {
+  UpDown9->setMax(UpDown3->Position());
+  UpDown3->setMin(UpDown9->Position());
+}
+
+void Parameterseite::UpDown9MouseUp() { UpDown3->setMin(UpDown9->Position()); }
 
 namespace {
 // The partner edit at x, its up-down right after it.

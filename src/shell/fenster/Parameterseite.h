@@ -32,6 +32,15 @@ class Parameterseite : public QObject {
   QCheckBox* checkBox(int n) const;
   plattform::UpDown* upDown(int n) const;
 
+  // Couplings of limits, at a press or release on the arrows: the even and odd minimum counts
+  // together stay at most 6, the minimum overlap at most the maximum one. Not stored.
+  void UpDown15MouseDown();
+  void UpDown15MouseUp();
+  void UpDown16MouseDown();
+  void UpDown16MouseUp();
+  void UpDown3MouseDown();
+  void UpDown9MouseUp();
+
   // Sub-tabs.
   QWidget* TabSheet7 = nullptr;   // "Statistisch"
   QWidget* TabSheet8 = nullptr;   // "Schein Optimierung"

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "plattform/fenster/steuerelemente.h"
@@ -41,6 +42,57 @@ class TstSteuerelemente : public QObject {
     QCOMPARE(edit->text(), QStringLiteral("5"));
     ud->setPosition(-3);
     QCOMPARE(ud->Position(), 1);
+  }
+
+  // An arrow steps on the press, so that a press handler sees the new value; holding it repeats;
+  // only the arrows report a change as theirs.
+  void upDownPfeile() {
+    QWidget w;
+    auto* edit = neu<QLineEdit>(&w, plattform::Elementart::ohne, "Edit39", QRect(10, 10, 40, 21));
+    auto* ud = neu<UpDown>(&w, plattform::Elementart::ohne, "UpDown3", QRect(50, 10, 16, 21));
+    ud->setMin(0);
+    ud->setMax(5);
+    ud->setPosition(2);
+    ud->setAssociate(edit);
+    w.show();
+    QSignalSpy pfeil(ud, &UpDown::pfeilGeaendert);
+    QSignalSpy los(ud, &UpDown::losgelassen);
+    QList<int> beimDruck;
+    connect(ud, &UpDown::gedrueckt, &w, [&] { beimDruck << ud->Position(); });
+
+    QTest::mousePress(ud->pfeil(+1), Qt::LeftButton);
+    QCOMPARE(ud->Position(), 3);
+    QCOMPARE(beimDruck, QList<int>{3});
+    QCOMPARE(los.size(), 0);
+    QTest::mouseRelease(ud->pfeil(+1), Qt::LeftButton);
+    QCOMPARE(ud->Position(), 3);  // the release adds no step
+    QCOMPARE(los.size(), 1);
+    QTest::mouseClick(ud->pfeil(-1), Qt::LeftButton);
+    QCOMPARE(ud->Position(), 2);
+    QCOMPARE(pfeil.size(), 2);
+
+    // Typed values and callers are no arrow changes.
+    edit->setText(QStringLiteral("4"));
+    ud->setPosition(1);
+    QCOMPARE(pfeil.size(), 2);
+
+    // At the limit the arrow changes nothing and reports nothing, the press still comes.
+    ud->setPosition(5);
+    QTest::mouseClick(ud->pfeil(+1), Qt::LeftButton);
+    QCOMPARE(ud->Position(), 5);
+    QCOMPARE(pfeil.size(), 2);
+    QCOMPARE(beimDruck.size(), 3);
+
+    // Held down, the arrow repeats until it is released.
+    ud->setMax(100);
+    ud->setPosition(10);
+    QTest::mousePress(ud->pfeil(+1), Qt::LeftButton);
+    QTRY_VERIFY(ud->Position() >= 13);
+    QTest::mouseRelease(ud->pfeil(+1), Qt::LeftButton);
+    const int gehalten = ud->Position();
+    QTest::qWait(250);
+    QCOMPARE(ud->Position(), gehalten);
+    QCOMPARE(edit->text(), QString::number(gehalten));
   }
 
   void radioGroup() {
