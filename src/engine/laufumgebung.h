@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/berechnungsparameter.h"
+#include "shell/werteliste.h"
 #include "shell/ziehung.h"
 
 namespace statistik {
@@ -23,13 +24,8 @@ struct Zeilenstand {
 // The statistics that the pool shows while it applies a band.
 enum class Topfstatistik { paare, dreier, vierer, haeufigkeit, ueberfaellige };
 
-// The number-selection dialog as the pool uses it: box n (1..55) with its tick and its hint,
-// which holds the weight as text.
-struct Zahlenwahl {
-  std::array<bool, 56> haken{};
-  std::array<QString, 56> hinweis;
-  enum class Ergebnis { ok, rechnen, abbruch };
-};
+// How the number-selection dialog was left: OK, "&Rechnen" (Retry) or otherwise.
+enum class Zahlenwahlergebnis { ok, rechnen, abbruch };
 
 // What the window gives the run. TForm1 implements it over its controls; tests and the
 // benchmark implement it over plain values. Every getter is read at the moment the run needs
@@ -96,7 +92,9 @@ class Laufumgebung {
   virtual void zeigeStatistik(Topfstatistik art, const statistik::Zahlenstatistik& s) = 0;
   virtual void leereDiagramm() = 0;
   virtual void nachricht(const QString& text) = 0;  // plain message box
-  virtual Zahlenwahl::Ergebnis zeigeZahlenwahl(Zahlenwahl& wahl) = 0;
+  // The ticks and weights of the number-selection dialog, and the dialog shown modally.
+  virtual Werteliste& werteliste() = 0;
+  virtual Zahlenwahlergebnis zeigeZahlenwahl() = 0;
 
   // Once per candidate: the candidate for the status text (the window shows it when it likes),
   // then pending input handled once.

@@ -76,12 +76,10 @@ void Zahlentopf::verdichten() {
   }
 }
 
-void Zahlentopf::TopfAusZahlenwahl(const Zahlenwahl& wahl) {
+void Zahlentopf::TopfAusZahlenwahl(const Werteliste& wahl) {
   leeren();
-  for (int n = 1; n <= 55; ++n) {
-    if (!wahl.haken[static_cast<std::size_t>(n)]) continue;
-    InTopfLegen(n, plattform::StrToInt(wahl.hinweis[static_cast<std::size_t>(n)]));
-  }
+  for (int n = 1; n <= 55; ++n)
+    if (wahl.haken(n)) InTopfLegen(n, plattform::StrToInt(wahl.gewicht(n)));
   Topfende = Fuellstand;
 }
 
@@ -209,20 +207,21 @@ bool baueZahlentopf(Zahlentopf& topf, Laufumgebung& env, const std::array<std::a
 
   if (env.optionen().CheckBox20) {
     env.zeigeTippUebersicht();
-    Zahlenwahl wahl;
+    Werteliste& wahl = env.werteliste();
+    // The tick first: its weight rule may change the weight, which the count then replaces.
     for (int n = 1; n <= 55; ++n) {
       const int c = topf.ZahlImTopf(n);
-      wahl.haken[static_cast<std::size_t>(n)] = c > 0;
-      wahl.hinweis[static_cast<std::size_t>(n)] = QString::number(c);
+      wahl.setzeHaken(n, c > 0);
+      wahl.setzeGewicht(n, QString::number(c));
     }
     env.sanduhr(false);
-    switch (env.zeigeZahlenwahl(wahl)) {
-      case Zahlenwahl::Ergebnis::ok:
+    switch (env.zeigeZahlenwahl()) {
+      case Zahlenwahlergebnis::ok:
         break;
-      case Zahlenwahl::Ergebnis::rechnen:
+      case Zahlenwahlergebnis::rechnen:
         topf.TopfAusZahlenwahl(wahl);
         break;
-      case Zahlenwahl::Ergebnis::abbruch:
+      case Zahlenwahlergebnis::abbruch:
         return false;
     }
   }

@@ -29,7 +29,7 @@ class Zahlentopf {
   void verdichten();                  // moves the last entries into the empty plaetze
   // Rebuild from the dialog's ticks and hint weights; a hint that is no whole number raises
   // the conversion error, more than kHoechstens entries raise an error too.
-  void TopfAusZahlenwahl(const Zahlenwahl& wahl);
+  void TopfAusZahlenwahl(const Werteliste& wahl);
   void kopieren() { Zahlentopfkopie = plaetze; }
   Maske zahlen() const;               // the different numbers within 0..Topfende
 

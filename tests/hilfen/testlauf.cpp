@@ -155,7 +155,8 @@ void Testlauf::setzePanel(int i, const QString& text) {
   if (i == 1) panel1Verlauf << text;
 }
 
-engine::Zahlenwahl::Ergebnis Testlauf::zeigeZahlenwahl(engine::Zahlenwahl& wahl) {
+engine::Zahlenwahlergebnis Testlauf::zeigeZahlenwahl() {
+  ++zahlenwahlGezeigt;
   if (zahlenwahl) return zahlenwahl(wahl);
-  return engine::Zahlenwahl::Ergebnis::ok;
+  return engine::Zahlenwahlergebnis::ok;
 }

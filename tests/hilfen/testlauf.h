@@ -58,7 +58,10 @@ class Testlauf : public engine::Laufumgebung {
   std::vector<Aenderung> aenderungen;
 
   std::function<void()> beiEingabe;  // once per candidate
-  std::function<engine::Zahlenwahl::Ergebnis(engine::Zahlenwahl&)> zahlenwahl;
+  // The number-selection dialog: its value list and the answer (OK when no hook is set).
+  Werteliste wahl;
+  int zahlenwahlGezeigt = 0;
+  std::function<engine::Zahlenwahlergebnis(Werteliste&)> zahlenwahl;
 
   // Fills the history with one draw a day from `ab`, numbers from a small formula.
   void tagesziehungen(const QDate& ab, int tage);
@@ -116,7 +119,8 @@ class Testlauf : public engine::Laufumgebung {
   void zeigeStatistik(engine::Topfstatistik art, const statistik::Zahlenstatistik&) override { statistiken.push_back(art); }
   void leereDiagramm() override { ++diagrammGeleert; }
   void nachricht(const QString& text) override { nachrichten << text; }
-  engine::Zahlenwahl::Ergebnis zeigeZahlenwahl(engine::Zahlenwahl& wahl) override;
+  Werteliste& werteliste() override { return wahl; }
+  engine::Zahlenwahlergebnis zeigeZahlenwahl() override;
   void kandidat(int t, const std::array<int, 8>& r, int) override {
     ++kandidaten;
     letzterT = t;
