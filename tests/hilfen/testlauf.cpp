@@ -54,19 +54,19 @@ QStringList Testlauf::zeilenTexte(int t) const {
 }
 
 void Testlauf::setzeCheckBox8(bool an) {
-  aenderungen.push_back({kandidaten, QStringLiteral("CheckBox8=%1").arg(an)});
+  aenderungen.push_back({eingaben, QStringLiteral("CheckBox8=%1").arg(an)});
   p.CheckBox8 = an;
 }
 void Testlauf::setzeUpDown4(int w) {
-  aenderungen.push_back({kandidaten, QStringLiteral("UpDown4=%1").arg(w)});
+  aenderungen.push_back({eingaben, QStringLiteral("UpDown4=%1").arg(w)});
   p.UpDown4 = w;
 }
 void Testlauf::setzeUpDown5(int w) {
-  aenderungen.push_back({kandidaten, QStringLiteral("UpDown5=%1").arg(w)});
+  aenderungen.push_back({eingaben, QStringLiteral("UpDown5=%1").arg(w)});
   p.UpDown5 = w;
 }
 void Testlauf::setzeUpDown6(int w) {
-  aenderungen.push_back({kandidaten, QStringLiteral("UpDown6=%1").arg(w)});
+  aenderungen.push_back({eingaben, QStringLiteral("UpDown6=%1").arg(w)});
   p.UpDown6 = w;
 }
 

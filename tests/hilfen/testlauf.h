@@ -48,9 +48,11 @@ class Testlauf : public engine::Laufumgebung {
   int diagrammGeleert = 0;
   std::vector<engine::Topfstatistik> statistiken;
   int kandidaten = 0;
+  int eingaben = 0;     // input handled, once per candidate before it counts
+  int positionen = 0;   // sheet positions done
   int letzterT = 0;
   std::array<int, 8> letzteReihe{};
-  // (Lauf at the moment, what changed): the loosening steps and the restores.
+  // (candidates counted so far, what changed): the loosening steps and the restores.
   struct Aenderung {
     int kandidat;
     QString was;
@@ -126,8 +128,9 @@ class Testlauf : public engine::Laufumgebung {
     letzterT = t;
     letzteReihe = r;
   }
-  void positionsende(int) override {}
+  void positionsende(int) override { ++positionen; }
   void eingabenVerarbeiten() override {
+    ++eingaben;
     if (beiEingabe) beiEingabe();
   }
 
