@@ -47,7 +47,7 @@ void Generierung::Label28Click() {
   ergebnis_ = Ergebnis{};
 
   AnzahlSoll = env_.upDown8();
-  Tippliste.clear();
+  Tippliste.leeren();
   listenmodus_ = env_.listeSichtbar();
   if (listenmodus_) {
     const int zeilen = env_.listenzeilen();
@@ -55,10 +55,9 @@ void Generierung::Label28Click() {
       env_.nachricht(QStringLiteral("Es sind schon ") + QString::number(env_.upDown8()) + QStringLiteral(" Reihen erreicht"));
       return;
     }
-    Tippliste.reserve(static_cast<std::size_t>(zeilen) + 12);
     for (int m = 0; m < zeilen; ++m) {
       const std::array<int, 5> z = listenzahlen(env_.listenzeile(m));
-      Tippliste.push_back(Vergleichsreihe::aus(std::span<const int, 5>(z)));
+      Tippliste.hinzu(Vergleichsreihe::aus(std::span<const int, 5>(z)));
     }
     Listenzeilen = zeilen;
     env_.StandardansichtClick();
@@ -66,7 +65,6 @@ void Generierung::Label28Click() {
   } else {
     Listenzeilen = 0;
   }
-  Tippliste.resize(static_cast<std::size_t>(Listenzeilen) + 12);
 
   if (env_.Tippsberechnen().isEmpty()) env_.Tippsberechnen() = env_.knopftext();
   env_.setzeKnopftext(env_.meldung(20));
@@ -161,6 +159,7 @@ void Generierung::lauf() {
   for (std::size_t i = 0; i < 3; ++i)
     kontext.referenz[i] = Vergleichsreihe::aus(std::span<const int, 5>(refZahlen[i]));
   kontext.historie = &historie;
+  kontext.tippliste = &Tippliste;
   kontext.enddatum = ende;
   kontext_ = &kontext;
   for (int t = 1; t <= 12; ++t) position(t);
@@ -238,7 +237,6 @@ void Generierung::position(int t) {
         }
         k.abschliessen();
         env_.kandidat(t, R, k.QS);
-        kontext_->tippliste = std::span<const Vergleichsreihe>(Tippliste.data(), static_cast<std::size_t>(TippNr + Listenzeilen));
         if (Regelkette(k, t, env_.optionen(), *kontext_) != 0) {
           // The pool is never written while candidates are drawn, so it equals its copy.
           R = {};
@@ -252,7 +250,7 @@ void Generierung::position(int t) {
   }
   env_.schreibeZeile(t, R);
   TippNr = t;
-  Tippliste[static_cast<std::size_t>(Listenzeilen + t - 1)] = Vergleichsreihe::aus(std::span<const int, 5>(R.data() + 1, 5));
+  Tippliste.hinzu(Vergleichsreihe::aus(std::span<const int, 5>(R.data() + 1, 5)));
   env_.zeichneFenster();
   env_.positionsende(t);
 }

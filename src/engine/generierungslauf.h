@@ -64,7 +64,7 @@ class Generierung {
   bool schritt4_ = false;
   Regelkontext* kontext_ = nullptr;
   bool topfZuKlein_ = false;
-  std::vector<Vergleichsreihe> Tippliste;
+  Zeilenmenge Tippliste;  // the list lines, then the positions done; never more than they
   std::array<std::array<int, 9>, 3> referenz_{};
   std::array<int, 9> zahlNachSchritt4_{};
   QDate datumNachSchritt4_;

@@ -23,21 +23,56 @@ Vergleichsreihe ausZahlen(const std::array<std::uint8_t, 5>& z) {
 }
 
 // Overlap with the earlier tips and the list lines.
-bool ueberschneidungVerwirft(Maske kandidat, const Berechnungsparameter& p, std::span<const Vergleichsreihe> zeilen) {
-  int mx = 0;
-  int mn = 6;
-  const bool jedeZeile = p.CheckBox27;
+bool ueberschneidungVerwirft(const Kandidat& k, const Berechnungsparameter& p, Zeilenmenge& zeilen) {
+  using Z = Zeilenmenge::Zaehlart;
   const int obergrenze = p.UpDown3;
   const int untergrenze = p.UpDown9;
-  for (const Vergleichsreihe& z : zeilen) {
-    const int h = z.treffer(kandidat);
-    if (jedeZeile && (h > obergrenze || h < untergrenze)) return true;
-    mx = std::max(mx, h);
-    mn = std::min(mn, h);
-  }
-  if (p.CheckBox3 && mn > obergrenze) return true;
-  if (p.CheckBox24 && mx < untergrenze) return true;
+  if (zeilen.groesse() == 0) return (p.CheckBox3 && 6 > obergrenze) || (p.CheckBox24 && 0 < untergrenze);
+  if (p.CheckBox27 && (zeilen.mindestens(k, obergrenze + 1, Z::plaetze) || zeilen.hoechstens(k, untergrenze - 1, Z::plaetze)))
+    return true;
+  // Without the per-row test the maximum asks for one row within it, the minimum for one row
+  // reaching it.
+  if (p.CheckBox3 && !zeilen.hoechstens(k, obergrenze, Z::plaetze)) return true;
+  if (p.CheckBox24 && !zeilen.mindestens(k, untergrenze, Z::plaetze)) return true;
   return false;
+}
+
+// Binomial coefficients C(n, k) for n < 56, k <= 5, and the L-subsets of five positions.
+struct Kombinatorik {
+  std::array<std::array<std::uint32_t, 6>, 56> c{};
+  std::array<std::vector<std::uint8_t>, 6> auswahl;  // bit patterns over 5 positions with L bits
+  Kombinatorik() {
+    for (int n = 0; n < 56; ++n) {
+      c[static_cast<std::size_t>(n)][0] = 1;
+      for (int k = 1; k <= 5; ++k)
+        c[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)] =
+            n == 0 ? 0 : c[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(k - 1)] + c[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(k)];
+    }
+    for (unsigned m = 0; m < 32; ++m) auswahl[static_cast<std::size_t>(std::popcount(m))].push_back(static_cast<std::uint8_t>(m));
+  }
+  // Rank of the subset of `zahlen` (ascending, 1..55) chosen by the bit pattern.
+  std::uint32_t rang(const std::array<int, 5>& zahlen, std::uint8_t muster) const {
+    std::uint32_t r = 0;
+    std::size_t i = 1;
+    for (std::size_t p = 0; p < 5; ++p)
+      if (muster & (1u << p)) r += c[static_cast<std::size_t>(zahlen[p] - 1)][i++];
+    return r;
+  }
+};
+const Kombinatorik& kombinatorik() {
+  static const Kombinatorik k;
+  return k;
+}
+
+// Up to five numbers of a mask, ascending, and how many there are.
+int zahlenAus(Maske m, std::array<int, 5>& z) {
+  int n = 0;
+  m &= ~kWiederholt;
+  while (m && n < 5) {
+    z[static_cast<std::size_t>(n++)] = std::countr_zero(m);
+    m &= m - 1;
+  }
+  return n;
 }
 
 bool zuvielMit(const Vergleichsreihe& ziehung, const Kandidat& k, bool an, int grenze) {
@@ -146,34 +181,90 @@ bool Laufhistorie::keinerErreicht(int fenster, const Kandidat& k, qint64 startTa
     c.gueltig = true;
     c.start = startTag;
     c.ende = endTag;
-    c.einfach.clear();
-    c.wiederholt.clear();
+    c.zeilen.leeren();
     if (startTag != kKeinTag && endTag != kKeinTag) {
       for (std::size_t i = 0; i < saetze_.size(); ++i) {
         const qint64 t = tage_[i];
-        if (t == kKeinTag || t <= startTag || t > endTag) continue;
-        const Vergleichsreihe r = Vergleichsreihe::aus(saetze_[i]);
-        if (r.maske & kWiederholt)
-          c.wiederholt.push_back(r);
-        else
-          c.einfach.push_back(r.maske);
+        if (t != kKeinTag && t > startTag && t <= endTag) c.zeilen.hinzu(Vergleichsreihe::aus(saetze_[i]));
       }
     }
   }
-  if (!k.wiederholt) {
-    const Maske kandidat = k.maske;
-    for (Maske m : c.einfach)
-      if (std::popcount(m & kandidat) >= grenze) return false;
-  } else {
-    for (Maske m : c.einfach) {
-      Vergleichsreihe v;
-      v.maske = m;
-      if (paare(k, v) >= grenze) return false;
+  return !c.zeilen.mindestens(k, grenze, Zeilenmenge::Zaehlart::paare);
+}
+
+void Zeilenmenge::leeren() {
+  einfach_.clear();
+  wiederholt_.clear();
+  for (Index& i : index_) {
+    i.bits.clear();
+    i.eingetragen = 0;
+  }
+}
+
+void Zeilenmenge::hinzu(const Vergleichsreihe& r) {
+  if (r.maske & kWiederholt)
+    wiederholt_.push_back(r);
+  else
+    einfach_.push_back(r.maske);
+}
+
+int Zeilenmenge::zaehle(const Kandidat& k, const Vergleichsreihe& r, Zaehlart art) const {
+  return art == Zaehlart::paare ? paare(k, r) : r.treffer(k.maske);
+}
+
+bool Zeilenmenge::mindestens(const Kandidat& k, int grenze, Zaehlart art) {
+  if (groesse() == 0) return false;
+  if (grenze <= 0) return true;
+  for (const Vergleichsreihe& r : wiederholt_)
+    if (zaehle(k, r, art) >= grenze) return true;
+  if (k.wiederholt) {
+    for (Maske m : einfach_) {
+      Vergleichsreihe r;
+      r.maske = m;
+      if (zaehle(k, r, art) >= grenze) return true;
+    }
+    return false;
+  }
+  if (grenze > 5) return false;
+  const Kombinatorik& kb = kombinatorik();
+  Index& ix = index_[static_cast<std::size_t>(grenze)];
+  if (ix.bits.empty()) ix.bits.assign((kb.c[55][static_cast<std::size_t>(grenze)] + 63) / 64, 0);
+  for (; ix.eingetragen < einfach_.size(); ++ix.eingetragen) {
+    std::array<int, 5> z{};
+    const int n = zahlenAus(einfach_[ix.eingetragen], z);
+    if (n < grenze) continue;
+    for (std::uint8_t muster : kb.auswahl[static_cast<std::size_t>(grenze)]) {
+      if (muster >> n) continue;  // a row of fewer than five numbers has fewer subsets
+      const std::uint32_t r = kb.rang(z, muster);
+      ix.bits[r >> 6] |= std::uint64_t{1} << (r & 63);
     }
   }
-  for (const Vergleichsreihe& r : c.wiederholt)
-    if (paare(k, r) >= grenze) return false;
-  return true;
+  std::array<int, 5> z{};
+  const int n = zahlenAus(k.maske, z);
+  for (std::uint8_t muster : kb.auswahl[static_cast<std::size_t>(grenze)]) {
+    if (muster >> n) continue;
+    const std::uint32_t r = kb.rang(z, muster);
+    if ((ix.bits[r >> 6] >> (r & 63)) & 1u) return true;
+  }
+  return false;
+}
+
+bool Zeilenmenge::hoechstens(const Kandidat& k, int grenze, Zaehlart art) const {
+  if (grenze < 0) return false;
+  for (const Vergleichsreihe& r : wiederholt_)
+    if (zaehle(k, r, art) <= grenze) return true;
+  if (k.wiederholt) {
+    for (Maske m : einfach_) {
+      Vergleichsreihe r;
+      r.maske = m;
+      if (zaehle(k, r, art) <= grenze) return true;
+    }
+    return false;
+  }
+  const Maske kandidat = k.maske;
+  for (Maske m : einfach_)
+    if (std::popcount(m & kandidat) <= grenze) return true;
+  return false;
 }
 
 bool Secheroderfuenfer(const Kandidat& k, const Berechnungsparameter& p, Regelkontext& c) {
@@ -188,7 +279,7 @@ bool dreierodervierer(const Kandidat& k, const Berechnungsparameter& p, Regelkon
 
 int Regelkette(const Kandidat& k, int t, const Berechnungsparameter& p, Regelkontext& c) {
   const auto& r = k.Reihe;
-  if (t >= 2 && ueberschneidungVerwirft(k.maske, p, c.tippliste)) return 1;
+  if (t >= 2 && ueberschneidungVerwirft(k, p, *c.tippliste)) return 1;
   if (p.CheckBox8) {
     const bool paar = r[1] + 1 == r[2] || r[2] + 1 == r[3] || r[3] + 1 == r[4] || r[4] + 1 == r[5];
     if (!paar) return 2;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "engine/berechnungsparameter.h"
@@ -58,6 +59,34 @@ int AnzahlUngerade(const Kandidat& k);
 int primzahlen(int Zahl1, int zahl2, int zahl3, int zahl4, int zahl5, int Zahl6, int Zahl7);
 bool istPrimzahl(int n);
 
+// Rows to compare candidates with, answering "does some row share at least L numbers" in a
+// few bit tests: every L-subset of every row is marked in a bitset over all L-subsets of
+// 1..55. Rows that repeat a number, and candidates that do, are counted slot by slot.
+class Zeilenmenge {
+ public:
+  // How a row's match with a candidate that repeats a number counts: the row's slots holding
+  // one of its numbers (the overlap rule), or equal slot pairs (the single-tip check).
+  enum class Zaehlart { plaetze, paare };
+
+  void leeren();
+  void hinzu(const Vergleichsreihe& r);
+  std::size_t groesse() const { return einfach_.size() + wiederholt_.size(); }
+
+  // Some row shares at least / at most `grenze` numbers with the candidate.
+  bool mindestens(const Kandidat& k, int grenze, Zaehlart art);
+  bool hoechstens(const Kandidat& k, int grenze, Zaehlart art) const;
+
+ private:
+  struct Index {
+    std::vector<std::uint64_t> bits;
+    std::size_t eingetragen = 0;  // rows of einfach_ marked so far
+  };
+  int zaehle(const Kandidat& k, const Vergleichsreihe& r, Zaehlart art) const;
+  std::vector<Maske> einfach_;
+  std::vector<Vergleichsreihe> wiederholt_;
+  std::array<Index, 6> index_;  // by L = 1..5
+};
+
 // The draw history of one run, read at its first need and shared by the statistics and the
 // two history filters. A record with an unreadable date lies in no window.
 class Laufhistorie {
@@ -79,8 +108,7 @@ class Laufhistorie {
   struct Cache {
     bool gueltig = false;
     qint64 start = 0, ende = 0;
-    std::vector<Maske> einfach;                // records of five different numbers
-    std::vector<Vergleichsreihe> wiederholt;   // records that repeat a number
+    Zeilenmenge zeilen;
   };
   Leser leser_;
   bool gelesen_ = false;
@@ -95,7 +123,7 @@ qint64 tagzahl(const QDate& d);
 
 // What the chain compares with, besides the candidate and the options.
 struct Regelkontext {
-  std::span<const Vergleichsreihe> tippliste;       // rows 1 .. TippNr + Listenzeilen
+  Zeilenmenge* tippliste = nullptr;                 // rows 1 .. TippNr + Listenzeilen
   std::array<Vergleichsreihe, 3> referenz{};        // last draw, the one before, the one before that
   Laufhistorie* historie = nullptr;
   QDate enddatum;                                   // DateTimePicker1

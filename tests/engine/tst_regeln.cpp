@@ -77,6 +77,7 @@ class TstRegeln : public QObject {
   void historienfilter_data();
   void historienfilter();
   void historieEinmalGelesen();
+  void zeilenmengeWieAbzaehlen();
 };
 
 void TstRegeln::kette_data() {
@@ -151,13 +152,13 @@ void TstRegeln::kette() {
   QFETCH(int, regel);
   Berechnungsparameter p = offen();
   setze(p, optionen);
-  std::vector<Vergleichsreihe> liste;
+  Zeilenmenge liste;
   for (const QString& z : zeilen) {
     const auto f = fuenf(z);
-    liste.push_back(Vergleichsreihe::aus(std::span<const int, 5>(f)));
+    liste.hinzu(Vergleichsreihe::aus(std::span<const int, 5>(f)));
   }
   Regelkontext c;
-  c.tippliste = liste;
+  c.tippliste = &liste;
   for (int i = 0; i < ziehungen.size(); ++i) {
     const auto f = fuenf(ziehungen[i]);
     c.referenz[static_cast<std::size_t>(i)] = Vergleichsreihe::aus(std::span<const int, 5>(f));
@@ -251,6 +252,46 @@ void TstRegeln::historieEinmalGelesen() {
   Laufhistorie leer([] { return std::vector<Ziehung>{}; });
   c.historie = &leer;
   QCOMPARE(Regelkette(kandidat("1 2 3 4 5"), 1, p, c), 0);
+}
+
+void TstRegeln::zeilenmengeWieAbzaehlen() {
+  // The subset index answers as counting every row would, for rows with gaps and repeats,
+  // candidates with repeats, every limit, and rows added after the index was built.
+  std::uint32_t s = 12345u;
+  auto zufall = [&](int n) {
+    s = s * 1103515245u + 12345u;
+    return static_cast<int>((s >> 8) % static_cast<std::uint32_t>(n));
+  };
+  for (int runde = 0; runde < 40; ++runde) {
+    Zeilenmenge menge;
+    std::vector<Vergleichsreihe> zeilen;
+    auto neueZeile = [&] {
+      std::array<int, 5> z{};
+      for (int& v : z) v = zufall(10) == 0 ? 0 : zufall(12) + 1;  // small range: many matches and repeats
+      const Vergleichsreihe r = Vergleichsreihe::aus(std::span<const int, 5>(z));
+      zeilen.push_back(r);
+      menge.hinzu(r);
+    };
+    for (int i = 0; i < 30; ++i) neueZeile();
+    for (int probe = 0; probe < 60; ++probe) {
+      if (probe == 30) neueZeile();
+      Kandidat k;
+      for (int i = 1; i <= 5; ++i) k.Reihe[static_cast<std::size_t>(i)] = zufall(14) + 1;
+      k.abschliessen();
+      for (int grenze = -1; grenze <= 7; ++grenze) {
+        for (auto art : {Zeilenmenge::Zaehlart::plaetze, Zeilenmenge::Zaehlart::paare}) {
+          bool mind = false, hoechst = false;
+          for (const Vergleichsreihe& r : zeilen) {
+            const int h = art == Zeilenmenge::Zaehlart::paare ? paare(k, r) : r.treffer(k.maske);
+            mind = mind || h >= grenze;
+            hoechst = hoechst || h <= grenze;
+          }
+          QCOMPARE(menge.mindestens(k, grenze, art), mind);
+          QCOMPARE(menge.hoechstens(k, grenze, art), hoechst);
+        }
+      }
+    }
+  }
 }
 
 QTEST_GUILESS_MAIN(TstRegeln)
