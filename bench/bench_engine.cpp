@@ -1,7 +1,10 @@
 // The generation run in the core over plain values: a sheet of twelve tips with the default
 // options beside a tight reference loop (same pool, same seed, same rules, 64-bit masks),
 // and long list runs with the history rules on.
-#include <QCoreApplication>
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 #include <QElapsedTimer>
 #include <algorithm>
 #include <bit>
@@ -10,7 +13,14 @@
 
 #include "demodaten.h"
 #include "engine/generierungslauf.h"
+#include "hilfen/fenster/fenstertest.h"
+#include "hilfen/historie.h"
 #include "hilfen/testlauf.h"
+#include "plattform/fenster/datumswahl.h"
+#include "plattform/fenster/steuerelemente.h"
+#include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Parameterseite.h"
+#include "shell/fenster/Tippschein.h"
 #include "plattform/zufall.h"
 
 using namespace engine;
@@ -128,7 +138,8 @@ double ms(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed())
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
   const std::vector<Ziehung> demo5500 = demo(2760);
   const std::vector<Ziehung> demo20000 = demo(10000);
   std::printf("histories: %zu and %zu records\n", demo5500.size(), demo20000.size());
@@ -189,6 +200,28 @@ int main(int argc, char** argv) {
     g.BrechnungStart();
     std::printf("%s: %lld lines in %.0f ms (%d batches, %d candidates)\n", l.name, static_cast<long long>(env.zeilen.size()), ms(t),
                 env.komplettchecks, env.eingaben);
+  }
+  // The same through the offscreen main window, started with BitBtn4.
+  for (int art = 0; art < 2; ++art) {
+    Fensterumgebung u;
+    Testumgebung::schreibe(u.home() + "ZahlenQV.dat", alsDatei(demo5500));
+    TForm1 form;
+    form.findChild<plattform::DatumsWahl*>("DateTimePicker1")->setzeDatum(demo5500.back().datum());
+    form.findChild<plattform::DatumsWahl*>("DateTimePicker2")->setzeDatum(QDate(2018, 2, 7));
+    plattform::Zufall::RandSeed = 4711u;
+    if (art == 0) {
+      form.Schein->UpDown8->setPosition(12);
+    } else {
+      form.Parameter->UpDown3->setPosition(4);
+      form.Parameter->UpDown9->setPosition(0);
+      form.Schein->listenansichtBeimStart();
+      form.Schein->UpDown8->setPosition(6000);
+    }
+    QElapsedTimer t;
+    t.start();
+    QTest::mouseClick(form.Schein->BitBtn4, Qt::LeftButton);
+    std::printf("%s through the window: %.0f ms (%lld lines)\n", art == 0 ? "sheet of 12, defaults," : "6000-tip list",
+                ms(t), static_cast<long long>(form.Schein->Gewinnzahlen->count()));
   }
   return 0;
 }

@@ -30,6 +30,7 @@ class Generierung {
   void Berechnen1Click() { Label28Click(); }
 
   bool laeuft() const { return laeuft_; }
+  int gezaehlt() const { return Lauf; }  // candidates counted so far in this run
 
   // What the last run did, for tests and the benchmark.
   struct Ergebnis {

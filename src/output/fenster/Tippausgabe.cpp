@@ -1,5 +1,7 @@
 #include "output/fenster/Tippausgabe.h"
 
+#include "shell/fenster/Laufsperre.h"
+
 #include "output/tippausdruck.h"
 #include "output/tippdatei.h"
 #include "plattform/fenster/befehl.h"
@@ -62,6 +64,7 @@ void Tippausgabe::SpeedButton15Click() {
 }
 
 void Tippausgabe::SpeedButton16Click() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   tippdatei::tippordnerAnlegen(z_.Home);
   const QString ordner = tippdatei::tippordner(z_.Home);
   const QString vorschlag = z_.SaveDialog1.FileName.isEmpty() ? ordner : z_.SaveDialog1.FileName;

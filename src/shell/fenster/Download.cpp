@@ -1,5 +1,7 @@
 #include "shell/fenster/Download.h"
 
+#include "shell/fenster/Laufsperre.h"
+
 #include "plattform/fenster/befehl.h"
 #include "plattform/fenster/dienste.h"
 #include "plattform/laufschutz.h"
@@ -26,6 +28,7 @@ Download::Download(Programmzustand& zustand, Downloadanzeige& anzeige, Proxyanga
 void Download::Aktualisieren1Click() { ZahlenKennerClick(); }
 
 void Download::ZahlenKennerClick() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   // The menu item stays enabled: while a download handles input, its shortcut is ignored.
   if (z_.downloadLaeuft) return;
   Downloadergebnis e;

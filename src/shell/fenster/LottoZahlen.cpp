@@ -1,5 +1,6 @@
 #include "shell/fenster/LottoZahlen.h"
 
+#include "engine/fenster/Berechnung.h"
 #include "output/fenster/Tippausgabe.h"
 #include "plattform/fehler.h"
 #include "plattform/fenster/befehl.h"
@@ -77,6 +78,10 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   StatusBar1 = new plattform::StatusLeiste({150, 50}, this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   setStatusBar(StatusBar1);
+  Rechner = new Berechnung({&zustand_, Parameter, Schein, ziehungsanzeige, StatusBar1, PageControl1, TabSheet1, TabSheet5, this},
+                           this);
+  plattform::verbinde(Schein->BitBtn4, &QPushButton::clicked, Rechner, &Berechnung::BrechnungStart);
+  plattform::verbinde(Berechnen1, &QAction::triggered, Rechner, &Berechnung::Berechnen1Click);
   // Last of the controls: the hints bind whatever the panels above have built.
   Hinweise = new Statushinweise(*this, this, this);
   Hinweise->binden();

@@ -13,6 +13,7 @@ class QAction;
 class QMenu;
 class QPushButton;
 class QTabWidget;
+class Berechnung;
 class Download;
 class Historienbefehle;
 class Internetseite;
@@ -115,6 +116,7 @@ class TForm1 : public QMainWindow, public Statusanzeige {
   Internetseite* Internet = nullptr;    // "Internet-Optionen"
   Ziehungsanzeige* ziehungsanzeige = nullptr;  // draw history, current draw, date pickers
   Download* download = nullptr;                // the draw download (ZahlenKennerClick)
+  Berechnung* Rechner = nullptr;               // the generation run (BitBtn4, Berechnen1)
   Tippausgabe* Ausgabe = nullptr;              // tip files and the text list on "Tipp-Übersicht"
   Historienbefehle* historienbefehle = nullptr;  // history search and historical analysis
   Verweise* verweise = nullptr;                // the banner and the link labels

@@ -1,5 +1,7 @@
 #include "shell/fenster/Tippeditor.h"
 
+#include "shell/fenster/Laufsperre.h"
+
 #include "plattform/fehler.h"
 #include "plattform/fenster/befehl.h"
 #include "plattform/zufall.h"
@@ -37,6 +39,7 @@ int boxDesFelds(const QString& text) {
 }  // namespace
 
 void Tippeditor::TippEdit(int Anfang, int Ende) {
+  if (abgelehntWeilBerechnungLaeuft(zustand_)) return;
   TForm6* d = Form6;
   if (!d) return;
   std::vector<QLineEdit*> felder;
@@ -96,6 +99,7 @@ void Tippeditor::TippEdit(int Anfang, int Ende) {
 }
 
 void Tippeditor::TippEditClick(int k) {
+  if (abgelehntWeilBerechnungLaeuft(zustand_)) return;
   TForm6* d = Form6;
   if (!d || k < 1 || k > 12) return;
   d->setWindowTitle(QString::number(k) + QLatin1Char('.') + zustand_.M(51));

@@ -1,5 +1,7 @@
 #include "shell/fenster/Tippschein.h"
 
+#include "shell/fenster/Laufsperre.h"
+
 #include "plattform/fehler.h"
 #include "plattform/fenster/dienste.h"
 #include "plattform/fenster/steuerelemente.h"
@@ -310,6 +312,7 @@ void Tippschein::Edit1Exit() {
 }
 
 void Tippschein::Label30Click(Klicklabel* label) {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   const QColor jetzt = label->palette().color(QPalette::WindowText);
   setzeSchriftfarbe(label, jetzt == fenstertextfarbe_ ? rot() : fenstertextfarbe_);
 }
@@ -317,6 +320,7 @@ void Tippschein::Label30Click(Klicklabel* label) {
 bool Tippschein::laeuftBerechnung() const { return BitBtn4->text() == z_.M(20); }
 
 void Tippschein::SpeedButton11Click() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   if (!laeuftBerechnung() && !plattform::dialoge().frage(z_.M(71), z_.M(72))) return;
   alleTippsLoeschen();
 }
@@ -360,6 +364,13 @@ void Tippschein::ersteZeileSetzen(const Ziehung& d) {
   for (int i = 0; i < 2; ++i) z.feld(5 + i)->setText(QString::number(d.zahl(7 + i)));
 }
 
+void Tippschein::listeZeigen() { zeigeListe(true); }
+
+void Tippschein::nurLesen(bool an) {
+  for (const Tippzeile& z : zeilen_)
+    for (int i = 0; i < 7; ++i) z.feld(i)->setReadOnly(an);
+}
+
 void Tippschein::zeigeListe(bool an) {
   Gewinnzahlen->setVisible(an);
   Gewinne->setVisible(an);
@@ -367,11 +378,13 @@ void Tippschein::zeigeListe(bool an) {
 }
 
 void Tippschein::StandardansichtClick() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   UpDown8->setMax(12);  // takes the position down to 12 and shows it in Edit80
   zeigeListe(false);
 }
 
 void Tippschein::ListenansichtClick() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   UpDown8->setMax(6000);
   zeigeListe(true);
   auto& dlg = plattform::dialoge();
@@ -406,6 +419,7 @@ void Tippschein::ListenansichtOhneClick() {
 QString Tippschein::listendatei() const { return z_.Home + QStringLiteral("gewinnzahlen.txt"); }
 
 void Tippschein::SpeedButton28Click() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   const QString datei = listendatei();
   if (!plattform::mitMeldung([&] { plattform::schreibeAnsiZeilen(datei, listenzeilen()); })) return;
   plattform::shell().bearbeiten(datei);

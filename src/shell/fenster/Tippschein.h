@@ -86,6 +86,10 @@ class Tippschein : public QObject, public Tippvergleicher, public Tippablage, pu
   void StandardansichtClick();
   void ListenansichtClick();
   void ListenansichtOhneClick();
+  // The list boxes shown as they are, nothing appended (a run that ends early in list mode).
+  void listeZeigen();
+  // The 84 fields read-only while a run draws its tips.
+  void nurLesen(bool an);
   void SpeedButton28Click();
   void GewinnzahlenClick();
   void GewinnzahlenMouseDown();

@@ -1,5 +1,7 @@
 #include "shell/fenster/Ziehungsanzeige.h"
 
+#include "shell/fenster/Laufsperre.h"
+
 #include "plattform/fenster/befehl.h"
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/fenster/dienste.h"
@@ -177,6 +179,7 @@ void Ziehungsanzeige::nachDownloadZeigen() {
 QDate Ziehungsanzeige::endeDatum() const { return DateTimePicker1->Datum(); }
 
 void Ziehungsanzeige::SpeedButton5Click() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   plattform::mitMeldung([&] {
     const Ziehungsdaten daten = historie();
     if (!daten.existiert()) {
@@ -202,6 +205,7 @@ void Ziehungsanzeige::SpeedButton5Click() {
 }
 
 void Ziehungsanzeige::SpeedButton6Click() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   plattform::mitMeldung([&] {
     const std::vector<Ziehung> saetze = historie().lesen();
     z_.aktDatum = tagesbeginn(DateTimePicker2->Datum());
@@ -215,6 +219,7 @@ void Ziehungsanzeige::SpeedButton6Click() {
 }
 
 void Ziehungsanzeige::SpeedButton7Click() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   plattform::mitMeldung([&] {
     const std::vector<Ziehung> saetze = historie().lesen();
     const int satz = naechsterSatz(saetze, z_.Position, zeitfilter());
@@ -246,6 +251,7 @@ void Ziehungsanzeige::anzeigeSetzen(const QString& text, const QString& summe) {
 }
 
 void Ziehungsanzeige::BitBtn4Click() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   if (abgelehntWeilDownloadLaeuft()) return;
   const bool ok = plattform::mitMeldung([&] {
     const plattform::Sanduhr sanduhr;
@@ -256,6 +262,7 @@ void Ziehungsanzeige::BitBtn4Click() {
 }
 
 void Ziehungsanzeige::BitBtn8Click() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   if (abgelehntWeilDownloadLaeuft()) return;
   const bool ok = plattform::mitMeldung([&] {
     const Ziehungsdaten daten = historie();
@@ -288,6 +295,7 @@ void Ziehungsanzeige::BitBtn8Click() {
 void Ziehungsanzeige::SpeedButton8Click() { SpeedButton8->hide(); }
 
 void Ziehungsanzeige::BitBtn2Click() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   if (abgelehntWeilDownloadLaeuft()) return;
   const QString text = z_.M(3) + plattform::kurzesDatum(DateTimePicker1->Datum()) + z_.M(4);
   if (!plattform::dialoge().frage(text, z_.M(5))) return;
