@@ -81,7 +81,7 @@ void Generierung::Label28Click() {
   env_.sanduhr(true);
   laeuft_ = true;
   stopImLauf_ = false;
-  schritt4_ = false;
+  referenzGelesen_ = false;
   TippNr = 0;
   Lauf = 0;
   topfZuKlein_ = false;
@@ -108,7 +108,7 @@ void Generierung::ruecksetzen() {
   env_.setzeUpDown4(gespeichertUpDown4_);
   env_.setzeUpDown5(gespeichertUpDown5_);
   env_.setzeUpDown6(gespeichertUpDown6_);
-  if (schritt4_) env_.setzeAktuelleZiehung(zahlNachSchritt4_, datumNachSchritt4_);
+  if (referenzGelesen_) env_.setzeAktuelleZiehung(zahlDesEnddatums_, datumDesEnddatums_);
 }
 
 void Generierung::lauf() {
@@ -124,9 +124,9 @@ void Generierung::lauf() {
   } catch (...) {
   }
   env_.SpeedButton5Click();
-  zahlNachSchritt4_ = env_.Zahl();
-  datumNachSchritt4_ = env_.Datum1();
-  schritt4_ = true;
+  zahlDesEnddatums_ = env_.Zahl();
+  datumDesEnddatums_ = env_.Datum1();
+  referenzGelesen_ = true;
 
   env_.alleTippsLoeschen();
 
@@ -262,7 +262,7 @@ void Generierung::beenden() {
   ergebnis_.gestoppt = stopImLauf_;
   laeuft_ = false;
   env_.setzeSortieren(true);
-  env_.setzeAktuelleZiehung(zahlNachSchritt4_, datumNachSchritt4_);
+  env_.setzeAktuelleZiehung(zahlDesEnddatums_, datumDesEnddatums_);
   env_.Komplettcheck();
   env_.sanduhr(false);
   env_.setzePanel(1, env_.meldung(ergebnis_.erschoepft ? 29 : 30));

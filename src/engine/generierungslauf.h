@@ -62,13 +62,13 @@ class Generierung {
   int TippNr = 0;
   int Lauf = 0;
   bool listenmodus_ = false;
-  bool schritt4_ = false;
+  bool referenzGelesen_ = false;
   Regelkontext* kontext_ = nullptr;
   bool topfZuKlein_ = false;
   Zeilenmenge Tippliste;  // the list lines, then the positions done; never more than they
   std::array<std::array<int, 9>, 3> referenz_{};
-  std::array<int, 9> zahlNachSchritt4_{};
-  QDate datumNachSchritt4_;
+  std::array<int, 9> zahlDesEnddatums_{};
+  QDate datumDesEnddatums_;
   bool gespeichertCheckBox8_ = false;
   int gespeichertUpDown4_ = 0, gespeichertUpDown5_ = 0, gespeichertUpDown6_ = 0;
   QDate gespeichertDatum_;

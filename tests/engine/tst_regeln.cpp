@@ -27,7 +27,8 @@ void setze(Berechnungsparameter& p, const QString& was) {
       {"UpDown16", &Berechnungsparameter::UpDown16}, {"UpDown10", &Berechnungsparameter::UpDown10},
       {"UpDown6", &Berechnungsparameter::UpDown6},   {"UpDown17", &Berechnungsparameter::UpDown17},
       {"UpDown18", &Berechnungsparameter::UpDown18}};
-  for (const QString& teil : was.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+  for (const QString& teil : was.simplified().split(QLatin1Char(' '))) {
+    if (teil.isEmpty()) continue;
     const QStringList kv = teil.split(QLatin1Char('='));
     QVERIFY2(kv.size() == 2, qPrintable(teil));
     if (boxen.contains(kv[0]))
@@ -41,7 +42,7 @@ void setze(Berechnungsparameter& p, const QString& was) {
 
 std::array<int, 5> fuenf(const QString& text) {
   std::array<int, 5> z{};
-  const QStringList t = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  const QStringList t = text.simplified().split(QLatin1Char(' '));
   for (int i = 0; i < 5 && i < t.size(); ++i) z[static_cast<std::size_t>(i)] = t[i].toInt();
   return z;
 }
