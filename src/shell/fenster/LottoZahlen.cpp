@@ -298,6 +298,8 @@ void TForm1::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (gezeigt_) return;
   gezeigt_ = true;
+  // A control a panel made after the window's creation gets its hint now.
+  Hinweise->binden();
   // The show road runs once the window is on the screen, not before it is mapped: the download
   // it starts must leave its stop button reachable, and its messages need the window behind them.
   QTimer::singleShot(0, this, [this] {

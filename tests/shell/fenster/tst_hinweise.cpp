@@ -132,6 +132,31 @@ class TstHinweise : public QObject {
     QVERIFY(!form_->Hinweise->gebunden(dialog.box(1)));
   }
 
+  // A control of the table that a panel makes after the window's creation is bound when the
+  // window is first shown.
+  void spaeterGebauteSteuerelemente() {
+    // The mouse finds the topmost window at its place: the shared window steps aside meanwhile.
+    form_->hide();
+    const auto zurueck = qScopeGuard([this] { QVERIFY(fenstertest::zeigen(form_)); });
+    TForm1 f;
+    QString frei;
+    for (const hinweise::Eintrag& e : hinweise::tabelle())
+      if (!f.findChild<QWidget*>(QString::fromLatin1(e.name))) {
+        frei = QString::fromLatin1(e.name);
+        break;
+      }
+    if (frei.isEmpty()) QSKIP("every control of the table is built");
+    auto* spaet = plattform::neu<QToolButton>(f.TabSheet1, plattform::Elementart::SpeedButton,
+                                              frei.toLatin1().constData(), QRect(46, 362, 20, 20));
+    plattform::setzeHint(spaet, QStringLiteral("spät"));
+    QVERIFY(!f.Hinweise->gebunden(spaet));
+    QVERIFY(fenstertest::zeigen(&f));
+    QVERIFY(f.Hinweise->gebunden(spaet));
+    f.StatusBar1->setzePanel(1, kVorher);
+    bewege(spaet);
+    QCOMPARE(f.StatusBar1->panel(1), QStringLiteral("spät"));
+  }
+
   void statusfelderHeissenNichtPanel() {
     auto* p = fenstertest::ctl<QFrame>(form_, QStringLiteral("Panel1"));
     QCOMPARE(p, form_->verweise->Panel1);
