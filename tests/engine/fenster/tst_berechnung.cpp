@@ -117,6 +117,8 @@ class TstBerechnung : public QObject {
   void standardlauf();
   void stoppMitDemKnopf();
   void budgetMitLockerung();
+  void lockerungUeberDieGrenze();
+  void stoppMitStrgR();
   void gesperrteZeile();
   void topfZuKlein();
   void listenmodus();
@@ -206,6 +208,49 @@ void TstBerechnung::budgetMitLockerung() {
   QCOMPARE(f.panel(1), QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"));
   for (int t = 1; t <= 12; ++t) QVERIFY(f.leer(t));
   QCOMPARE(f.form.zustand().LaufMax, 10000);
+}
+
+void TstBerechnung::lockerungUeberDieGrenze() {
+  // Without the extra numbers UpDown6 goes up to 5; the loosening step still sets 6 for the run,
+  // and the finish puts back both the value and the range.
+  Fenster f;
+  f.p().UpDown6->setMax(5);
+  f.p().UpDown7->setPosition(21);
+  f.p().CheckBox25->setChecked(true);
+  f.p().UpDown15->setPosition(6);
+  QList<int> werte;
+  QObject::connect(f.p().UpDown6, &plattform::UpDown::positionGeaendert, &f.form, [&](int w) { werte << w; });
+  f.klick("BitBtn4");
+  QCOMPARE(werte, (QList<int>{6, 4}));
+  QCOMPARE(f.p().UpDown6->Position(), 4);
+  QCOMPARE(f.p().UpDown6->Max(), 5);
+}
+
+void TstBerechnung::stoppMitStrgR() {
+  // The menu command (Ctrl+R) during a list run stops it, and no further batch starts.
+  Fenster f;
+  f.p().CheckBox22->setChecked(true);
+  f.p().UpDown10->setPosition(6);  // no candidate passes
+  f.p().UpDown7->setPosition(1);
+  f.listenansicht(1, 30);
+  // The second batch is stopped halfway: the counted candidates start again with each batch.
+  int stapel = 1, vorher = 0;
+  f.waehrend(
+      [&] {
+        const int jetzt = f.form.Rechner->generierung().gezaehlt();
+        if (jetzt < vorher) ++stapel;
+        vorher = jetzt;
+        return stapel == 2 && jetzt > 500;
+      },
+      [&] { f.form.Berechnen1->trigger(); });
+  f.klick("BitBtn4");
+  QVERIFY(f.form.Rechner->generierung().ergebnis().gestoppt);
+  QCOMPARE(f.knopf()->text(), QStringLiteral("Tipps berechnen"));
+  QCOMPARE(f.liste()->count(), 1);
+  QCOMPARE(f.panel(1), QStringLiteral("Tipps wurden neu berechnet"));
+  QCOMPARE(stapel, 2);
+  // The stop came while input was handled before candidate 502, which is still drawn and tested.
+  QCOMPARE(f.form.Rechner->generierung().gezaehlt(), 502);
 }
 
 void TstBerechnung::gesperrteZeile() {
