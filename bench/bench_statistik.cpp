@@ -1,12 +1,23 @@
 // Each draw statistic over a history of 20,000 records (two draws a day), the window spanning
 // the whole history, both draw times ticked: the core function on the records of one read.
+// Then one day step of the chart animation through the main window (offscreen): the history
+// read, the frequency statistic, the chart updated and painted once.
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <random>
 #include <vector>
 
+#include "hilfen/fenster/fenstertest.h"
+#include "hilfen/historie.h"
+#include "plattform/fenster/balkendiagramm.h"
+#include "plattform/fenster/datumswahl.h"
+#include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Ziehungsanzeige.h"
+#include "stats/fenster/Diagrammseite.h"
 #include "stats/zahlenstatistik.h"
 
 namespace {
@@ -42,7 +53,9 @@ double median(const std::function<int()>& f, int& pruef) {
 }
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
   using namespace statistik;
   const QDate ab(1999, 1, 1);
   const std::vector<Ziehung> v = historie(ab, 20000);
@@ -74,6 +87,31 @@ int main() {
     const double ms = median([&] { return fall.f().maximum; }, pruef);
     std::printf("statistic %s: %.3f ms\n", fall.name, ms);
   }
+
+  // The animation's day step in the window: the history file in the data folder, the chart
+  // page in front, the window on the (offscreen) screen.
+  Fensterumgebung umgebung;
+  Testumgebung::schreibe(umgebung.home() + "ZahlenQV.dat", alsDatei(v));
+  TForm1 form;
+  form.resize(800, 600);
+  form.show();
+  form.PageControl1->setCurrentWidget(form.TabSheet5);
+  form.ziehungsanzeige->DateTimePicker2->setzeDatum(ab);
+  form.ziehungsanzeige->DateTimePicker1->setzeDatum(ab.addDays(9000));
+  Diagrammseite& seite = *form.Diagramm;
+  seite.SpeedButton2Click();
+  seite.BitBtn20Click();
+  seite.Timer1->stop();  // the ticks come from here
+  form.ziehungsanzeige->DateTimePicker1->setzeDatum(ab.addDays(8000));
+  QApplication::processEvents();
+  const double schritt = median(
+      [&] {
+        seite.Timer1Timer();
+        seite.Chart1->repaint();
+        return seite.Chart1->serie(2).y(0);
+      },
+      pruef);
+  std::printf("Timer1Timer day step (frequency, 20,000 records, one paint of Chart1): %.3f ms\n", schritt);
   std::printf("(check %d)\n", pruef);
   return 0;
 }

@@ -1,9 +1,10 @@
 #include "plattform/fenster/balkendiagramm.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetrics>
 #include <QLegend>
 #include <QValueAxis>
 #include <algorithm>
@@ -102,14 +103,20 @@ Balkendiagramm::Balkendiagramm(QWidget* eltern) : QChartView(eltern) {
   chart->setAnimationOptions(QChart::NoAnimation);
   chart->setBackgroundRoundness(0);
   chart->setMargins(QMargins(4, 4, 4, 4));
-  unten_ = new QBarCategoryAxis(chart);
+  unten_ = new QCategoryAxis(chart);
   links_ = new QValueAxis(chart);
   links_->setLabelFormat(QStringLiteral("%d"));
   links_->setTickType(QValueAxis::TicksDynamic);
   links_->setTickAnchor(0);
+  unten_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  unten_->setGridLineVisible(false);
   QFont klein = unten_->labelsFont();
-  klein.setPointSize(7);
+  klein.setPointSize(8);
   unten_->setLabelsFont(klein);
+  QFont titel = unten_->titleFont();
+  titel.setPointSize(8);
+  titel.setBold(false);
+  unten_->setTitleFont(titel);
   chart->addAxis(unten_, Qt::AlignBottom);
   chart->addAxis(links_, Qt::AlignLeft);
   const QColor farben[2] = {QColor(255, 0, 0), QColor(0, 128, 0)};
@@ -119,7 +126,7 @@ Balkendiagramm::Balkendiagramm(QWidget* eltern) : QChartView(eltern) {
     serie->setObjectName(QStringLiteral("Series%1").arg(nr));
     auto* satz = new QBarSet(QString(), serie);
     satz->setColor(farben[nr - 1]);
-    satz->setBorderColor(farben[nr - 1].darker(130));
+    satz->setPen(Qt::NoPen);  // thin bars show their fill colour, the selected ones too
     serie->append(satz);
     serie->setBarWidth(0.7);
     chart->addSeries(serie);
@@ -156,9 +163,33 @@ void Balkendiagramm::setLinksAutomatisch(bool automatisch) {
 
 void Balkendiagramm::setUntenAutomatisch() { balkenGeaendert(); }
 void Balkendiagramm::setUntenTitel(const QString& titel) {
-  if (unten_->titleText() != titel) unten_->setTitleText(titel);
+  if (titel == titel_) return;
+  titel_ = titel;
+  // The axis title is laid out like rich text: blanks kept as non-breaking ones keep their width.
+  QString gezeigt = titel;
+  gezeigt.replace(QLatin1Char(' '), QChar(0x00A0));
+  unten_->setTitleText(gezeigt);
+  passeTitelAn();
 }
-QString Balkendiagramm::untenTitel() const { return unten_->titleText(); }
+
+void Balkendiagramm::passeTitelAn() {
+  // A long title (the pairs with N) takes a smaller font rather than losing its end.
+  QFont f = unten_->titleFont();
+  const int platz = width() - 16;
+  int punkte = 8;
+  for (; punkte > 6; --punkte) {
+    f.setPointSize(punkte);
+    if (QFontMetrics(f).horizontalAdvance(unten_->titleText()) <= platz) break;
+  }
+  f.setPointSize(punkte);
+  if (f != unten_->titleFont()) unten_->setTitleFont(f);
+}
+
+void Balkendiagramm::resizeEvent(QResizeEvent* e) {
+  QChartView::resizeEvent(e);
+  passeTitelAn();
+}
+QString Balkendiagramm::untenTitel() const { return titel_; }
 
 void Balkendiagramm::balkenGeaendert() {
   // The bottom axis labels the bars of the shown series (Series2 before Series1).
@@ -168,10 +199,7 @@ void Balkendiagramm::balkenGeaendert() {
       gezeigt = &*it;
       break;
     }
-  QStringList kategorien;
-  if (gezeigt)
-    for (int x : gezeigt->xs_) kategorien << QString::number(x);
-  setzeKategorien(kategorien);
+  setzeBeschriftung(gezeigt ? gezeigt->xs_ : std::vector<int>());
   if (!automatisch_) return;
   int groesste = 0;
   for (const Balkenserie& s : serien_)
@@ -182,12 +210,22 @@ void Balkendiagramm::balkenGeaendert() {
   zeigeBereich();
 }
 
-void Balkendiagramm::setzeKategorien(const QStringList& kategorien) {
-  if (unten_->categories() == kategorien) return;
-  if (kategorien.isEmpty())
-    unten_->clear();
-  else
-    unten_->setCategories(kategorien);
+void Balkendiagramm::setzeBeschriftung(const std::vector<int>& xs) {
+  if (xs == beschriftet_) return;
+  beschriftet_ = xs;
+  for (const QString& l : unten_->categoriesLabels()) unten_->remove(l);
+  // Bar k stands at k; a label at every x that is a multiple of a step that leaves about 16.
+  const int n = static_cast<int>(xs.size());
+  unten_->setRange(-0.5, std::max(1, n) - 0.5);
+  int schritt = 1;
+  for (int s : {1, 2, 5, 10, 20, 50, 100}) {
+    schritt = s;
+    if (n <= 16 * s) break;
+  }
+  for (int k = 0; k < n; ++k) {
+    const int x = xs[static_cast<std::size_t>(k)];
+    if (x % schritt == 0 || n <= 16) unten_->append(QString::number(x), k);
+  }
 }
 
 void Balkendiagramm::zeigeBereich() {

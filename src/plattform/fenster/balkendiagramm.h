@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-class QBarCategoryAxis;
+class QCategoryAxis;
 class QBarSeries;
 class QBarSet;
 class QValueAxis;
@@ -48,7 +48,7 @@ class Balkenserie {
 };
 
 // The bar chart: two series, a left value axis set one bound at a time, a bottom axis that
-// follows the bars (their x values as labels) and carries the title. Legend and chart title
+// follows the bars (their x values as labels, as many as fit) and carries the title. Legend and chart title
 // are hidden, the view is flat.
 class Balkendiagramm : public QChartView {
   Q_OBJECT
@@ -73,13 +73,19 @@ class Balkendiagramm : public QChartView {
   void setUntenTitel(const QString& titel);
   QString untenTitel() const;
 
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+
  private:
   friend class Balkenserie;
+  void passeTitelAn();
   void balkenGeaendert();
   void zeigeBereich();
-  void setzeKategorien(const QStringList& kategorien);
+  void setzeBeschriftung(const std::vector<int>& xs);
 
-  QBarCategoryAxis* unten_ = nullptr;
+  QCategoryAxis* unten_ = nullptr;
+  std::vector<int> beschriftet_;
+  QString titel_;
   QValueAxis* links_ = nullptr;
   std::vector<Balkenserie> serien_;
   int min_ = 0;

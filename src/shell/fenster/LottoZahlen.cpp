@@ -23,6 +23,7 @@
 #include "shell/ziehungsdaten.h"
 #include "stats/fenster/auswert.h"
 #include "stats/fenster/Historienbefehle.h"
+#include "stats/fenster/Diagrammseite.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,6 +31,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
@@ -75,6 +77,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   verweise = new Verweise(TabSheet1, TabSheet3, this);
   plattform::verbinde(Parameter->UpDown7, &plattform::UpDown::pfeilGeaendert, this,
                       [this] { UpDown7Changing(Parameter->UpDown7->Position()); });
+  baueDiagramm();
   StatusBar1 = new plattform::StatusLeiste({150, 50}, this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   setStatusBar(StatusBar1);
@@ -147,6 +150,34 @@ void TForm1::baueSeiten() {
   lay->addWidget(PageControl2);
   Parameter = new Parameterseite(PageControl2, this);
   Internet = new Internetseite(TabSheet3, this);
+}
+
+void TForm1::baueDiagramm() {
+  Tippzugang tipps;
+  tipps.listenansicht = [this] { return Schein->listenansichtGezeigt(); };
+  tipps.listenzeilen = [this] { return Schein->listenzeilen(); };
+  tipps.scheinzeilen = [this] {
+    std::array<std::array<QString, 5>, 12> zeilen;
+    for (int k = 1; k <= 12; ++k)
+      for (int i = 0; i < 5; ++i) zeilen[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(i)] = Schein->zeile(k).Zahlen[static_cast<std::size_t>(i)]->text();
+    return zeilen;
+  };
+  tipps.gewinneLeeren = [this] { Schein->Gewinne->clear(); };
+  Diagrammorte orte;
+  orte.PageControl1 = PageControl1;
+  orte.TabSheet1 = TabSheet1;
+  orte.TabSheet4 = TabSheet4;
+  orte.TabSheet5 = TabSheet5;
+  orte.CheckBox1 = Parameter->CheckBox1;
+  orte.CheckBox6 = Parameter->CheckBox6;
+  orte.CheckBox7 = Parameter->CheckBox7;
+  orte.CheckBox2 = Parameter->CheckBox2;
+  orte.CheckBox10 = Parameter->CheckBox10;
+  orte.QuersummenLabel = Parameter->QuersummenLabel;
+  orte.CheckBox8 = Parameter->CheckBox8;
+  orte.CheckBox18 = Parameter->CheckBox18;
+  Diagramm = new Diagrammseite(zustand_, *this, ziehungsanzeige->DateTimePicker2, ziehungsanzeige->DateTimePicker1,
+                               [this] { return ziehungsanzeige->zeitfilter(); }, std::move(tipps), orte, this);
 }
 
 int TForm1::Height() const { return height() - menueHoehe_ + kRahmenHoehe; }
@@ -260,6 +291,8 @@ void TForm1::FormResize() {
 // when its condition holds, opens the prize evaluation.
 void TForm1::FormShow() {
   plattform::mitMeldung([&] { ziehungsanzeige->SpeedButton5Click(); });
+  // The frequency chart of the date window; the language switch will run it in its place.
+  plattform::mitMeldung([&] { Diagramm->SpeedButton2Click(); });
   plattform::mitMeldung([&] { download->ZahlenKennerClick(); });
 }
 

@@ -24,6 +24,7 @@ class Tippeditor;
 class Verweise;
 class Tippschein;
 class Ziehungsanzeige;
+class Diagrammseite;
 
 // The main window: owns the program state and composes the panels that own the controls of
 // each tab. Each panel gets the state and the small interfaces it needs from here.
@@ -124,6 +125,7 @@ class TForm1 : public QMainWindow, public Statusanzeige {
 
   // The arrows of "Max. Berechnungsläufe" set the run budget at once, also while a run goes.
   void UpDown7Changing(int Position);
+  Diagrammseite* Diagramm = nullptr;           // the statistics and their chart on "Diagramm"
 
  protected:
   void resizeEvent(QResizeEvent* e) override;
@@ -133,6 +135,7 @@ class TForm1 : public QMainWindow, public Statusanzeige {
  private:
   void baueMenue();
   void baueSeiten();
+  void baueDiagramm();
   // Runs one step of the creation; a failure shows its text and the start goes on.
   bool schritt(const std::function<void()>& tue);
   void zoomeDialoge(double faktor, std::initializer_list<const char*> namen);

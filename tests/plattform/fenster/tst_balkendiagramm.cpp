@@ -1,6 +1,6 @@
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QValueAxis>
 #include <QtTest>
@@ -29,8 +29,14 @@ QBarSet* satzVon(Balkendiagramm& d, int nr) {
 QValueAxis* linkeAchse(Balkendiagramm& d) {
   return qobject_cast<QValueAxis*>(d.chart()->axes(Qt::Vertical).value(0));
 }
+QCategoryAxis* untereAchse(Balkendiagramm& d) {
+  return qobject_cast<QCategoryAxis*>(d.chart()->axes(Qt::Horizontal).value(0));
+}
+// The labels of the bottom axis, each with the index of the bar it stands under.
 QStringList kategorien(Balkendiagramm& d) {
-  return qobject_cast<QBarCategoryAxis*>(d.chart()->axes(Qt::Horizontal).value(0))->categories();
+  QStringList v;
+  for (const QString& l : untereAchse(d)->categoriesLabels()) v << l + "@" + QString::number(untereAchse(d)->endValue(l));
+  return v;
 }
 }  // namespace
 
@@ -116,8 +122,12 @@ class TstBalkendiagramm : public QObject {
     std::sort(markiert.begin(), markiert.end());
     QCOMPARE(markiert, (QList<int>{1, 52}));
     QCOMPARE(satz->selectedColor(), kRot);
-    QCOMPARE(kategorien(d).first(), QStringLiteral("1"));
-    QCOMPARE(kategorien(d).last(), QStringLiteral("55"));
+    // 55 bars: a label at every fifth x, under its bar.
+    QStringList fuenfer;
+    for (int x = 5; x <= 55; x += 5) fuenfer << QString::number(x) + "@" + QString::number(x - 1);
+    QCOMPARE(kategorien(d), fuenfer);
+    QCOMPARE(untereAchse(d)->min(), -0.5);
+    QCOMPARE(untereAchse(d)->max(), 54.5);
 
     // Refilled with as many bars: the same set, values and marks changed in place.
     s.setzeBalken(balken({4, 5, 6}, 100, kBlau));
@@ -125,7 +135,7 @@ class TstBalkendiagramm : public QObject {
     QCOMPARE(s.anzahl(), 3);
     QCOMPARE(s.farbe(0), kBlau);
     QCOMPARE(s.farbe(2), kBlau);
-    QCOMPARE(kategorien(d), (QStringList{"100", "101", "102"}));
+    QCOMPARE(kategorien(d), (QStringList{"100@0", "101@1", "102@2"}));
     s.setzeBalken(balken({1, 2, 3}, 100));
     QCOMPARE(s.farbe(0), kGruen);
     QVERIFY(satz->selectedBars().isEmpty());
@@ -157,10 +167,10 @@ class TstBalkendiagramm : public QObject {
     // The bottom axis labels the shown series.
     d.serie(1).setzeBalken(balken({1, 2}, 7));
     d.serie(2).setzeBalken(balken({1}, 3));
-    QCOMPARE(kategorien(d), QStringList{"3"});
+    QCOMPARE(kategorien(d), QStringList{"3@0"});
     d.serie(2).setAktiv(false);
     d.serie(1).setAktiv(true);
-    QCOMPARE(kategorien(d), (QStringList{"7", "8"}));
+    QCOMPARE(kategorien(d), (QStringList{"7@0", "8@1"}));
     d.resize(400, 300);
     QVERIFY(!d.grab().isNull());
   }
