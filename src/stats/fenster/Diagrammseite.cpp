@@ -92,7 +92,7 @@ Diagrammseite::Diagrammseite(Programmzustand& zustand, Statusanzeige& status, pl
   baueDatenbank(orte.TabSheet4);
   baueParameter(orte);
 
-  Button6 = knopf(orte.TabSheet1, "Button6", QRect(330, 284, 160, 25), QStringLiteral("Verteilung der Tipps"));
+  Button6 = knopf(orte.TabSheet1, "Button6", QRect(230, 284, 150, 25), QStringLiteral("Verteilung der Tipps"));
   Button6->setAutoRaise(false);
   plattform::setzeHint(Button6, QStringLiteral("Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden"));
   plattform::verbinde(Button6, &QToolButton::clicked, this, &Diagrammseite::Button6Click);
