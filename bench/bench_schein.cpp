@@ -1,6 +1,10 @@
 // Coupon printing: loading the coupon template beside the program (plain and compressed) and
-// the placement of 6500 tip lines on coupons of ten slots (each full coupon asks, answered No).
-#include <QCoreApplication>
+// the placement of 6500 tip lines on coupons of ten slots (each full coupon asks, answered No),
+// in the core and through the coupon dialog; one preview refresh with a background picture.
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
@@ -9,6 +13,10 @@
 #include <zlib.h>
 
 #include "output/tippsetzen.h"
+#include "hilfen/fenster/druckdouble.h"
+#include "hilfen/fenster/fenstertest.h"
+#include "output/fenster/anders.h"
+#include "plattform/fenster/berichtsdruck.h"
 #include "plattform/dateien.h"
 #include "plattform/reportvorlage.h"
 
@@ -53,7 +61,8 @@ struct Nein : schein::Scheindialog {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
   const QString vorlage = QStringLiteral(ZK_QUELLDATEN "/schein.fr3");
   const QByteArray roh = plattform::liesDatei(vorlage);
   const QByteArray gepackt = gzip(roh);
@@ -69,5 +78,24 @@ int main(int argc, char* argv[]) {
   Nein nein;
   messe("core: Tippsetzen, 6500 lines", 50, [&] { schein::tippsetzen(r, zeilen, p, nein); });
   std::printf("  %d questions per placement\n", nein.fragen / 50);
+
+  Fensterumgebung u;
+  DruckProtokoll& druck = installiereDruckDouble();
+  QImage bild(1200, 2200, QImage::Format_RGB32);
+  bild.fill(Qt::yellow);
+  bild.save(u.programmordner() + "hintergrund.png");
+  TForm8 dialog;
+  dialog.BackImage->setText(u.programmordner() + "hintergrund.png");
+  dialog.Memo1->setPlainText(zeilen.join('\n'));
+  dialog.show();
+  messe("dialog: preview refresh with picture", 50, [&] {
+    dialog.frxPreview1->zeigen(dialog.frxReport1.vorbereiten());
+    dialog.frxPreview1->grab();
+  });
+  messe("dialog: &Drucken, 6500 lines (No)", 10, [&] {
+    u.dialoge().antworten.clear();
+    dialog.BitBtn1Click();
+  });
+  std::printf("  %lld prints per run (the last coupon)\n", static_cast<long long>(druck.drucke.size() / 10));
   return 0;
 }

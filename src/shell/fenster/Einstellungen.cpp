@@ -1,5 +1,7 @@
 #include "shell/fenster/Einstellungen.h"
 
+#include "plattform/fenster/fensterliste.h"
+
 #include "plattform/fehler.h"
 #include "plattform/fenster/dienste.h"
 #include "plattform/fenster/datumswahl.h"
@@ -235,7 +237,22 @@ void lesen(TForm1& f) {
   });
 
   // The coupon dialog's six layout texts ("Edit1F8" to "Edit6F8") are read once that dialog
-  // exists, in the completion of the start.
+  // exists, in the completion of the start (scheinLesen).
+}
+
+void scheinLesen() {
+  QWidget* form8 = plattform::programmfenster(QStringLiteral("Form8"));
+  if (!form8) return;
+  gruppe([&] {
+    Registry reg;
+    if (!reg.OpenKey(schluessel(), true)) return;
+    for (int n = 1; n <= 6; ++n) {
+      const auto text = textOderNichts(reg, QStringLiteral("Edit%1F8").arg(n));
+      auto* e = form8->findChild<QLineEdit*>(nr("Edit", n));
+      if (text && e) e->setText(*text);
+    }
+    reg.CloseKey();
+  });
 }
 
 void schreiben(TForm1& f) {
@@ -278,8 +295,13 @@ void schreiben(TForm1& f) {
   if (auto* p = ctl<plattform::DatumsWahl>(f, QStringLiteral("DateTimePicker2")))
     reg.WriteDateTime(QStringLiteral("DateTimePicker2"), plattform::alsTagzahl(p->Datum()));
   reg.WriteInteger(QStringLiteral("Land"), f.zustand().Land);
-  // Here the coupon dialog's six layout texts follow, under a guard of their own, once that
-  // dialog exists.
+  // The coupon dialog's six layout texts, under a guard of their own.
+  try {
+    if (QWidget* form8 = plattform::programmfenster(QStringLiteral("Form8")))
+      for (int n = 1; n <= 6; ++n)
+        if (auto* e = form8->findChild<QLineEdit*>(nr("Edit", n))) reg.WriteString(QStringLiteral("Edit%1F8").arg(n), e->text());
+  } catch (const plattform::Fehler&) {
+  }
   reg.CloseKey();
 }
 

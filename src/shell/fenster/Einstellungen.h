@@ -10,6 +10,9 @@ namespace Einstellungen {
 const QString& schluessel();
 // At creation: every group in its order; a failure inside a group ends that group only.
 void lesen(TForm1& form);
+// Once every window exists: "Edit1F8" to "Edit6F8" into the coupon dialog's Edit1 to Edit6, in a
+// group of their own; a value of another type is skipped.
+void scheinLesen();
 // Shutdown: the write-back in its order under one guard (the first failure ends it silently),
 // the list-view files right after the window size.
 void schreiben(TForm1& form);

@@ -3,6 +3,7 @@
 #include "plattform/endesignal.h"
 #include "plattform/fenster/dienste.h"
 #include "shell/fenster/LottoZahlen.h"
+#include "output/fenster/anders.h"
 #include "shell/fenster/Zahlenwahl.h"
 #include "stats/fenster/auswert.h"
 
@@ -28,6 +29,7 @@ int Hauptprogramm() {
   form1.setWindowIconText(QString::fromLatin1(kTitel));
   TForm6 form6;
   form6.Ordner = form1.zustand().Home;
+  TForm8 form8;
   TForm9 form9;
   // Once every window exists: the dialogs' zoom and the coupon layout texts.
   form1.StartAbschliessen();

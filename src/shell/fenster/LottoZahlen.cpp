@@ -24,6 +24,7 @@
 #include "stats/fenster/auswert.h"
 #include "stats/fenster/Historienbefehle.h"
 #include "stats/fenster/Diagrammseite.h"
+#include "output/fenster/Scheinknopf.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -62,6 +63,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   ziehungsanzeige = new Ziehungsanzeige(zustand_, *Schein, this, TabSheet1, TabSheet4, TabSheet5);
   download = new Download(zustand_, *ziehungsanzeige, *Internet, *Schein, *this, this);
   Ausgabe = new Tippausgabe(zustand_, *Schein, *ziehungsanzeige, TabSheet1, Schein->Panel3, Schein->Gewinnzahlen);
+  scheinknopf = new Scheinknopf(zustand_, *Schein, *ziehungsanzeige, TabSheet1);
   historienbefehle = new Historienbefehle(
       zustand_, *Schein, *Schein, *ziehungsanzeige, *this, TabSheet1, TabSheet4,
       [this] { return Parameter->CheckBox31->isChecked(); }, [this] { PageControl1->setCurrentWidget(TabSheet1); });
@@ -260,7 +262,8 @@ void TForm1::FormCreate() {
 void TForm1::StartAbschliessen() {
   // The number-selection and cart-options dialogs follow the height the settings gave.
   if (Groesse != kDesignHoehe) zoomeDialoge(static_cast<double>(Groesse) / kDesignHoehe, {"Form6", "Form5"});
-  // Here the settings put the six stored coupon-layout texts into the coupon dialog (Form8).
+  // The six stored coupon-layout texts into the coupon dialog.
+  Einstellungen::scheinLesen();
 }
 
 void TForm1::zoomeDialoge(double faktor, std::initializer_list<const char*> namen) {

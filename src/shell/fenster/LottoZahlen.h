@@ -16,6 +16,7 @@ class QTabWidget;
 class Berechnung;
 class Download;
 class Historienbefehle;
+class Scheinknopf;
 class Internetseite;
 class Parameterseite;
 class Tippausgabe;
@@ -126,6 +127,7 @@ class TForm1 : public QMainWindow, public Statusanzeige {
   // The arrows of "Max. Berechnungsläufe" set the run budget at once, also while a run goes.
   void UpDown7Changing(int Position);
   Diagrammseite* Diagramm = nullptr;           // the statistics and their chart on "Diagramm"
+  Scheinknopf* scheinknopf = nullptr;            // "Schein drucken (Test)"
 
  protected:
   void resizeEvent(QResizeEvent* e) override;
