@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -90,6 +91,17 @@ class TstHistorienbefehle : public QObject {
     QCOMPARE(analyse->text(), QStringLiteral("Historische Analyse beginnend mit dem oben gewähltem Datum"));
     QCOMPARE(plattform::hint(analyse), QStringLiteral("Berechnung und Erfolg beginnend mit dem oben gewählten Datum"));
     QVERIFY(analyse->toolTip().isEmpty());  // held, never shown
+    // The mouse over the search button shows its hint in panel 1; over BitBtn19 nothing changes.
+    auto bewege = [](QWidget* w) {
+      QMouseEvent e(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+      QApplication::sendEvent(w, &e);
+    };
+    bewege(such);
+    QCOMPARE(f.form.StatusBar1->panel(1), plattform::hint(such));
+    f.form.StatusBar1->setzePanel(1, "vorher");
+    bewege(analyse);
+    QCOMPARE(f.form.StatusBar1->panel(1), QStringLiteral("vorher"));
   }
 
   // ---- history search ----
