@@ -79,7 +79,6 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   verweise = new Verweise(TabSheet1, TabSheet3, this);
   plattform::verbinde(Parameter->UpDown7, &plattform::UpDown::pfeilGeaendert, this,
                       [this] { UpDown7Changing(Parameter->UpDown7->Position()); });
-  baueDiagramm();
   StatusBar1 = new plattform::StatusLeiste({150, 50}, this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   setStatusBar(StatusBar1);
@@ -87,6 +86,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
                            this);
   plattform::verbinde(Schein->BitBtn4, &QPushButton::clicked, Rechner, &Berechnung::BrechnungStart);
   plattform::verbinde(Berechnen1, &QAction::triggered, Rechner, &Berechnung::Berechnen1Click);
+  baueDiagramm();
   // Last of the controls: the hints bind whatever the panels above have built.
   Hinweise = new Statushinweise(*this, this, this);
   Hinweise->binden();
@@ -180,6 +180,22 @@ void TForm1::baueDiagramm() {
   orte.CheckBox18 = Parameter->CheckBox18;
   Diagramm = new Diagrammseite(zustand_, *this, ziehungsanzeige->DateTimePicker2, ziehungsanzeige->DateTimePicker1,
                                [this] { return ziehungsanzeige->zeitfilter(); }, std::move(tipps), orte, this);
+  Rechner->imDiagramm = [this](engine::Topfstatistik art, const statistik::Zahlenstatistik& s) {
+    using statistik::Statistikart;
+    switch (art) {
+      case engine::Topfstatistik::paare:
+        return Diagramm->zeigeStatistik(Statistikart::paare, s);
+      case engine::Topfstatistik::dreier:
+        return Diagramm->zeigeStatistik(Statistikart::dreier, s);
+      case engine::Topfstatistik::vierer:
+        return Diagramm->zeigeStatistik(Statistikart::vierer, s);
+      case engine::Topfstatistik::haeufigkeit:
+        return Diagramm->zeigeStatistik(Statistikart::haeufigkeit, s);
+      case engine::Topfstatistik::ueberfaellige:
+        return Diagramm->zeigeStatistik(Statistikart::ueberfaellige, s);
+    }
+  };
+  Rechner->diagrammLeeren = [this] { Diagramm->leeren(); };
 }
 
 int TForm1::Height() const { return height() - menueHoehe_ + kRahmenHoehe; }

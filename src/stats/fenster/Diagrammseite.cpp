@@ -317,6 +317,12 @@ void Diagrammseite::anzeigen(Statistikart art, const statistik::Zahlenstatistik&
   if (regel.diagrammart != 0) setzeDiagrammart(regel.diagrammart);
 }
 
+void Diagrammseite::leeren() {
+  Chart1->serie(2).setAktiv(true);
+  Chart1->serie(2).leeren();
+  Chart1->serie(1).setAktiv(false);
+}
+
 void Diagrammseite::SpeedButton2Click() { statistik(Statistikart::haeufigkeit); }
 void Diagrammseite::SpeedButton9Click() { statistik(Statistikart::quersummen); }
 void Diagrammseite::Button2Click() { statistik(Statistikart::paare); }

@@ -84,6 +84,11 @@ class Diagrammseite : public QObject {
   void Timer1Timer();
   void Button6Click();
 
+  // The generation run's use of the chart: a statistic of its pool shown as its button shows
+  // it, and the bars emptied when the history filters begin.
+  void zeigeStatistik(statistik::Statistikart art, const statistik::Zahlenstatistik& s) { anzeigen(art, s); }
+  void leeren();
+
   // The chart kind the animation redraws, kept as the tag of BitBtn20.
   int diagrammart() const;
   QDate merkdatum;

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QBarSet>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +17,7 @@
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/formate.h"
 #include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "stats/fenster/Diagrammseite.h"
@@ -483,6 +485,29 @@ class TstDiagrammseite : public QObject {
     QCOMPARE(f.enddatum()->Datum(), s.addDays(10));
     QTest::qWait(600);
     QCOMPARE(f.meldungen().size(), 1);
+  }
+
+  // A generation run shows the statistics of its pool as their buttons do; the history
+  // filters empty the chart when they begin.
+  void beimBerechnen() {
+    for (bool filter : {false, true}) {
+      Fenster f(abwechselnd(kTag0, 100), kTag0, kTag0.addDays(99));
+      Parameterseite& p = *f.form.Parameter;
+      p.CheckBox2->setChecked(true);
+      p.CheckBox10->setChecked(false);
+      p.CheckBox9->setChecked(filter);
+      p.CheckBox28->setChecked(filter);
+      f.klick("BitBtn4");
+      QCOMPARE(f.meldungen(), QStringList());
+      if (filter) {
+        QCOMPARE(f.serie().anzahl(), 0);
+        QVERIFY(f.serie().aktiv() && !f.chart()->serie(1).aktiv());
+      } else {
+        QCOMPARE(f.serie().anzahl(), 55);
+        QVERIFY2(f.titel().startsWith(QStringLiteral("Zahlenverteilung     Ziehungen : 200 ")), qPrintable(f.titel()));
+        QCOMPARE(f.farbe(53), kRot);
+      }
+    }
   }
 
   // The start: the frequency chart of the date window, the page left as it was.
