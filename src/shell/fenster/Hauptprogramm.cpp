@@ -14,6 +14,24 @@ namespace {
 const char* kTitel = "Kestrells Quintavola";
 }
 
+Programmfenster::Programmfenster() {
+  form1_ = std::make_unique<TForm1>();
+  form1_->setWindowIconText(QString::fromLatin1(kTitel));
+  auto form6 = std::make_unique<TForm6>();
+  form6->Ordner = form1_->zustand().Home;
+  dialoge_.push_back(std::move(form6));
+  dialoge_.push_back(std::make_unique<TForm8>());
+  dialoge_.push_back(std::make_unique<TForm9>());
+  // Once every window exists: the dialogs' zoom and the coupon layout texts.
+  form1_->StartAbschliessen();
+}
+
+// The dialogs go before the main window, in the reverse order of their creation.
+Programmfenster::~Programmfenster() {
+  while (!dialoge_.empty()) dialoge_.pop_back();
+  form1_.reset();
+}
+
 int Hauptprogramm() {
   // Everything formatted or parsed without the German record follows the user's settings.
   QLocale::setDefault(QLocale::system());
@@ -22,17 +40,8 @@ int Hauptprogramm() {
   // The application title. Not the display name: that would be appended to every window
   // caption here; message boxes take it as their caption, the task bar as the icon text.
   QApplication::setApplicationName(QString::fromLatin1(kTitel));
-  // The windows in their creation order, each joining the window list as it is made: Form1
-  // (its creation step runs while every other window variable is still empty), then Form5,
-  // Form6, Form8, Form9, QZTForm. Form3 is made afresh for every manual entry.
-  TForm1 form1;
-  form1.setWindowIconText(QString::fromLatin1(kTitel));
-  TForm6 form6;
-  form6.Ordner = form1.zustand().Home;
-  TForm8 form8;
-  TForm9 form9;
-  // Once every window exists: the dialogs' zoom and the coupon layout texts.
-  form1.StartAbschliessen();
+  Programmfenster fenster;
+  TForm1& form1 = fenster.form1();
   // A signal to end (a session that logs out) closes the main window as the user would, so the
   // settings are written; an open dialog goes first.
   plattform::beiEndesignal([&form1] {

@@ -2,6 +2,7 @@
 
 #include "plattform/fenster/befehl.h"
 #include "plattform/formate.h"
+#include "shell/fenster/Sprachmenue.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +45,7 @@ TForm3::TForm3(QWidget* eltern) : QDialog(eltern) {
   BitBtn2->setDefault(true);
   plattform::verbinde(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
   plattform::verbinde(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+  wendeLetzteSpracheAn(this);
 }
 
 void TForm3::fuelle(const Ziehung& referenz, int sternenzahlMax) {

@@ -117,6 +117,7 @@ void TForm1::baueMenue() {
   SpracheLanguage1 = leiste->addMenu(QStringLiteral("Sprache/&Language"));
   SpracheLanguage1->setObjectName(QStringLiteral("SpracheLanguage1"));
   plattform::alsElement(this, plattform::Elementart::Menuepunkt, SpracheLanguage1);
+  sprachmenue = new Sprachmenue(SpracheLanguage1, this, zustand_, *this);
   Abgeben1 = aktion("Abgeben1", QStringLiteral("&Abgeben"), QKeySequence(QStringLiteral("Ctrl+G")));
   Abgeben1->setVisible(false);
   addAction(Abgeben1);  // a hidden item's shortcut still runs its command
@@ -309,11 +310,27 @@ void TForm1::FormResize() {
 // ZahlenKennerClick brings the history up to today, shows the newest draw, compares again and,
 // when its condition holds, opens the prize evaluation.
 void TForm1::FormShow() {
-  plattform::mitMeldung([&] { ziehungsanzeige->SpeedButton5Click(); });
-  // The frequency chart of the date window; the language switch will run it in its place.
-  plattform::mitMeldung([&] { Diagramm->SpeedButton2Click(); });
+  SpracheSetzen();
   plattform::mitMeldung([&] { download->ZahlenKennerClick(); });
 }
+
+void TForm1::SpracheSetzen() {
+  plattform::mitMeldung([&] {
+    // A stored value outside 1..19 applies nothing and is written back as 0.
+    if (!sprachmenue->sprachHandler(zustand_.sprache)) zustand_.sprache = 0;
+  });
+  plattform::mitMeldung([&] { ziehungsanzeige->SpeedButton5Click(); });
+  plattform::mitMeldung([&] { Diagramm->SpeedButton2Click(); });
+}
+
+bool TForm1::berechnungLaeuft() const { return Schein->BitBtn4->text() == M(20); }
+
+void TForm1::optionenSetzen(const QStringList& items) {
+  Parameter->RadioGroup1->setItems(items);
+  Parameter->RadioGroup2->setItems(items);
+}
+
+void TForm1::nachSprachwechsel() { Parameter->anordnen(); }
 
 void TForm1::FormClose() {
   // One guard over the whole write-back, the list files in their place: the first failure

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "plattform/fenster/steuerelemente.h"
+#include "shell/fenster/Sprachmenue.h"
 #include "shell/panelschnittstellen.h"
 #include "shell/programmzustand.h"
 
@@ -29,7 +30,7 @@ class Diagrammseite;
 
 // The main window: owns the program state and composes the panels that own the controls of
 // each tab. Each panel gets the state and the small interfaces it needs from here.
-class TForm1 : public QMainWindow, public Statusanzeige {
+class TForm1 : public QMainWindow, public Statusanzeige, public Sprachumgebung {
   Q_OBJECT
  public:
   explicit TForm1(QWidget* eltern = nullptr);
@@ -45,6 +46,9 @@ class TForm1 : public QMainWindow, public Statusanzeige {
   void StartAbschliessen();
   void FormResize();
   void FormShow();
+  // The stored language 1..19 through its menu command (any other value counts as 0 and keeps
+  // the German texts), then the draw of the end date is shown and the tips are compared.
+  void SpracheSetzen();
   void FormClose();
   void Schlieen1Click();
 
@@ -128,8 +132,12 @@ class TForm1 : public QMainWindow, public Statusanzeige {
   void UpDown7Changing(int Position);
   Diagrammseite* Diagramm = nullptr;           // the statistics and their chart on "Diagramm"
   Scheinknopf* scheinknopf = nullptr;            // "Schein drucken (Test)"
+  Sprachmenue* sprachmenue = nullptr;          // the items of SpracheLanguage1
 
  protected:
+  bool berechnungLaeuft() const override;
+  void optionenSetzen(const QStringList& items) override;
+  void nachSprachwechsel() override;
   void resizeEvent(QResizeEvent* e) override;
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;

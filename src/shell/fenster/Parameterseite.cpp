@@ -98,19 +98,27 @@ void Parameterseite::anordnen() {
   Label28Ende_->move(hinterFeld(UpDown18), Label28Ende_->y());
   passeBreiteAn(Label28Ende_);
 
-  // The sum window: one label with two gaps of blanks, each field centred in its gap.
+  // The sum window: one label with two gaps of blanks, each field centred in its gap. The gaps
+  // are the first two runs of three or more blanks, whatever language the words around them are in.
   passeBreiteAn(QuersummenLabel);
   const QString text = QuersummenLabel->text();
   const QFontMetrics fm(QuersummenLabel->font());
-  const auto mitte = [&](const QString& davor, const QString& danach, const UpDown* ud) {
-    const qsizetype a = text.indexOf(davor) + davor.size(), b = text.indexOf(danach);
-    const int links = fm.horizontalAdvance(text.left(a)), rechts = fm.horizontalAdvance(text.left(b));
+  QList<std::pair<qsizetype, qsizetype>> luecken;  // [anfang, ende) of each gap
+  for (qsizetype i = 0; i < text.size() && luecken.size() < 2;) {
+    qsizetype j = i;
+    while (j < text.size() && text.at(j) == QLatin1Char(' ')) ++j;
+    if (j - i >= 3) luecken.append({i, j});
+    i = j > i ? j : i + 1;
+  }
+  const auto mitte = [&](std::pair<qsizetype, qsizetype> luecke, const UpDown* ud) {
+    const int links = fm.horizontalAdvance(text.left(luecke.first));
+    const int rechts = fm.horizontalAdvance(text.left(luecke.second));
     return QuersummenLabel->x() + (links + rechts - (ud->associate()->width() + ud->width())) / 2;
   };
-  // A caption without the German words keeps the fields where they stand.
-  if (text.contains(QStringLiteral("von")) && text.contains(QStringLiteral("bis")) && text.contains(QStringLiteral("im"))) {
-    setzeFeld(UpDown1, mitte(QStringLiteral("von"), QStringLiteral("bis"), UpDown1));
-    setzeFeld(UpDown2, mitte(QStringLiteral("bis"), QStringLiteral("im"), UpDown2));
+  // A caption without two gaps keeps the fields where they stand.
+  if (luecken.size() == 2) {
+    setzeFeld(UpDown1, mitte(luecken[0], UpDown1));
+    setzeFeld(UpDown2, mitte(luecken[1], UpDown2));
   }
 
   // "Max. Berechnungsläufe [n] Tausend"

@@ -186,6 +186,9 @@ void Tippschein::baueZeilen(QWidget* seite) {
     z.Treffer = neu<QLabel>(seite, plattform::Elementart::Label, name("Label", n.treffer).constData(), QRect(344, y + 2, 40, 14));
     z.Summe = neu<QLabel>(seite, plattform::Elementart::Label, name("Label", n.summe).constData(), QRect(424, y + 2, 40, 14));
     for (QLabel* l : {static_cast<QLabel*>(z.Label), z.Treffer, z.Summe}) l->setFont(schrift());
+    // Hit count and sum are written by the checks: a language switch gives them its hint only.
+    plattform::setzeTag(z.Treffer, 1);
+    plattform::setzeTag(z.Summe, 1);
   }
   // The extras' names in the draw text: hints that are never shown.
   plattform::setzeHint(zeilen_[0].Treffer, QStringLiteral("E1"));

@@ -65,6 +65,8 @@ void Ziehungsanzeige::bauePanel4(QWidget* seite) {
   Label35 = neu<QLabel>(Panel4, plattform::Elementart::Label, "Label35", QRect(62, 3, 300, 16));
   Label13 = neu<QLabel>(Panel4, plattform::Elementart::Label, "Label13", QRect(62, 20, 110, 15));
   Losnummer = neu<QLabel>(Panel4, plattform::Elementart::Label, "Losnummer", QRect(176, 20, 186, 15));
+  // The code writes these labels: a language switch gives them its hint only.
+  for (QLabel* l : {Label35, Label13, Losnummer}) plattform::setzeTag(l, 1);
 
   SpeedButton7 = knopf(Panel4, "SpeedButton7", QRect(364, 5, 22, 28), QStringLiteral("▶"));
   setzeHint(SpeedButton7, QStringLiteral("nächste Ziehung anzeigen"));
@@ -82,6 +84,7 @@ void Ziehungsanzeige::bauePanel4(QWidget* seite) {
 
 void Ziehungsanzeige::baueDatenbank(QWidget* seite) {
   Label29 = neu<QLabel>(seite, plattform::Elementart::Label, "Label29", QRect(16, 12, 420, 20));
+  plattform::setzeTag(Label29, 1);
   QFont fett = Label29->font();
   fett.setBold(true);
   Label29->setFont(fett);

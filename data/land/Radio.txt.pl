@@ -1,0 +1,3 @@
+﻿po prostu wylosuj
+użyj najrzadziej losowanej liczby Euro
+użyj najdłużej zaległej liczby Euro

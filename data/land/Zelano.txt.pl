@@ -1,0 +1,246 @@
+﻿Kestrell Znawca liczb  dla Quintavola
+
+&Wczytaj losowania
+
+&Oblicz
+
+Język/&Language
+
+Deutsch
+
+English
+
+Français
+
+Español
+
+Italiano
+
+Русский
+
+Türkçe
+
+Nederlands
+
+Polski
+
+Čeština
+
+Slovenčina
+
+Magyar
+
+Ελληνικά
+
+Svenska
+
+Norsk
+
+Suomi
+
+Dansk
+
+Português
+
+中文
+
+&Zapisz plik
+
+&Zamknij
+
+Przegląd typów
+
+Liczby ostatniego losowania
+
+Parametry
+
+Wykres
+
+Baza danych
+
+Opcje internetowe
+
+Statystyczne
+
+Optymalizacja kuponu
+
+Matematyczne
+
+Liczby Euro
+
+Ogólne
+
+preferuj liczby często tworzące pary
+
+najrzadsze
+
+preferuj liczby często tworzące trójki
+
+najrzadsze
+
+preferuj liczby często tworzące czwórki
+
+najrzadsze
+
+preferuj liczby losowane szczególnie często
+
+preferuj liczby losowane szczególnie rzadko
+
+liczby zaległe dłużej niż X losowań
+
+preferuj liczby sąsiednie z ostatniego losowania
+
+stosuj min/maks do relacji każdego typu z każdym typem
+
+dopuszczaj najwyżej tyle zgodności z innymi typami
+
+wymagaj co najmniej tylu zgodności z innymi typami
+
+najwyżej tyle liczb z ostatniego losowania
+Zgodność z liczbami z poprzedniego losowania
+Zgodność z liczbami z poprzedniego losowania
+Zgodność z liczbami z poprzedniego losowania
+najwyżej tyle liczb z przedostatniego losowania
+Zgodność z liczbami z poprzedniego losowania
+Zgodność z liczbami z poprzedniego losowania
+Zgodność z liczbami z poprzedniego losowania
+najwyżej tyle liczb z trzeciego od końca losowania
+Zgodność z liczbami z poprzedniego losowania
+Zgodność z liczbami z poprzedniego losowania
+Zgodność z liczbami z poprzedniego losowania
+Typ nie może jeszcze odpowiadać żadnej 
+Typ nie może jeszcze odpowiadać żadnej X-ce z bazy danych, począwszy od daty z przeglądu wykresu
+ -ce z bazy danych
+
+Typ nie może odpowiadać żadnej   
+Typ nie może jeszcze odpowiadać żadnej X-ce z bazy danych, począwszy od daty z przeglądu wykresu
+ -ce z ostatnich  
+
+losowań
+
+unikaj liczb 1-12 (miesiące, często typowane przez graczy dat) 
+
+zmniejsz wagę liczb 1-31 (daty)  -  rzadziej w typie
+
+uwzględniaj liczby Euro przy liczeniu zgodności!
+
+Sumy od                  do                     dozwolone
+
+wymuszaj jedną parę na typ
+
+bez grup trójek, czwórek...
+
+wymuszaj minimalną liczbę liczb parzystych w każdym typie
+
+wymuszaj minimalną liczbę liczb nieparzystych w każdym typie
+
+wymuszaj minimalną liczbę liczb pierwszych w każdym typie
+
+nie używaj gwiazd z ostatnich losowań
+
+Opcja liczb Euro
+
+nie używaj gwiazd z ostatnich losowań
+
+Opcja liczb Euro
+
+używaj do typu tylko preferowanych liczb!
+
+pokaż / edytuj listę do generowania rzędów liczb
+
+Maks. przebiegów obliczeń
+
+tysięcy
+
+Serwer proxy
+
+Port proxy
+
+Włącz stronę z linkami
+
+Standard
+Tutaj można obliczyć i ocenić do 12 typów
+Widok listy
+Tutaj można też wczytać i ocenić większe listy
+Typ 1
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany! Jeśli wpisano najwyżej 3 liczby, pozostałe zostaną obliczone.
+…
+Kliknij tutaj, aby zmienić typ lub wylosować go generatorem
+Typ 2
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany! Jeśli wpisano najwyżej 3 liczby, pozostałe zostaną obliczone.
+…
+Kliknij tutaj, aby zmienić typ lub wylosować go generatorem
+Typ 3
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany! Jeśli wpisano najwyżej 3 liczby, pozostałe zostaną obliczone.
+…
+Kliknij tutaj, aby zmienić typ lub wylosować go generatorem
+Typ 4
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany! Jeśli wpisano najwyżej 3 liczby, pozostałe zostaną obliczone.
+…
+Kliknij tutaj, aby zmienić typ lub wylosować go generatorem
+Typ 5
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany! Jeśli wpisano najwyżej 3 liczby, pozostałe zostaną obliczone.
+…
+Kliknij tutaj, aby zmienić typ 1 w formularzu lub wylosować go generatorem
+Typ 6
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany! Jeśli wpisano najwyżej 3 liczby, pozostałe zostaną obliczone.
+…
+Kliknij tutaj, aby zmienić typ 1 w formularzu lub wylosować go generatorem
+Typ 7
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany!
+…
+Kliknij tutaj, aby zmienić typ 1 w formularzu lub wylosować go generatorem
+Typ 8
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany!
+…
+Kliknij tutaj, aby zmienić typ 1 w formularzu lub wylosować go generatorem
+Typ 9
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany!
+…
+Kliknij tutaj, aby zmienić typ lub wylosować go generatorem
+Typ 10
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany!
+…
+Kliknij tutaj, aby zmienić typ lub wylosować go generatorem
+Typ 11
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany!
+…
+Kliknij tutaj, aby zmienić typ lub wylosować go generatorem
+Typ 12
+Jeśli „Typ” jest czerwony, ten rząd nie jest przeliczany!
+…
+Kliknij tutaj, aby zmienić typ lub wylosować go generatorem
+
+Usuń wszystkie typy
+
+Edytuj listę typów
+Oblicz typy
+Tutaj uruchom obliczanie rzędów typów.
+◀
+pokaż poprzednie losowanie
+▶
+pokaż następne losowanie
+13:00
+
+20:30
+
+
+Ocena typów dla losowania z wybranej daty
+&Aktualizuj bazę danych
+
+
+Zatrzymuje wczytywanie
+Usuń
+Usuń wyświetlane losowanie
+Wprowadź
+ręczne wprowadzanie danych losowań.
+Utwórz bazę od nowa
+
+Eksport do tekstu
+
+Wprowadź liczby losowania
+
+Anuluj
+
+OK
+

@@ -1,0 +1,76 @@
+﻿Kestrell Experto en números
+Quintavola
+¡Sin garantía de que los números sean correctos!
+¿Desea realmente borrar todos los sorteos y reconstruirlos desde el 
+ desde Internet??
+¿Borrar los sorteos?
+Distribución de números
+Sorteos : 
+Suma: 
+¿Cuántas veces salió cada número Euro?
+¿Detenerse con cuántos números coincidentes?
+Prueba de apuesta
+Un acierto el  
+ encontrado. ¿Continuar?
+Sorteo encontrado
+Pares encontrados :  
+Tríos encontrados :  
+Cargue primero los datos de los sorteos
+Distribución de sumas
+¡Cuartetos encontrados!
+Detener
+Cálculo de los pares
+Cálculo de los tríos
+Cálculo de los cuartetos
+Cálculo de la distribución de números
+Cálculo de los números atrasados
+Cálculo de los vecinos del último sorteo
+Inicio del cálculo de apuestas
+Apuesta
+Cambie los parámetros para calcular 12 apuestas
+Las apuestas se han recalculado
+Apuestas
+Apuesta de lotería Kestrell para el 
+Número Euro
+¿Qué número está atrasado, es decir, no ha salido desde hace cuántos sorteos?
+¿Su número de la suerte (1-99999999)?
+¡Introduzca su número de la suerte para el generador aleatorio!
+Número de la suerte
+establecido
+Distribución de números de las apuestas
+¿Realizar ahora el análisis de los ajustes desde el 
+??
+¡las apuestas actuales se borrarán!
+Los ajustes actuales dieron
+Cantidad sin números Euro
+filas
+Error al introducir el número aleatorio
+Números Euro
+Error
+Aviso
+Elegir números para el cálculo
+Editar apuesta
+Azar
+Parar
+¿Qué número Euro lleva más tiempo sin salir?
+¿Realizar ahora el análisis de la base de datos desde el
+??
+¡las apuestas actuales se borrarán!
+¿Detenerse con cuántos números coincidentes?
+Comparar el resultado del sorteo
+Un acierto encontrado el
+¿Continuar?
+Sorteo encontrado
+Aciertos de sorteos en la base de datos
+Cuántas veces el sorteo siguiente tuvo números parecidos
+¿Transferir las apuestas?
+¿Transferir?
+¿Borrar antes la lista?
+¿Borrar la lista?
+
+
+¿Borrar realmente todas las apuestas no bloqueadas?
+¿Borrar las apuestas?
+Las apuestas se están transfiriendo a la cesta ...
+La lista se abrió para editarla. ¿Volver a cargar ahora la lista modificada?
+¿Volver a cargar la lista?

@@ -1,0 +1,76 @@
+﻿Kestrell Znawca liczb
+Quintavola
+Bez gwarancji poprawności liczb!
+Czy na pewno usunąć wszystkie dane losowań i od 
+ odbudować je z Internetu??
+Usunąć dane losowań?
+Rozkład liczb
+Losowania : 
+Suma: 
+Ile razy losowano każdą liczbę Euro?
+Zatrzymać przy ilu zgodnych liczbach?
+Test typu
+Trafienie dnia  
+ znalezione. Dalej?
+Znaleziono losowanie
+Znalezione pary :  
+Znalezione trójki :  
+Najpierw wczytaj dane losowań
+Rozkład sum
+Znaleziono czwórki!
+Zatrzymaj
+Obliczanie par
+Obliczanie trójek
+Obliczanie czwórek
+Obliczanie rozkładu liczb
+Obliczanie liczb zaległych
+Obliczanie liczb sąsiednich ostatniego losowania
+Początek obliczania typów
+Typ
+Zmień parametry, aby obliczyć 12 typów
+Typy zostały przeliczone
+Typy
+Typ lotto Kestrell na 
+Liczba Euro
+Która liczba jest zaległa, czyli od ilu losowań nie padła?
+Twoja szczęśliwa liczba (1-99999999)?
+Wpisz swoją szczęśliwą liczbę dla generatora losowego!
+Szczęśliwa liczba
+ustawiona
+Rozkład liczb w typach
+Czy przeprowadzić teraz analizę ustawień od 
+??
+bieżące typy zostaną usunięte!
+Bieżące ustawienia dały
+Liczba bez liczb Euro
+rzędów
+Błąd przy wprowadzaniu liczby losowej
+Liczby Euro
+Błąd
+Uwaga
+Wybierz liczby do obliczeń
+Edytuj typ
+Losowo
+Stop
+Która liczba Euro najdłużej nie padła?
+Czy przeprowadzić teraz analizę bazy danych od
+??
+bieżące typy zostaną usunięte!
+Zatrzymać przy ilu zgodnych liczbach?
+Porównaj wynik losowania
+Znaleziono trafienie dnia
+Dalej?
+Znaleziono losowanie
+Trafienia losowań w bazie danych
+Jak często następne losowanie miało podobne liczby
+Czy przenieść typy
+Przenieść?
+Czy najpierw wyczyścić listę?
+Wyczyścić listę?
+
+
+Czy na pewno usunąć wszystkie niezablokowane typy?
+Usunąć typy?
+Typy są przenoszone do koszyka ...
+Lista została otwarta do edycji. Czy wczytać teraz ponownie zmienioną listę?
+Wczytać listę ponownie?
