@@ -10,7 +10,6 @@
 #include "shell/programmzustand.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QMenu>
 #include <memory>
 
@@ -229,9 +228,8 @@ void Sprachmenue::DateiLaden1Click(const QString& Dateiname, const QString& Spra
 
 void Sprachmenue::Dateispeichern1Click() {
   if (umgebung_.berechnungLaeuft()) return;
-  QString ziel = plattform::dialoge().speichern(QStringLiteral("Speichern unter"), z_.Home + sprache::stammName(),
-                                               QStringLiteral("Textdatei (*.txt)"));
+  const QString ziel = plattform::dialoge().speichernMitEndung(
+      QStringLiteral("Speichern unter"), z_.Home + sprache::stammName(), QStringLiteral("Textdatei|*.txt"), QStringLiteral("txt"));
   if (ziel.isEmpty()) return;
-  if (QFileInfo(ziel).suffix().isEmpty()) ziel += QStringLiteral(".txt");
   sprache::schreibeExport(ziel, sprache::exportZeilen(alleElemente()));
 }

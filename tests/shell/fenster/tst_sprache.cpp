@@ -394,6 +394,8 @@ class TstSprache : public QObject {
     const auto& d = t.u.dialoge().gezeigt.at(0);
     QCOMPARE(d.art, QStringLiteral("speichern"));
     QCOMPARE(d.text, t.u.home() + QStringLiteral("Zelano.txt"));
+    QCOMPARE(d.filter, QStringLiteral("Textdatei|*.txt"));
+    QCOMPARE(d.endung, QStringLiteral("txt"));
     QVERIFY(!QFile::exists(t.u.home() + QStringLiteral("Zelano.txt")));
     QVERIFY(QDir(t.u.home()).entryList({QStringLiteral("Zelano*")}).isEmpty());
   }
