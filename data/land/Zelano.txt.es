@@ -244,3 +244,19 @@ Cancelar
 
 OK
 
+Qué números para el cálculo
+
+
+El número %s entra en el cálculo con el peso %s
+&Cancelar
+
+
+Guardar la lista
+
+Cargar la lista
+&Azar
+
+&Calcular
+
+OK
+

@@ -244,3 +244,19 @@ Anuluj
 
 OK
 
+Które liczby do obliczeń
+
+
+Liczba %s wchodzi do obliczeń z wagą %s
+&Anuluj
+
+
+Zapisz listę
+
+Wczytaj listę
+&Losowo
+
+&Oblicz
+
+OK
+
