@@ -238,6 +238,58 @@ Crear de nuevo la base de datos
 
 Exportar a texto
 
+
+Guardar las apuestas
+
+Cargar apuestas desde un archivo
+Imprimir apuestas
+Imprima aquí las apuestas calculadas
+
+Aquí puede buscar si esta apuesta ya salió alguna vez
+Análisis histórico desde la fecha elegida arriba
+Cálculo y éxito desde la fecha elegida arriba
+
+Evaluación y cálculo de las ganancias
+
+Distribución de los números sorteados
+Sum
+
+2
+
+3
+
+4
+
+Atrasados
+
+Pares con 
+cuántas veces salió la combinación con el número elegido
+siguiente
+cuántas veces salió la combinación con el número elegido
+
+Evolución de la frecuencia de los números sorteados desde la fecha actual
+
+Evolución de la frecuencia de los números sorteados desde la fecha actual
+Buscar pares
+
+Buscar tríos
+
+Buscar cuartetos
+
+Atrasados
+
+Estrellas atrasadas
+
+La distribución de sumas de los sorteos pasados está en el gráfico bajo Sum  
+
+Los pares suelen surgir solos, pero aquí también se pueden forzar.
+
+tríos, 
+
+Los cuartetos ... (3-4-5  o 28-29-30-31) son bastante raros y aquí se pueden evitar del todo
+
+Distribución de las apuestas
+El gráfico muestra cuántas veces salió cada número
 Introducir los números del sorteo
 
 Cancelar
@@ -259,4 +311,66 @@ Cargar la lista
 &Calcular
 
 OK
+
+Evaluación y cálculo de premios
+
+Cantidad
+
+Aciertos + E + E
+Cuotas del %s cargadas
+Cuotas de premios
+
+Total
+Sin garantía
+¡Sin garantía de que los números sean correctos!
+¡Sin garantía de que los números sean correctos!
+2 + E
+
+1:35
+1:35
+no se pudieron cargar las cuotas
+no se pudieron cargar las cuotas
+1 + E + E
+
+1:80
+1:80
+Apuesta: ¡aún no disponible!
+Apuesta: ¡aún no disponible!
+1:399
+1:399
+Apuesta: %s  EUR
+Apuesta: %s  EUR
+1:418
+1:418
+no se pudieron cargar las cuotas
+no se pudieron cargar las cuotas
+1:499
+1:499
+3 + E + E
+
+1:5992
+1:5992
+1:17.578
+1:17.578
+4 + E
+
+1:21.972
+1:21.972
+4 + E + E
+
+1 : 263.668
+1 : 263.668
+1 : 3.955.019
+1 : 3.955.019
+5 + E
+
+1 : 4.943.773
+1 : 4.943.773
+5 + E + E
+
+1 : 59.325.280
+1 : 59.325.280
+
+introducir la cuota media
+&Cerrar
 

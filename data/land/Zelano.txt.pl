@@ -238,6 +238,58 @@ Utwórz bazę od nowa
 
 Eksport do tekstu
 
+
+Zapisz typy
+
+Wczytaj typy z pliku
+Drukuj typy
+Tutaj wydrukuj obliczone typy
+
+Tutaj możesz sprawdzić, czy ten typ był już kiedyś wylosowany
+Analiza historyczna od wybranej powyżej daty
+Obliczenie i skuteczność od wybranej powyżej daty
+
+Ocena i obliczenie sumy wygranej
+
+Rozkład wylosowanych liczb
+Sum
+
+2-ki
+
+3-ki
+
+4-ki
+
+Zaległe
+
+Pary z 
+jak często losowano kombinację z wybraną liczbą
+następny
+jak często losowano kombinację z wybraną liczbą
+
+Przebieg częstości wylosowanych liczb od bieżącej daty
+
+Przebieg częstości wylosowanych liczb od bieżącej daty
+Szukaj par
+
+Szukaj trójek
+
+Szukaj czwórek
+
+Zaległe
+
+Zaległe gwiazdy
+
+Rozkład sum minionych losowań jest na wykresie pod Sum  
+
+Pary powstają zwykle same, ale tutaj można je też wymusić.
+
+trójki, 
+
+Czwórki ... (3-4-5  lub 28-29-30-31) zdarzają się dość rzadko, tutaj można ich całkiem uniknąć
+
+Rozkład typów
+Na wykresie widać, jak często losowano każdą liczbę
 Wprowadź liczby losowania
 
 Anuluj
@@ -259,4 +311,66 @@ Wczytaj listę
 &Oblicz
 
 OK
+
+Ocena i obliczenie wygranej
+
+Liczba
+
+Trafione + E + E
+Kursy na %s wczytane
+Kursy wygranych
+
+Suma
+Bez gwarancji
+Bez gwarancji poprawności liczb!
+Bez gwarancji poprawności liczb!
+2 + E
+
+1:35
+1:35
+nie udało się wczytać kursów
+nie udało się wczytać kursów
+1 + E + E
+
+1:80
+1:80
+Stawka: jeszcze niedostępna!
+Stawka: jeszcze niedostępna!
+1:399
+1:399
+Stawka: %s  EUR
+Stawka: %s  EUR
+1:418
+1:418
+nie udało się wczytać kursów
+nie udało się wczytać kursów
+1:499
+1:499
+3 + E + E
+
+1:5992
+1:5992
+1:17.578
+1:17.578
+4 + E
+
+1:21.972
+1:21.972
+4 + E + E
+
+1 : 263.668
+1 : 263.668
+1 : 3.955.019
+1 : 3.955.019
+5 + E
+
+1 : 4.943.773
+1 : 4.943.773
+5 + E + E
+
+1 : 59.325.280
+1 : 59.325.280
+
+wpisz średni kurs
+&Zamknij
 

@@ -98,6 +98,9 @@ TForm9::TForm9(QWidget* eltern) : QDialog(eltern) {
   Label20 = neu<QLabel>(this, Elementart::Label, "Label20", QRect(310, kZeile0 + 12 * kZeilenabstand + 4, 118, 24),
                         QStringLiteral("Summe"));
   Label20->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // The code writes the total and the names of the classes that follow the date: a language
+  // switch gives these labels their hint only, so no stale text replaces what was computed.
+  for (QLabel* l : {Label20, Klasse[3], Klasse[4]}) plattform::setzeTag(l, 1);
   Label20->setFrameShape(QFrame::Panel);
   Label20->setFrameShadow(QFrame::Sunken);
   QFont fett = Label20->font();
