@@ -245,6 +245,8 @@ Cargar apuestas desde un archivo
 Imprimir apuestas
 Imprima aquí las apuestas calculadas
 
+Imprimir boleto (prueba)
+
 Aquí puede buscar si esta apuesta ya salió alguna vez
 Análisis histórico desde la fecha elegida arriba
 Cálculo y éxito desde la fecha elegida arriba
@@ -311,6 +313,82 @@ Cargar la lista
 &Calcular
 
 OK
+
+Posición de la impresión del boleto
+
+Boleto
+
+Campo de números
+
+Números Euro
+
+Números
+
+Distribución de bloques
+
+Filas:
+
+Columnas:
+
+Separación:
+
+Ancho:
+
+Alto
+
+1.er bloque 1.er número
+
+Izq.:
+
+Arriba
+
+Signo:
+
+Tamaño:
+
+Archivo FastReport (*.fr3)
+
+Imagen de fondo (*.png)
+
+Esta función aún está en fase de prueba.
+
+Bloque de números
+
+Filas:
+
+Columnas:
+
+Alto celda:
+
+Ancho celda:
+
+Números en horizontal
+
+empezar abajo
+
+Filas:
+
+Columnas:
+
+Alto celda:
+
+Ancho celda:
+
+Números en horizontal
+
+empezar abajo
+
+Espacio :
+
+Sangría:
+
+Leer ajustes
+
+Página
+
+Rellenar números
+
+&Imprimir
 
 Evaluación y cálculo de premios
 

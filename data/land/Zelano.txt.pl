@@ -245,6 +245,8 @@ Wczytaj typy z pliku
 Drukuj typy
 Tutaj wydrukuj obliczone typy
 
+Drukuj kupon (test)
+
 Tutaj możesz sprawdzić, czy ten typ był już kiedyś wylosowany
 Analiza historyczna od wybranej powyżej daty
 Obliczenie i skuteczność od wybranej powyżej daty
@@ -311,6 +313,82 @@ Wczytaj listę
 &Oblicz
 
 OK
+
+Pozycjonowanie wydruku kuponu
+
+Kupon
+
+Pole liczb
+
+Liczby Euro
+
+Liczby
+
+Układ bloków
+
+Wiersze:
+
+Kolumny:
+
+Odstęp:
+
+Szerokość:
+
+Wysokość
+
+1. blok 1. liczba
+
+Lewo:
+
+Góra
+
+Znak:
+
+Rozmiar:
+
+Plik FastReport (*.fr3)
+
+Obraz tła (*.png)
+
+Ta funkcja jest jeszcze w fazie testów.
+
+Blok liczb
+
+Wiersze:
+
+Kolumny:
+
+Wys. pola:
+
+Szer. pola:
+
+Liczby poziomo
+
+zacznij od dołu
+
+Wiersze:
+
+Kolumny:
+
+Wys. pola:
+
+Szer. pola:
+
+Liczby poziomo
+
+zacznij od dołu
+
+Odstęp :
+
+Wcięcie:
+
+Wczytaj ustawienia
+
+Strona
+
+Wpisz liczby
+
+&Drukuj
 
 Ocena i obliczenie wygranej
 
