@@ -227,7 +227,7 @@ void Diagrammseite::setzeDiagrammart(int art) { plattform::setzeTag(BitBtn20, ar
 
 void Diagrammseite::zeigeDiagrammseite() { PageControl1_->setCurrentWidget(TabSheet5_); }
 
-void Diagrammseite::statistik(Statistikart art) {
+void Diagrammseite::berechneUndZeige(Statistikart art) {
   using namespace statistik;
   plattform::Sanduhr sanduhr;
   const Fenster f{start_->Datum(), ende_->Datum()};
@@ -323,18 +323,18 @@ void Diagrammseite::leeren() {
   Chart1->serie(1).setAktiv(false);
 }
 
-void Diagrammseite::SpeedButton2Click() { statistik(Statistikart::haeufigkeit); }
-void Diagrammseite::SpeedButton9Click() { statistik(Statistikart::quersummen); }
-void Diagrammseite::Button2Click() { statistik(Statistikart::paare); }
-void Diagrammseite::Button3Click() { statistik(Statistikart::dreier); }
-void Diagrammseite::Button4Click() { statistik(Statistikart::vierer); }
-void Diagrammseite::Button5Click() { statistik(Statistikart::ueberfaellige); }
-void Diagrammseite::SpeedButton30Click() { statistik(Statistikart::paareMitN); }
-void Diagrammseite::Button8Click() { statistik(Statistikart::sternUeberfaellige); }
+void Diagrammseite::SpeedButton2Click() { berechneUndZeige(Statistikart::haeufigkeit); }
+void Diagrammseite::SpeedButton9Click() { berechneUndZeige(Statistikart::quersummen); }
+void Diagrammseite::Button2Click() { berechneUndZeige(Statistikart::paare); }
+void Diagrammseite::Button3Click() { berechneUndZeige(Statistikart::dreier); }
+void Diagrammseite::Button4Click() { berechneUndZeige(Statistikart::vierer); }
+void Diagrammseite::Button5Click() { berechneUndZeige(Statistikart::ueberfaellige); }
+void Diagrammseite::SpeedButton30Click() { berechneUndZeige(Statistikart::paareMitN); }
+void Diagrammseite::Button8Click() { berechneUndZeige(Statistikart::sternUeberfaellige); }
 void Diagrammseite::SuperAusClick() { Button8Click(); }
 void Diagrammseite::SpeedButton3Click() {
   zeigeDiagrammseite();
-  statistik(Statistikart::sternHaeufigkeit);
+  berechneUndZeige(Statistikart::sternHaeufigkeit);
 }
 void Diagrammseite::SuperseltenClick() { SpeedButton3Click(); }
 

@@ -135,7 +135,7 @@ class Diagrammseite : public QObject {
   void baueDatenbank(QWidget* seite);
   void baueParameter(const Diagrammorte& orte);
   QLabel* verweis(QWidget* neben, const char* name, const QString& text, int dx);
-  void statistik(statistik::Statistikart art);
+  void berechneUndZeige(statistik::Statistikart art);
   void anzeigen(statistik::Statistikart art, const statistik::Zahlenstatistik& s);
   void zeigeDiagrammseite();
   void setzeDiagrammart(int art);

@@ -221,6 +221,25 @@ class TstDiagrammseite : public QObject {
     QCOMPARE(f.seiteVorn(), f.form.TabSheet5);
   }
 
+  // The extra-number frequency, which no control reaches: inclusive window, no filter.
+  void sternHaeufigkeit() {
+    Fenster f({satz(kTag0, {1, 2, 3, 4, 5}, true, 3, 7), satz(kTag1, {1, 2, 3, 4, 5}, false, 3, 0),
+               satz(kTag1.addDays(1), {1, 2, 3, 4, 5}, false, 9, 9)});
+    f.ctl<QCheckBox>("Mittag")->setChecked(false);
+    f.form.PageControl1->setCurrentWidget(f.form.TabSheet1);
+    f.seite().SuperseltenClick();
+    QCOMPARE(f.seiteVorn(), f.form.TabSheet5);
+    QCOMPARE(f.serie().anzahl(), 10);
+    QCOMPARE(f.y(3), 2);
+    QCOMPARE(f.y(7), 1);
+    QCOMPARE(f.y(9), 0);
+    QCOMPARE(f.chart()->linksMinimum(), 0);
+    QCOMPARE(f.chart()->linksMaximum(), 2);
+    QCOMPARE(f.titel(), QStringLiteral("Wie oft wurden die einzelnen Eurozahlen gezogen?"));
+    QCOMPARE(f.art(), 4);
+    QCOMPARE(f.panel0(), plattform::kurzesDatum(kTag1));
+  }
+
   void datumsfelder() {
     Fenster f(vierSaetze());
     f.form.zustand().dfb = QDate(2000, 1, 1);
