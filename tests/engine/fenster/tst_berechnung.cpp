@@ -18,6 +18,8 @@
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Zahlenwahl.h"
 #include "shell/listenzeile.h"
+#include "plattform/fenster/balkendiagramm.h"
+#include "stats/fenster/Diagrammseite.h"
 
 namespace {
 
@@ -119,6 +121,7 @@ class TstBerechnung : public QObject {
   void budgetMitLockerung();
   void lockerungUeberDieGrenze();
   void stoppMitStrgR();
+  void diagramm();
   void gesperrteZeile();
   void topfZuKlein();
   void listenmodus();
@@ -251,6 +254,24 @@ void TstBerechnung::stoppMitStrgR() {
   QCOMPARE(stapel, 2);
   // The stop came while input was handled before candidate 502, which is still drawn and tested.
   QCOMPARE(f.form.Rechner->generierung().gezaehlt(), 502);
+}
+
+void TstBerechnung::diagramm() {
+  // Without history filters the chart keeps the pool's last statistic (overdue, 55 bars);
+  // the first filter call empties it.
+  Fenster f;
+  f.p().CheckBox9->setChecked(false);
+  f.p().CheckBox28->setChecked(false);
+  f.klick("BitBtn4");
+  plattform::Balkendiagramm* chart = f.form.Diagramm->Chart1;
+  QCOMPARE(chart->serie(2).anzahl(), 55);
+  QCOMPARE(chart->serie(2).x(0), 1);
+  QCOMPARE(f.ctl<QTabWidget>("PageControl1")->currentWidget(), f.ctl("TabSheet1"));
+  f.p().CheckBox28->setChecked(true);
+  f.klick("BitBtn4");
+  QCOMPARE(chart->serie(2).anzahl(), 0);
+  QVERIFY(chart->serie(2).aktiv());
+  QVERIFY(!chart->serie(1).aktiv());
 }
 
 void TstBerechnung::gesperrteZeile() {
