@@ -328,7 +328,7 @@ Distribución de bloques
 
 Filas:
 
-Columnas:
+Col.:
 
 Separación:
 
@@ -336,15 +336,15 @@ Ancho:
 
 Alto
 
-1.er bloque 1.er número
+Bloque 1 n.º 1
 
 Izq.:
 
-Arriba
+Arr.
 
 Signo:
 
-Tamaño:
+Tam.:
 
 Archivo FastReport (*.fr3)
 
@@ -356,11 +356,11 @@ Bloque de números
 
 Filas:
 
-Columnas:
+Col.:
 
-Alto celda:
+Alto:
 
-Ancho celda:
+Ancho:
 
 Números en horizontal
 
@@ -368,11 +368,11 @@ empezar abajo
 
 Filas:
 
-Columnas:
+Col.:
 
-Alto celda:
+Alto:
 
-Ancho celda:
+Ancho:
 
 Números en horizontal
 

@@ -336,7 +336,7 @@ Szerokość:
 
 Wysokość
 
-1. blok 1. liczba
+Blok 1, nr 1
 
 Lewo:
 
@@ -344,7 +344,7 @@ Góra
 
 Znak:
 
-Rozmiar:
+Rozm.:
 
 Plik FastReport (*.fr3)
 
@@ -360,7 +360,7 @@ Kolumny:
 
 Wys. pola:
 
-Szer. pola:
+Szerokość:
 
 Liczby poziomo
 
@@ -372,7 +372,7 @@ Kolumny:
 
 Wys. pola:
 
-Szer. pola:
+Szerokość:
 
 Liczby poziomo
 
