@@ -330,7 +330,10 @@ void TForm1::optionenSetzen(const QStringList& items) {
   Parameter->RadioGroup2->setItems(items);
 }
 
-void TForm1::nachSprachwechsel() { Parameter->anordnen(); }
+void TForm1::nachSprachwechsel() {
+  Parameter->anordnen();
+  Diagramm->anordnen();
+}
 
 void TForm1::FormClose() {
   // One guard over the whole write-back, the list files in their place: the first failure

@@ -205,6 +205,15 @@ void Diagrammseite::baueParameter(const Diagrammorte& orte) {
                     Label91->width());
 }
 
+void Diagrammseite::anordnen() {
+  Label91->resize(Label91->sizeHint().width(), Label91->height());
+  Label90->move(Label91->x() + Label91->width(), Label90->y());
+  for (QLabel* l : {Label88, Label89, Label90}) {
+    const int breite = 540 - l->x();
+    l->resize(breite, l->heightForWidth(breite));
+  }
+}
+
 bool Diagrammseite::eventFilter(QObject* o, QEvent* e) {
   if (o == TabSheet5_ && e->type() == QEvent::Resize) {
     // The chart fills the page below its two rows of buttons, at any zoom.

@@ -59,6 +59,10 @@ class Diagrammseite : public QObject {
                 plattform::DatumsWahl* DateTimePicker1, std::function<Ziehungszeitfilter()> zeitfilter,
                 Tippzugang tipps, const Diagrammorte& orte, QObject* eltern);
 
+  // The link labels on "Mathematisch" after their captions changed: each wraps to its new
+  // height, and the second part of the "Dreier, Vierer ..." sentence follows the first.
+  void anordnen();
+
   // The statistics: one history read each, the chart, the chart kind, aktDatum and dfb.
   void SpeedButton2Click();   // frequency
   void SpeedButton9Click();   // sums

@@ -360,6 +360,18 @@ class TstSprache : public QObject {
              qPrintable(QStringLiteral("%1..%2 not in %3..%4").arg(e37->x()).arg(e37->x() + e37->width()).arg(links).arg(rechts)));
   }
 
+  // The two parts of the link sentence under "keine Dreier, Vierer..." stay one after the other.
+  void verweiszeileNachWechsel() {
+    Fenstertest<TForm1> t;
+    QLabel* dreier = t.ctl<QLabel>("Label91");
+    QLabel* vierer = t.ctl<QLabel>("Label90");
+    punkt(t.form, 6)->trigger();
+    QCOMPARE(dreier->text(), QString::fromUtf8("тройки, "));
+    QCOMPARE(dreier->width(), dreier->sizeHint().width());
+    QCOMPARE(vierer->x(), dreier->x() + dreier->width());
+    QVERIFY(vierer->height() >= vierer->heightForWidth(vierer->width()));
+  }
+
   // A manual entry dialog made after a switch speaks the language of the switch.
   void neuesForm3NachEnglisch() {
     Fenstertest<TForm1> t;
