@@ -1,7 +1,9 @@
 #include <QtTest>
 
 #include <QCheckBox>
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
@@ -237,6 +239,53 @@ class TstOptionen : public QObject {
       for (auto* w : seite->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!w->isHidden() && w != form_->Parameter->QuersummenLabel) kinder << w;
       }
+      for (qsizetype i = 0; i < kinder.size(); ++i)
+        for (qsizetype j = i + 1; j < kinder.size(); ++j)
+          QVERIFY2(!kinder[i]->geometry().intersects(kinder[j]->geometry()),
+                   qPrintable(kinder[i]->objectName() + QLatin1Char('/') + kinder[j]->objectName()));
+    }
+  }
+
+  // After a caption changes (a language), the layout step puts the fields of the sentence rows,
+  // the sum window and the run count after the new words again, and nothing overlaps.
+  void anordnenNachNeuenTexten() {
+    TForm1 form;
+    Parameterseite& p = *form.Parameter;
+    const auto text = [&](const char* name, const QString& t) {
+      QWidget* w = fenstertest::ctl(&form, QString::fromLatin1(name));
+      if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(t);
+      else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(t);
+    };
+    text("CheckBox9", QStringLiteral("A tip may not yet match any "));
+    text("Label9Satz", QStringLiteral(" numbers of a draw stored in the history"));
+    text("CheckBox28", QStringLiteral("A tip may not match any    "));
+    text("Label28Satz", QStringLiteral(" numbers from the most recent   "));
+    text("LaufMaxLabel", QStringLiteral("Maximum number of calculation runs"));
+    text("QuersummenLabel", QStringLiteral("Allow digit sums from                      up to                      in the tip"));
+    p.anordnen();
+    // The gap in pixels between the last pixel of one part and the first of the next.
+    const auto luecke = [](QWidget* vorne, QWidget* hinten) { return hinten->x() - vorne->geometry().right() - 1; };
+    QCOMPARE(luecke(p.CheckBox9, p.Edit42), 1);
+    QCOMPARE(luecke(p.Edit42, p.UpDown6), 0);
+    QCOMPARE(luecke(p.UpDown6, fenstertest::ctl(&form, "Label9Satz")), 2);
+    QCOMPARE(luecke(p.CheckBox28, p.Edit91), 1);
+    QCOMPARE(luecke(fenstertest::ctl(&form, "Label28Satz"), p.Edit92), 1);
+    QCOMPARE(luecke(p.UpDown18, fenstertest::ctl(&form, "Label28Ende")), 2);
+    QCOMPARE(luecke(fenstertest::ctl(&form, "LaufMaxLabel"), p.Edit55), 7);
+    QCOMPARE(luecke(p.UpDown7, fenstertest::ctl(&form, "TausendLabel")), 4);
+    // The captions kept their full width.
+    QCOMPARE(p.CheckBox9->width(), p.CheckBox9->sizeHint().width());
+    QCOMPARE(fenstertest::ctl(&form, "Label9Satz")->width(), fenstertest::ctl(&form, "Label9Satz")->sizeHint().width());
+    // Each sum field inside its gap of blanks.
+    const QFontMetrics fm(p.QuersummenLabel->font());
+    const QString t = p.QuersummenLabel->text();
+    const int luecke1 = p.QuersummenLabel->x() + fm.horizontalAdvance(t.left(t.indexOf("up to")));
+    QVERIFY(p.UpDown1->geometry().right() < luecke1);
+    QVERIFY(p.Edit38->x() > p.QuersummenLabel->x() + fm.horizontalAdvance(t.left(t.indexOf("up to") + 5)));
+    for (QWidget* seite : {p.TabSheet8, p.TabSheet11}) {
+      QList<QWidget*> kinder;
+      for (auto* w : seite->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!w->isHidden()) kinder << w;
       for (qsizetype i = 0; i < kinder.size(); ++i)
         for (qsizetype j = i + 1; j < kinder.size(); ++j)
           QVERIFY2(!kinder[i]->geometry().intersects(kinder[j]->geometry()),
