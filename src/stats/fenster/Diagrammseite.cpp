@@ -199,10 +199,20 @@ void Diagrammseite::baueParameter(const Diagrammorte& orte) {
   Label89 = verweis(orte.CheckBox8, "Label89",
                     QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."), 0);
   Label91 = verweis(orte.CheckBox18, "Label91", QStringLiteral("Dreier, "), 0);
-  Label91->resize(Label91->sizeHint().width(), Label91->height());
+  Label91->setWordWrap(false);
   Label90 = verweis(orte.CheckBox18, "Label90",
                     QStringLiteral("Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, können hier ganz verhindert werden"),
-                    Label91->width());
+                    0);
+  anordnen();
+}
+
+void Diagrammseite::anordnen() {
+  // The links keep their right edge; "Vierer ..." follows "Dreier, " on the same line.
+  const int rechts = Label89->geometry().right() + 1;
+  for (QLabel* l : {Label88, Label89}) l->resize(l->width(), l->heightForWidth(l->width()));
+  Label91->resize(Label91->sizeHint().width(), Label91->height());
+  const int x = Label91->x() + Label91->width();
+  Label90->setGeometry(x, Label91->y(), rechts - x, Label90->heightForWidth(rechts - x));
 }
 
 void Diagrammseite::anordnen() {

@@ -18,6 +18,7 @@
 #include "plattform/formate.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
+#include "shell/fenster/Sprachmenue.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "stats/fenster/Diagrammseite.h"
@@ -504,6 +505,25 @@ class TstDiagrammseite : public QObject {
     QCOMPARE(f.enddatum()->Datum(), s.addDays(10));
     QTest::qWait(600);
     QCOMPARE(f.meldungen().size(), 1);
+  }
+
+  // After a language switch the links fit their new captions: "Vierer ..." right after
+  // "Dreier, ", each as high as its wrapped text.
+  void linksNachSprachwechsel() {
+    Fenster f(vierSaetze());
+    auto* dreier = f.ctl<QLabel>("Label91");
+    auto* vierer = f.ctl<QLabel>("Label90");
+    const QString deutsch = dreier->text();
+    const int rechts = vierer->geometry().right();
+    f.form.sprachmenue->menuepunkt(2)->trigger();
+    QVERIFY(dreier->text() != deutsch);
+    QCOMPARE(dreier->width(), dreier->sizeHint().width());
+    QCOMPARE(vierer->x(), dreier->x() + dreier->width());
+    QCOMPARE(vierer->geometry().right(), rechts);
+    for (const char* n : {"Label88", "Label89", "Label90"}) {
+      auto* l = f.ctl<QLabel>(n);
+      QCOMPARE(l->height(), l->heightForWidth(l->width()));
+    }
   }
 
   // A generation run shows the statistics of its pool as their buttons do; the history
