@@ -215,15 +215,6 @@ void Diagrammseite::anordnen() {
   Label90->setGeometry(x, Label91->y(), rechts - x, Label90->heightForWidth(rechts - x));
 }
 
-void Diagrammseite::anordnen() {
-  Label91->resize(Label91->sizeHint().width(), Label91->height());
-  Label90->move(Label91->x() + Label91->width(), Label90->y());
-  for (QLabel* l : {Label88, Label89, Label90}) {
-    const int breite = 540 - l->x();
-    l->resize(breite, l->heightForWidth(breite));
-  }
-}
-
 bool Diagrammseite::eventFilter(QObject* o, QEvent* e) {
   if (o == TabSheet5_ && e->type() == QEvent::Resize) {
     // The chart fills the page below its two rows of buttons, at any zoom.

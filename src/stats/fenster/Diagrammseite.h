@@ -93,9 +93,6 @@ class Diagrammseite : public QObject {
   void zeigeStatistik(statistik::Statistikart art, const statistik::Zahlenstatistik& s) { anzeigen(art, s); }
   void leeren();
 
-  // Places the link labels after their captions; again after a language switch.
-  void anordnen();
-
   // The chart kind the animation redraws, kept as the tag of BitBtn20.
   int diagrammart() const;
   QDate merkdatum;
