@@ -36,8 +36,8 @@ Rueckblick wochenschleife(Rueckblickumgebung& env, const QString& saattext, cons
     for (size_t h = 0; h < 6; ++h)
       for (size_t e = 0; e < 3; ++e) r.summe[h][e] += s[h][e];
     aktuell = env.DateTimePicker1();
-    // Without a draw the end date would move on by a week forever.
-    if (!gefunden) break;
+    // A draw step that found no draw leaves the end date a week on; it would go on forever.
+    if (!gefunden || aktuell > heute) break;
   }
   return r;
 }

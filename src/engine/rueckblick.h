@@ -46,7 +46,8 @@ struct Rueckblick {
 
 // The week loop from `start`: every week the generator takes the seed again, one run, the end
 // date one week on with its draw shown, the hit classes added; it ends after the week in which
-// showing the draw one week on no longer moves the end date (no week when `start` is `heute`).
+// showing the draw one week on no longer moves the end date (no week when `start` is `heute`),
+// or when the draw step found no draw or left the end date after `heute`.
 // Raises plattform::Fehler when the seed text is not a whole number, before any run; a run's
 // error reaches the caller.
 Rueckblick wochenschleife(Rueckblickumgebung& env, const QString& saattext, const QDate& start, const QDate& heute);

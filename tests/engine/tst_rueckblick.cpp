@@ -13,7 +13,7 @@ namespace {
 
 // A history of draw days; each run notes the generator's state it started with and leaves a
 // hit class per week, so that the sums show which weeks were counted.
-struct Umgebung final : Rueckblickumgebung {
+struct Umgebung : Rueckblickumgebung {
   std::vector<QDate> tage;  // ascending
   QDate picker;
   tippcheck::Statistiktabelle statistik{};
@@ -152,6 +152,18 @@ class TstRueckblick : public QObject {
     u.picker = QDate(2024, 6, 1);
     const Rueckblick r = wochenschleife(u, QStringLiteral("7"), u.picker, kHeute);
     QCOMPARE(r.wochen, 1);
+  }
+
+  // A draw step that says it found a draw but leaves the end date a week on: the loop ends once
+  // the end date is after today.
+  void endeNachHeute() {
+    struct Stehend final : Umgebung {
+      bool SpeedButton5Click() override { return true; }
+    } u;
+    u.picker = kHeute.addDays(-20);
+    const Rueckblick r = wochenschleife(u, QStringLiteral("7"), u.picker, kHeute);
+    QCOMPARE(r.wochen, 3);
+    QCOMPARE(u.picker, kHeute.addDays(1));
   }
 
   void bericht() {

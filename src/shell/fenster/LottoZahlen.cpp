@@ -1,6 +1,7 @@
 #include "shell/fenster/LottoZahlen.h"
 
 #include "engine/fenster/Berechnung.h"
+#include "engine/fenster/Rueckblickbefehle.h"
 #include "output/fenster/Tippausgabe.h"
 #include "plattform/fehler.h"
 #include "plattform/fenster/befehl.h"
@@ -86,6 +87,9 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
                            this);
   plattform::verbinde(Schein->BitBtn4, &QPushButton::clicked, Rechner, &Berechnung::BrechnungStart);
   plattform::verbinde(Berechnen1, &QAction::triggered, Rechner, &Berechnung::Berechnen1Click);
+  Rueckblick = new Rueckblickbefehle({&zustand_, Parameter, Schein, ziehungsanzeige, StatusBar1, PageControl1, TabSheet1,
+                                      TabSheet5, this},
+                                     *Rechner, TabSheet4, this);
   baueDiagramm();
   // Last of the controls: the hints bind whatever the panels above have built.
   Hinweise = new Statushinweise(*this, this, this);

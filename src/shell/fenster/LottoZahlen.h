@@ -15,6 +15,7 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class Berechnung;
+class Rueckblickbefehle;
 class Download;
 class Historienbefehle;
 class Scheinknopf;
@@ -123,6 +124,7 @@ class TForm1 : public QMainWindow, public Statusanzeige, public Sprachumgebung {
   Ziehungsanzeige* ziehungsanzeige = nullptr;  // draw history, current draw, date pickers
   Download* download = nullptr;                // the draw download (ZahlenKennerClick)
   Berechnung* Rechner = nullptr;               // the generation run (BitBtn4, Berechnen1)
+  Rueckblickbefehle* Rueckblick = nullptr;     // lucky number and back-test (SpeedButton13, BitBtn9)
   Tippausgabe* Ausgabe = nullptr;              // tip files and the text list on "Tipp-Übersicht"
   Historienbefehle* historienbefehle = nullptr;  // history search and historical analysis
   Verweise* verweise = nullptr;                // the banner and the link labels
