@@ -253,6 +253,12 @@ Cálculo y éxito desde la fecha elegida arriba
 
 Evaluación y cálculo de las ganancias
 
+Aquí puede ayudar un poco al azar y generar de verdad su apuesta
+Análisis histórico de los parámetros a partir de la fecha elegida arriba
+Cálculo y éxito desde la fecha elegida arriba
+Se calculan y evalúan apuestas con los parámetros ajustados
+
+
 Distribución de los números sorteados
 Sum
 

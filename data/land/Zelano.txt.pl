@@ -253,6 +253,12 @@ Obliczenie i skuteczność od wybranej powyżej daty
 
 Ocena i obliczenie sumy wygranej
 
+Tutaj możesz trochę pomóc losowi i wygenerować naprawdę swój typ
+Analiza historyczna parametrów od daty wybranej powyżej
+Obliczenie i skuteczność od wybranej powyżej daty
+Na podstawie ustawionych parametrów typy są obliczane i oceniane
+
+
 Rozkład wylosowanych liczb
 Sum
 
