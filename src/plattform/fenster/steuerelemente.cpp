@@ -2,6 +2,7 @@
 
 #include "plattform/formate.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -40,6 +41,15 @@ UpDown::UpDown(QWidget* eltern) : QWidget(eltern) {
   }
   wiederholung_ = new QTimer(this);
   connect(wiederholung_, &QTimer::timeout, this, [this] {
+    // An arrow that went out of sight, or whose mouse a modal window took, gets no release:
+    // the repeat ends there as a release would end it, never running on to the limit.
+    QToolButton* gehalten = richtung_ > 0 ? hoch_ : runter_;
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!gehalten->isDown() || !gehalten->isVisible() || (modal && modal != window())) {
+      gehalten->setDown(false);
+      loslassen();
+      return;
+    }
     wiederholung_->setInterval(kWiederholung);
     schritt(richtung_);
   });

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -93,6 +94,45 @@ class TstSteuerelemente : public QObject {
     QTest::qWait(250);
     QCOMPARE(ud->Position(), gehalten);
     QCOMPARE(edit->text(), QString::number(gehalten));
+  }
+
+  // A held arrow that never sees its release (its page is put away, or a message box opens
+  // meanwhile) stops repeating at once and reports the release, instead of running to the limit.
+  void upDownOhneLoslassen_data() {
+    QTest::addColumn<QString>("weg");
+    QTest::newRow("versteckt") << "versteckt";
+    QTest::newRow("modaler Dialog") << "modal";
+  }
+  void upDownOhneLoslassen() {
+    QFETCH(QString, weg);
+    QWidget w;
+    auto* edit = neu<QLineEdit>(&w, plattform::Elementart::ohne, "Edit55", QRect(10, 10, 40, 21));
+    auto* ud = neu<UpDown>(&w, plattform::Elementart::ohne, "UpDown7", QRect(50, 10, 16, 21));
+    ud->setMin(1);
+    ud->setMax(30000);
+    ud->setPosition(50);
+    ud->setAssociate(edit);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QSignalSpy los(ud, &UpDown::losgelassen);
+    QTest::mousePress(ud->pfeil(+1), Qt::LeftButton);
+    QCOMPARE(ud->Position(), 51);
+    if (weg == QLatin1String("versteckt")) {
+      ud->hide();
+      QTest::qWait(1000);
+    } else {
+      QDialog meldung;
+      QTimer::singleShot(1000, &meldung, &QDialog::accept);
+      meldung.exec();
+    }
+    QCOMPARE(ud->Position(), 51);
+    QCOMPARE(los.size(), 1);
+    QVERIFY(!ud->pfeil(+1)->isDown());
+    // The next press steps and repeats as ever.
+    ud->show();
+    QTest::mousePress(ud->pfeil(+1), Qt::LeftButton);
+    QTRY_VERIFY(ud->Position() >= 54);
+    QTest::mouseRelease(ud->pfeil(+1), Qt::LeftButton);
   }
 
   void radioGroup() {
