@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 using plattform::Elementart;
 using plattform::neu;
@@ -100,9 +101,15 @@ Verweise::Verweise(QWidget* TabSheet1, QWidget* TabSheet3, QObject* eltern) : QO
 }
 
 bool Verweise::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::MouseButtonDblClick && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+    // The second press of a double click: its release is no further click, so the page opens once.
+    doppelklick_ = true;
+    return true;
+  }
   if (e->type() != QEvent::MouseButtonRelease) return QObject::eventFilter(o, e);
   const auto* m = static_cast<QMouseEvent*>(e);
   auto* w = qobject_cast<QWidget*>(o);
+  if (m->button() == Qt::LeftButton && std::exchange(doppelklick_, false)) return true;
   // A click: the left button released over the control.
   if (m->button() != Qt::LeftButton || !w || !w->rect().contains(m->position().toPoint())) return false;
   plattform::mitMeldung([&] {

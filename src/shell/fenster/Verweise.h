@@ -41,4 +41,7 @@ class Verweise : public QObject {
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  bool doppelklick_ = false;  // the next left release ends a double click
 };

@@ -203,6 +203,29 @@ class TstHinweise : public QObject {
     }
   }
 
+  // A double click is one click and a double click: the page opens once, and the next click opens it again.
+  void doppelklickOeffnetEinmal_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* n : {"Label99", "Label43", "Panel8"}) QTest::newRow(n) << QString::fromLatin1(n);
+  }
+  void doppelklickOeffnetEinmal() {
+    QFETCH(QString, name);
+    QWidget* w = fenstertest::ctl(form_, name);
+    const QString erwartet = QStringLiteral("open ") + (name == QLatin1String("Label99")
+                                                           ? qobject_cast<QLabel*>(w)->text()
+                                                           : Internetseite::urlVorgabe());
+    form_->PageControl1->setCurrentWidget(name == QLatin1String("Label99") ? form_->TabSheet3 : form_->TabSheet1);
+    // Through the window, as the mouse comes: the second press arrives as a double click.
+    // A panel at its lower edge, beside its label.
+    const int y = name.startsWith(QLatin1String("Panel")) ? w->height() - 2 : 10;
+    const QPoint stelle = w->mapTo(form_, QPoint(w->width() / 2, y));
+    QCOMPARE(form_->childAt(stelle), w);
+    QTest::mouseDClick(form_->windowHandle(), Qt::LeftButton, {}, stelle);
+    QCOMPARE(umgebung_->shell().aufrufe, QStringList{erwartet});
+    QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {}, stelle);
+    QCOMPARE(umgebung_->shell().aufrufe, (QStringList{erwartet, erwartet}));
+  }
+
   void unsichereAdressenOeffnenNichts_data() {
     QTest::addColumn<QString>("adresse");
     QTest::newRow("Datei") << "file:///home/nutzer/geheim.txt";
