@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QTimer>
@@ -184,6 +185,8 @@ StatusLeiste::StatusLeiste(const QList<int>& breiten, QWidget* eltern) : QStatus
       l->setMaximumWidth(breiten[i]);
     }
     addWidget(r, letztes ? 1 : 0);
+    // A zoom sets the labels' fonts after the bar's: the frames follow the labels' own.
+    l->installEventFilter(this);
     panels_.append(l);
     rahmen_.append(r);
   }
@@ -193,13 +196,18 @@ StatusLeiste::StatusLeiste(const QList<int>& breiten, QWidget* eltern) : QStatus
 void StatusLeiste::passeHoeheAn() {
   // One text line of the bar's font, as the labels showed it when they sized themselves.
   int h = 0;
-  for (QLabel* l : panels_) h = std::max(h, l->sizeHint().height());
+  for (QLabel* l : panels_) h = std::max(h, QFontMetrics(l->font()).height());
   for (QWidget* r : rahmen_) r->setFixedHeight(h);
 }
 
 void StatusLeiste::changeEvent(QEvent* e) {
   QStatusBar::changeEvent(e);
   if (e->type() == QEvent::FontChange) passeHoeheAn();
+}
+
+bool StatusLeiste::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::FontChange) passeHoeheAn();
+  return QStatusBar::eventFilter(o, e);
 }
 
 void StatusLeiste::setzePanel(int index, const QString& text) {

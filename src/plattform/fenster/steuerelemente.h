@@ -108,6 +108,7 @@ class StatusLeiste : public QStatusBar {
 
  protected:
   void changeEvent(QEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
   void passeHoeheAn();

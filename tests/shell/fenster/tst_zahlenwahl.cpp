@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
@@ -11,6 +12,7 @@
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/elemente.h"
 #include "plattform/fenster/steuerelemente.h"
+#include "plattform/fenster/zoom.h"
 #include "plattform/formate.h"
 #include "plattform/textdatei.h"
 #include "plattform/zufall.h"
@@ -373,6 +375,25 @@ class TstZahlenwahl : public QObject {
     QVERIFY(!form->dreht());
     QCOMPARE(form->BitBtn4->text(), QStringLiteral("Zufall"));
     QCOMPARE(form->Losgeht(), 1);
+  }
+
+  // Zoomed with the main window, the status text keeps its full height.
+  void statustextImZoom_data() {
+    QTest::addColumn<double>("faktor");
+    QTest::newRow("groesser") << 700.0 / 546.0;
+    QTest::newRow("kleiner") << 400.0 / 546.0;
+  }
+  void statustextImZoom() {
+    QFETCH(double, faktor);
+    plattform::zoomen(form.get(), faktor);
+    QMouseEvent bewegung(QEvent::MouseMove, QPointF(5, 5), form->box(51)->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form->box(51), &bewegung);
+    QLabel* text = form->StatusBar1->panelLabel(0);
+    QCOMPARE(text->text(), status(51, QString()));
+    QTRY_COMPARE(text->parentWidget()->height(), QFontMetrics(text->font()).height());
+    QCOMPARE(text->height(), text->parentWidget()->height());
+    QVERIFY(text->parentWidget()->geometry().bottom() < form->StatusBar1->height());
   }
 
   // Callers may set bounds outside the boxes; the loops stay within them.
