@@ -21,7 +21,9 @@
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Tippschein.h"
+#include "plattform/textdatei.h"
 #include "plattform/zufall.h"
+#include "shell/fenster/Ziehungsanzeige.h"
 
 using namespace engine;
 
@@ -222,6 +224,42 @@ int main(int argc, char** argv) {
     QTest::mouseClick(form.Schein->BitBtn4, Qt::LeftButton);
     std::printf("%s through the window: %.0f ms (%lld lines)\n", art == 0 ? "sheet of 12, defaults," : "6000-tip list",
                 ms(t), static_cast<long long>(form.Schein->Gewinnzahlen->count()));
+  }
+  // The back-test over 52 weeks through the window (BitBtn9, scripted answers), beside 52 single
+  // runs with their draw steps: a week costs one run and one draw step, nothing more.
+  {
+    const QDate neuester = demo5500.back().datum();
+    double rueckblick = 0, einzeln = 0;
+    QString zeile11;
+    for (int art = 0; art < 2; ++art) {
+      Fensterumgebung u;
+      Testumgebung::schreibe(u.home() + "ZahlenQV.dat", alsDatei(demo5500));
+      TForm1 form;
+      auto* ende = form.findChild<plattform::DatumsWahl*>("DateTimePicker1");
+      ende->setzeDatum(neuester.addDays(-51 * 7));
+      form.findChild<plattform::DatumsWahl*>("DateTimePicker2")->setzeDatum(QDate(2018, 2, 7));
+      form.Schein->UpDown8->setPosition(12);
+      plattform::Zufall::RandSeed = 4711u;
+      QElapsedTimer t;
+      t.start();
+      if (art == 0) {
+        u.dialoge().antworten = {true, QStringLiteral("4711")};
+        QTest::mouseClick(form.findChild<QPushButton*>("BitBtn9"), Qt::LeftButton);
+        rueckblick = ms(t);
+        zeile11 = plattform::ausAnsi(Testumgebung::lies(u.home() + "Test.txt")).split(QStringLiteral("\r\n")).value(10);
+      } else {
+        for (int w = 0; w < 52; ++w) {
+          plattform::Zufall::RandSeed = 4711u;
+          QTest::mouseClick(form.Schein->BitBtn4, Qt::LeftButton);
+          ende->setzeDatum(ende->Datum().addDays(7));
+          form.ziehungsanzeige->SpeedButton5Click();
+        }
+        einzeln = ms(t);
+      }
+    }
+    std::printf("back-test, 52 weeks through the window: %.0f ms; 52 single runs with their draw steps: %.0f ms "
+                "(ratio %.2f; %s)\n",
+                rueckblick, einzeln, rueckblick / einzeln, qPrintable(zeile11));
   }
   return 0;
 }
