@@ -1,5 +1,7 @@
 #include "shell/fenster/Sprachmenue.h"
 
+#include "shell/fenster/Laufsperre.h"
+
 #include "plattform/fenster/befehl.h"
 #include "plattform/fenster/dienste.h"
 #include "plattform/fenster/elemente.h"
@@ -186,7 +188,8 @@ void Sprachmenue::waehle(int nummer) {
     Sprachmenue& m;
     ~Haken() { m.hakenZeigen(); }
   } haken{*this};
-  if (umgebung_.berechnungLaeuft()) return;
+  // While the run draws its tips the refusal says so; otherwise a run going passes silently.
+  if (abgelehntWeilBerechnungLaeuft(z_) || umgebung_.berechnungLaeuft()) return;
   const sprache::Sprache* s = sprache::sprachMitNummer(nummer);
   if (!s) return;
   DateiLaden1Click(plattform::Programmpfad() + QStringLiteral("land/") + sprache::stammName(),

@@ -15,6 +15,7 @@
 #include "plattform/zufall.h"
 #include "shell/fenster/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
+#include "shell/fenster/Sprachmenue.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Zahlenwahl.h"
 #include "shell/listenzeile.h"
@@ -363,10 +364,12 @@ void TstBerechnung::abgelehnterKlick() {
                f.form.Schein->SpeedButton11Click();
                fenstertest::klick(f.ctl("SpeedButton6"));
                fenstertest::klick(f.ctl("Label30"));
+               f.form.sprachmenue->Englich1Click();
                fenstertest::klick(f.knopf());
              });
   f.klick("BitBtn4");
-  QCOMPARE(f.meldungen().size(), 3);
+  QCOMPARE(f.meldungen().size(), 4);
+  QCOMPARE(f.form.zustand().sprache, 0);
   QVERIFY(f.meldungen().first().startsWith(QStringLiteral("Die Tipps werden gerade berechnet")));
   QCOMPARE(f.form.zustand().Position, position);
   QVERIFY(!f.schein().gesperrt(2));
