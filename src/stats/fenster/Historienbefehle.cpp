@@ -6,6 +6,7 @@
 #include "plattform/fenster/sanduhr.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/formate.h"
+#include "shell/fenster/Laufsperre.h"
 #include "stats/historienanalyse.h"
 #include "stats/historiensuche.h"
 
@@ -131,6 +132,8 @@ Historienbefehle::Historienbefehle(Programmzustand& zustand, Tippvergleicher& ve
 }
 
 void Historienbefehle::SpeedButton4Click() {
+  // Both commands change the current draw, and the analysis the tips, which a run is filling.
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   plattform::mitMeldung([&] {
     const QString vorgabe = eurozahlen_() ? QStringLiteral("7") : QStringLiteral("5");
     const int schwelle = plattform::StrToInt(plattform::dialoge().eingabe(z_.M(10), z_.M(11), vorgabe));
@@ -148,6 +151,7 @@ void Historienbefehle::SpeedButton4Click() {
 }
 
 void Historienbefehle::BitBtn19Click() {
+  if (abgelehntWeilBerechnungLaeuft(z_)) return;
   const QDate gewaehlt = ziehung_.endDatum();
   const QString frage = z_.M(55) + QLatin1Char(' ') + plattform::kurzesDatum(gewaehlt) + QLatin1Char(' ') + z_.M(56);
   if (!plattform::dialoge().frage(frage, z_.M(57))) return;

@@ -420,6 +420,31 @@ class TstHistorienbefehle : public QObject {
     QCOMPARE(z.size(), 16);  // 15 lines and the end of the last
     QCOMPARE(f.zeile(1).mid(0, 7), (QStringList{"5", "5", "5", "5", "5", "3", ""}));
   }
+
+  // While a generation run fills the tips both commands are refused with the run's message:
+  // no question, the current draw, the tips and the report untouched.
+  void waehrendEinerBerechnung_data() {
+    QTest::addColumn<QString>("knopf");
+    QTest::newRow("Suche") << "SpeedButton4";
+    QTest::newRow("Analyse") << "BitBtn19";
+  }
+  void waehrendEinerBerechnung() {
+    QFETCH(QString, knopf);
+    Fenster f;
+    f.setzeZeile(2, {"1", "2", "3", "4", "5"});
+    f.fenster(kTag, kTag.addDays(2));
+    const QString vorher = f.text("Label29");
+    f.z().Berechnunglaeuft = true;
+    f.antworten({true, "0", true, true, true});
+    f.klick(knopf);
+    QCOMPARE(f.arten(), QStringList{"nachricht"});
+    QVERIFY(f.meldungen().last().startsWith("Die Tipps werden gerade berechnet."));
+    QCOMPARE(f.zeile(2).mid(0, 5), (QStringList{"1", "2", "3", "4", "5"}));
+    QVERIFY(f.treffer(2).isEmpty());
+    QCOMPARE(f.text("Label29"), vorher);
+    QCOMPARE(f.z().Datum1, QDate());
+    QVERIFY(!QFile::exists(f.bericht()));
+  }
 };
 
 QTEST_MAIN(TstHistorienbefehle)
