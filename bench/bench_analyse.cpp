@@ -1,5 +1,5 @@
 // The historical analysis and the history search on 20,000 draws (two a day from 08.02.2018),
-// twelve filled tip rows, threshold 6 (no question): the core walks on one read of the history,
+// twelve filled tip rows, threshold 6 (no question; the analysis also at the default 5): the core walks on one read of the history,
 // then both commands through the main window (offscreen, scripted answers, the report written,
 // the shell double).
 #include <QApplication>
@@ -75,6 +75,15 @@ int main(int argc, char* argv[]) {
     for (int x : e.tabellen.vorgaenger) s += x;
     return s;
   }());
+  // The default threshold 5: every earlier draw equal to D asks (answered Yes).
+  struct Zaehler : Analysefenster {
+    int fragen = 0;
+    bool weiter(const Analysestand&) override { return ++fragen > 0; }
+  } zaehler;
+  ein.schwelle = 5;
+  messe("core: analysis, threshold 5", 5, [&] { e = analysiere(saetze, ein, zaehler); });
+  std::printf("  %d questions per run\n", zaehler.fragen / 5);
+  ein.schwelle = 6;
   messe("core: search, whole history", 50,
         [&] { suche(saetze, ab, ab.addDays(10000), 6, schein, still); });
 

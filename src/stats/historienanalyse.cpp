@@ -17,21 +17,33 @@ QDate datumVon(qint64 tag) {
 int zeile(int g) { return std::clamp(g, 0, 6); }
 
 // The hot loop of the analysis: one draw's mask against a run of masks of five different
-// numbers each, where no count can reach a threshold above five. Four tables side by side keep
-// the counters of neighbouring records apart; the popcount instruction is used where the
-// processor has it.
-__attribute__((target_clones("popcnt", "default"))) void zaehleMasken(std::uint64_t m, const std::uint64_t* masken,
-                                                                       std::size_t anzahl, Analysetabelle& tabelle) {
+// numbers each, counted until the first record that reaches the threshold (returned, not
+// counted; anzahl when none does). Four tables side by side keep the counters of neighbouring
+// records apart; the popcount instruction is used where the processor has it.
+__attribute__((target_clones("popcnt", "default"))) std::size_t zaehleMasken(std::uint64_t m,
+                                                                              const std::uint64_t* masken,
+                                                                              std::size_t anzahl, int schwelle,
+                                                                              Analysetabelle& tabelle) {
   std::array<std::array<int, 8>, 4> t{};
   std::size_t i = 0;
   for (; i + 4 <= anzahl; i += 4) {
-    ++t[0][static_cast<std::size_t>(std::popcount(m & masken[i]))];
-    ++t[1][static_cast<std::size_t>(std::popcount(m & masken[i + 1]))];
-    ++t[2][static_cast<std::size_t>(std::popcount(m & masken[i + 2]))];
-    ++t[3][static_cast<std::size_t>(std::popcount(m & masken[i + 3]))];
+    const int a = std::popcount(m & masken[i]);
+    const int b = std::popcount(m & masken[i + 1]);
+    const int c = std::popcount(m & masken[i + 2]);
+    const int d = std::popcount(m & masken[i + 3]);
+    if (std::max(std::max(a, b), std::max(c, d)) >= schwelle) break;  // the record-wise loop finds it
+    ++t[0][static_cast<std::size_t>(a)];
+    ++t[1][static_cast<std::size_t>(b)];
+    ++t[2][static_cast<std::size_t>(c)];
+    ++t[3][static_cast<std::size_t>(d)];
   }
-  for (; i < anzahl; ++i) ++t[0][static_cast<std::size_t>(std::popcount(m & masken[i]))];
+  for (; i < anzahl; ++i) {
+    const int a = std::popcount(m & masken[i]);
+    if (a >= schwelle) break;
+    ++t[0][static_cast<std::size_t>(a)];
+  }
   for (std::size_t g = 0; g <= 5; ++g) tabelle[g] += t[0][g] + t[1][g] + t[2][g] + t[3][g];
+  return i;
 }
 
 }  // namespace
@@ -122,11 +134,16 @@ Analyseergebnis analysiere(const std::vector<Ziehung>& saetze, const Analyseeing
       if (geordnet) {
         const auto von = std::lower_bound(tage.begin(), tage.end(), start) - tage.begin();
         const auto bis = std::lower_bound(tage.begin(), tage.end(), d.tag) - tage.begin();
-        const bool nurMasken = tipp.nurMaske && ein.schwelle > 5 && von < bis &&
+        const bool nurMasken = tipp.nurMaske && von < bis &&
                                ohneMaskeBis[static_cast<std::size_t>(bis)] == ohneMaskeBis[static_cast<std::size_t>(von)];
-        if (nurMasken)
-          zaehleMasken(tipp.maske, masken.data() + von, static_cast<std::size_t>(bis - von), e.tabellen.vorgaenger);
-        else
+        if (nurMasken) {
+          // Counted in runs; each record that reaches the threshold asks on its own.
+          for (auto i = von; i < bis && weiter;) {
+            i += static_cast<std::ptrdiff_t>(zaehleMasken(tipp.maske, masken.data() + i, static_cast<std::size_t>(bis - i),
+                                                          ein.schwelle, e.tabellen.vorgaenger));
+            if (i < bis) weiter = vergleiche(static_cast<int>(i++));
+          }
+        } else
           for (auto i = von; i < bis && weiter; ++i) weiter = vergleiche(static_cast<int>(i));
       } else {
         for (int i = 0; i < n && weiter; ++i) {

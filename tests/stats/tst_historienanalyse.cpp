@@ -43,7 +43,11 @@ Tabelle alsListe(const Analysetabelle& t) { return Tabelle(t.begin(), t.end()); 
 
 // The cycles as they read: every record of the window compared through the single-tip check
 // with the first row's texts, the next draw by the panel's rule, ending when there is none.
-Analysetabellen nachDerRegel(const std::vector<Ziehung>& saetze, const Analyseeingabe& ein) {
+// Each comparison that reaches the threshold is a question (D, record); the answer to question
+// neinBei (counted from 0) is No.
+using Frage = QPair<int, int>;
+Analysetabellen nachDerRegel(const std::vector<Ziehung>& saetze, const Analyseeingabe& ein,
+                             QList<Frage>* fragen = nullptr, int neinBei = -1) {
   Analysetabellen t;
   std::optional<qint64> letzter;
   for (auto it = saetze.rbegin(); it != saetze.rend() && !letzter; ++it) letzter = it->tag();
@@ -60,9 +64,14 @@ Analysetabellen nachDerRegel(const std::vector<Ziehung>& saetze, const Analyseei
     };
     const auto dtag = saetze[static_cast<std::size_t>(d)].tag();
     const auto start = static_cast<qint64>(plattform::alsTagzahl(erster ? ein.gewaehlt : ein.beginn));
-    for (const Ziehung& z : saetze) {
-      const auto tag = z.tag();
-      if (dtag && tag && *tag >= start && *tag < *dtag) ++t.vorgaenger[static_cast<std::size_t>(vergleich(z))];
+    for (std::size_t i = 0; i < saetze.size(); ++i) {
+      const auto tag = saetze[i].tag();
+      if (!dtag || !tag || *tag < start || *tag >= *dtag) continue;
+      const int g = vergleich(saetze[i]);
+      ++t.vorgaenger[static_cast<std::size_t>(g)];
+      if (g < ein.schwelle) continue;
+      if (fragen) *fragen << Frage(d, static_cast<int>(i));
+      if (fragen && fragen->size() - 1 == neinBei) return t;
     }
     const int n = naechsterSatz(saetze, d, ein.filter);
     if (n == d) return t;
@@ -227,6 +236,52 @@ class TstHistorienanalyse : public QObject {
       const Analysetabellen rm = nachDerRegel(v, ein);
       QCOMPARE(alsListe(mit.tabellen.vorgaenger), alsListe(rm.vorgaenger));
       QCOMPARE(alsListe(mit.tabellen.naechste), alsListe(rm.naechste));
+    }
+  }
+
+  // The questions at a threshold the draws reach: the same ones in the same order as the
+  // cycles read, over histories mostly of five different numbers (the counting in runs); No at
+  // one of them ends the counts there.
+  void fragenWieDieRegel() {
+    std::mt19937 zufall(2104);
+    std::uniform_int_distribution<int> w(0, 99);
+    for (int runde = 0; runde < 300; ++runde) {
+      std::vector<Ziehung> v;
+      QDate tag(2019, 1, 1);
+      const int n = 1 + w(zufall) % 60;
+      std::array<int, 12> topf{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+      for (int i = 0; i < n; ++i) {
+        if (w(zufall) < 40) tag = tag.addDays(1);
+        std::shuffle(topf.begin(), topf.end(), zufall);
+        std::array<int, 5> z{topf[0], topf[1], topf[2], topf[3], topf[4]};
+        if (w(zufall) < 3) z[1] = z[0];  // now and then a repeat: that run is counted record-wise
+        v.push_back(satz(tag, z, w(zufall) < 50));
+      }
+      const int d = w(zufall) % n;
+      const int schwelle = w(zufall) % 7;
+      Analyseeingabe ein = eingabe(d, v[static_cast<std::size_t>(d)].datum().addDays(-(w(zufall) % 3)),
+                                   QDate(2019, 1, 1), schwelle, Ziehungszeitfilter{true, true});
+      QList<Frage> erwartet;
+      const Analysetabellen r = nachDerRegel(v, ein, &erwartet);
+      Protokoll p;
+      const Analyseergebnis e = analysiere(v, ein, p);
+      QList<Frage> gefragt;
+      for (const Analysestand& s : p.fragen) gefragt << Frage(s.d, s.aktuell);
+      QCOMPARE(gefragt, erwartet);
+      QCOMPARE(alsListe(e.tabellen.vorgaenger), alsListe(r.vorgaenger));
+      QCOMPARE(alsListe(e.tabellen.naechste), alsListe(r.naechste));
+      if (erwartet.isEmpty()) continue;
+      const int nein = w(zufall) % static_cast<int>(erwartet.size());
+      QList<Frage> bisNein;
+      const Analysetabellen rn = nachDerRegel(v, ein, &bisNein, nein);
+      Protokoll pn;
+      for (int k = 0; k < nein; ++k) pn.antworten << true;
+      pn.antworten << false;
+      const Analyseergebnis en = analysiere(v, ein, pn);
+      QVERIFY(en.abgebrochen);
+      QCOMPARE(pn.fragen.size(), nein + 1);
+      QCOMPARE(alsListe(en.tabellen.vorgaenger), alsListe(rn.vorgaenger));
+      QCOMPARE(alsListe(en.tabellen.naechste), alsListe(rn.naechste));
     }
   }
 
