@@ -90,8 +90,12 @@ Ziffern zieheZiffern() {
 }
 
 Ergebnis neueLosnummer(int modus, const std::vector<Ziehung08>& historie) {
+  return neueLosnummer(zieheZiffern(), modus, historie);
+}
+
+Ergebnis neueLosnummer(const Ziffern& erste, int modus, const std::vector<Ziehung08>& historie) {
   Ergebnis e;
-  e.ziffern = zieheZiffern();
+  e.ziffern = erste;
   e.modus = modus;
   if (modus <= 0 || historie.empty()) return e;
   e.modus = std::min(modus, 4);

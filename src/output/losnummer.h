@@ -45,6 +45,8 @@ struct Ergebnis {
 // draws again; after more than 1000 hits the mode goes down by one, and at mode 0 the digits
 // stand. Mode 0 (or less), or no history: the first digits stand.
 Ergebnis neueLosnummer(int modus, const std::vector<Ziehung08>& historie);
+// The same from digits already drawn.
+Ergebnis neueLosnummer(const Ziffern& erste, int modus, const std::vector<Ziehung08>& historie);
 
 // The search: the message for the number, or nothing when no history is given.
 QString suche(const Ziffern& ziffern, const std::vector<Ziehung08>& historie);

@@ -155,6 +155,15 @@ QString FloatToStrF(double wert, int stellen, int nachkomma) {
   return festkomma(wert, stellen, nachkomma, dezimaltrenner());
 }
 
+QString waehrung(double wert, int stellen, int nachkomma) {
+  if (std::isfinite(wert) && wert != 0 && stellen > 0) {
+    const int ziffern = static_cast<int>(std::floor(std::log10(std::fabs(wert)))) + 1;
+    const double faktor = std::pow(10.0, stellen - ziffern);
+    wert = std::round(wert * faktor) / faktor;
+  }
+  return QLocale().toCurrencyString(wert, QString(), nachkomma);
+}
+
 long long rundeGerade(double wert) {
   // A value no long long holds would be undefined to convert; such values only come from bad data.
   if (!std::isfinite(wert)) return 0;

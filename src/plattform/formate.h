@@ -32,6 +32,9 @@ double StrToFloat(const QString& text);
 QString festkomma(double wert, int stellen, int nachkomma, QChar dezimal);
 // The same with the user's decimal separator.
 QString FloatToStrF(double wert, int stellen, int nachkomma);
+// A currency amount in the user's currency format: rounded to `stellen` significant digits,
+// written with `nachkomma` decimals ("16,25 €" in German).
+QString waehrung(double wert, int stellen, int nachkomma);
 
 // Real to whole number, a half going to the even neighbour.
 long long rundeGerade(double wert);

@@ -1,9 +1,11 @@
 #include "shell/fenster/Hauptprogramm.h"
 
+#include "output/fenster/Scriptwahl.h"
+#include "output/fenster/Spielwahl.h"
+#include "output/fenster/anders.h"
 #include "plattform/endesignal.h"
 #include "plattform/fenster/dienste.h"
 #include "shell/fenster/LottoZahlen.h"
-#include "output/fenster/anders.h"
 #include "shell/fenster/Zahlenwahl.h"
 #include "stats/fenster/auswert.h"
 
@@ -17,11 +19,13 @@ const char* kTitel = "Kestrells Quintavola";
 Programmfenster::Programmfenster() {
   form1_ = std::make_unique<TForm1>();
   form1_->setWindowIconText(QString::fromLatin1(kTitel));
+  dialoge_.push_back(std::make_unique<TForm5>());
   auto form6 = std::make_unique<TForm6>();
   form6->Ordner = form1_->zustand().Home;
   dialoge_.push_back(std::move(form6));
   dialoge_.push_back(std::make_unique<TForm8>());
   dialoge_.push_back(std::make_unique<TForm9>());
+  dialoge_.push_back(std::make_unique<TQZTForm>());
   // Once every window exists: the dialogs' zoom and the coupon layout texts.
   form1_->StartAbschliessen();
 }

@@ -3,6 +3,7 @@
 #include "engine/fenster/Berechnung.h"
 #include "engine/fenster/Rueckblickbefehle.h"
 #include "output/fenster/Tippausgabe.h"
+#include "output/fenster/Uebergaben.h"
 #include "plattform/fehler.h"
 #include "plattform/fenster/befehl.h"
 #include "plattform/fenster/datumswahl.h"
@@ -68,6 +69,8 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern) {
   historienbefehle = new Historienbefehle(
       zustand_, *Schein, *Schein, *ziehungsanzeige, *this, TabSheet1, TabSheet4,
       [this] { return Parameter->CheckBox31->isChecked(); }, [this] { PageControl1->setCurrentWidget(TabSheet1); });
+  Hand = new Uebergaben({zustand_, *Schein, *ziehungsanzeige, *Internet, *this, download->HttpCli1, Internet->Lottoportal},
+                        this, TabSheet1, Schein->Panel3, Abgeben1);
   plattform::verbinde(ziehungsanzeige, &Ziehungsanzeige::downloadGeklickt, download, &Download::ZahlenKennerClick);
   plattform::verbinde(ziehungsanzeige, &Ziehungsanzeige::downloadUeberMenue, Aktualisieren1, &QAction::trigger);
   plattform::verbinde(Aktualisieren1, &QAction::triggered, download, &Download::Aktualisieren1Click);
@@ -124,7 +127,7 @@ void TForm1::baueMenue() {
   sprachmenue = new Sprachmenue(SpracheLanguage1, this, zustand_, *this);
   Abgeben1 = aktion("Abgeben1", QStringLiteral("&Abgeben"), QKeySequence(QStringLiteral("Ctrl+G")));
   Abgeben1->setVisible(false);
-  addAction(Abgeben1);  // a hidden item's shortcut still runs its command
+  addAction(Abgeben1);
   Schlieen1 = aktion("Schlieen1", QStringLiteral("&Schließen"), QKeySequence());
   plattform::verbinde(Schlieen1, &QAction::triggered, this, &TForm1::Schlieen1Click);
 }

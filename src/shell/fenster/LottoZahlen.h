@@ -26,6 +26,7 @@ class Statushinweise;
 class Tippeditor;
 class Verweise;
 class Tippschein;
+class Uebergaben;
 class Ziehungsanzeige;
 class Diagrammseite;
 
@@ -135,6 +136,7 @@ class TForm1 : public QMainWindow, public Statusanzeige, public Sprachumgebung {
   Diagrammseite* Diagramm = nullptr;           // the statistics and their chart on "Diagramm"
   Scheinknopf* scheinknopf = nullptr;            // "Schein drucken (Test)"
   Sprachmenue* sprachmenue = nullptr;          // the items of SpracheLanguage1
+  Uebergaben* Hand = nullptr;                  // the cart and click-script hand-offs
 
  protected:
   bool berechnungLaeuft() const override;
