@@ -161,7 +161,11 @@ QString waehrung(double wert, int stellen, int nachkomma) {
     const double faktor = std::pow(10.0, stellen - ziffern);
     wert = std::round(wert * faktor) / faktor;
   }
-  return QLocale().toCurrencyString(wert, QString(), nachkomma);
+  // The blank between amount and sign is a plain one, as the regional settings write it.
+  QString text = QLocale().toCurrencyString(wert, QString(), nachkomma);
+  text.replace(QChar(0x00A0), QLatin1Char(' '));
+  text.replace(QChar(0x202F), QLatin1Char(' '));
+  return text;
 }
 
 long long rundeGerade(double wert) {

@@ -185,6 +185,26 @@ class TstFormate : public QObject {
     QTest::newRow("-inf") << -std::numeric_limits<double>::infinity() << 7 << 2 << "-INF";
     QTest::newRow("nan") << std::nan("") << 7 << 2 << "NAN";
   }
+  void waehrung_data() {
+    QTest::addColumn<double>("wert");
+    QTest::addColumn<int>("stellen");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Kosten") << 16.25 << 5 << QString::fromUtf8("16,25 €");
+    QTest::newRow("fünf Stellen") << 12345.678 << 5 << QString::fromUtf8("12.346,00 €");
+    QTest::newRow("sechs Stellen") << 1234.5678 << 6 << QString::fromUtf8("1.234,57 €");
+    QTest::newRow("null") << 0.0 << 6 << QString::fromUtf8("0,00 €");
+  }
+  void waehrung() {
+    QFETCH(double, wert);
+    QFETCH(int, stellen);
+    QFETCH(QString, text);
+    const QLocale alt;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString ist = plattform::waehrung(wert, stellen, 2);
+    QLocale::setDefault(alt);
+    QCOMPARE(ist, text);
+  }
+
   void festkomma() {
     QFETCH(double, wert);
     QFETCH(int, stellen);

@@ -68,5 +68,7 @@ bool ShellProtokoll::bearbeiten(const QString& datei) {
 
 bool ShellProtokoll::starten(const QString& programm, const QStringList& parameter) {
   aufrufe << (QStringLiteral("start ") + programm + QLatin1Char(' ') + parameter.join(QLatin1Char(' '))).trimmed();
+  starts << (QStringList{programm} + parameter);
+  if (beimStart) beimStart(programm, parameter);
   return erfolg;
 }

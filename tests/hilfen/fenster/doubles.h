@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <deque>
+#include <functional>
 
 #include "plattform/fenster/dienste.h"
 
@@ -44,6 +45,10 @@ class ShellProtokoll final : public plattform::Shell {
  public:
   QStringList aufrufe;  // "open <ziel>", "edit <datei>", "start <programm> <parameter...>"
   bool erfolg = true;
+  // Each start's program and arguments, one list per start; beimStart runs at the start itself
+  // (a test reads the script file then, before the next start overwrites it).
+  QList<QStringList> starts;
+  std::function<void(const QString& programm, const QStringList& parameter)> beimStart;
   bool oeffnen(const QString& ziel) override;
   bool bearbeiten(const QString& datei) override;
   bool starten(const QString& programm, const QStringList& parameter) override;
