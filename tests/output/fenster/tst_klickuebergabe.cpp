@@ -15,6 +15,7 @@
 #include "output/fenster/Uebergaben.h"
 #include "output/klickskript.h"
 #include "plattform/fenster/datumswahl.h"
+#include "plattform/fenster/elemente.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/formate.h"
 #include "plattform/pfade.h"
@@ -111,6 +112,10 @@ class TstKlickuebergabe : public QObject {
     QCOMPARE(f.form.Abgeben1->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
     QCOMPARE(f.qzt.windowTitle(), QStringLiteral("Script für Zahlenübergabe auswählen!"));
     QVERIFY(f.qzt.LabeledEdit4->text().isEmpty() && f.qzt.LabeledEdit5->text().isEmpty());
+    QStringList namen;
+    for (const auto& e : plattform::elementliste(&f.qzt).elemente()) namen << e.name();
+    QCOMPARE(namen, (QStringList{"QZTForm", "Label1", "BitBtn1", "Label2", "LabeledEdit2", "LabeledEdit3", "LabeledEdit4",
+                                 "LabeledEdit5", "BitBtn3", "BitBtn2"}));
   }
 
   void zwoelfEinSkript() {

@@ -13,6 +13,7 @@
 #include "output/fenster/Spielwahl.h"
 #include "output/fenster/Uebergaben.h"
 #include "output/warenkorb.h"
+#include "plattform/fenster/elemente.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/formate.h"
 #include "plattform/pause.h"
@@ -86,6 +87,20 @@ class TstWarenkorbuebergabe : public QObject {
     QVERIFY(f.form.Hand->Warenkorb->isHidden());
     QCOMPARE(f.form.Hand->Warenkorb->text(), QStringLiteral("Warenkorb"));
     QCOMPARE(f.form.Hand->Warenkorb->parentWidget(), f.form.Schein->Panel3);
+  }
+
+  void dialogElemente() {
+    Fenster f;
+    QStringList namen;
+    for (const auto& e : plattform::elementliste(&f.form5).elemente()) namen << e.name();
+    QCOMPARE(namen, (QStringList{"Form5", "Spiel77", "Super6", "glueck", "Label3", "Label4", "Edit3", "Edit4", "Edit5",
+                                 "Edit6", "Edit7", "Edit8", "Edit9", "SpeedButton2", "SpeedButton3", "RadioGroup2",
+                                 "Label5", "BitBtn1", "BitBtn3"}));
+    QCOMPARE(f.form5.windowTitle(), QStringLiteral("Übergabe des Tippscheins direkt an Tippland"));
+    // The main window's zoom takes the dialog along.
+    const int breite = f.form5.width();
+    f.form.setHeight(f.form.Height() * 2);
+    QVERIFY2(f.form5.width() > breite * 3 / 2, qPrintable(QString::number(f.form5.width())));
   }
 
   void listeInSechserpaketen() {

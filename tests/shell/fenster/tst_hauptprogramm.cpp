@@ -1,3 +1,5 @@
+#include "output/fenster/Scriptwahl.h"
+#include "output/fenster/Spielwahl.h"
 #include <QtTest>
 
 #include <csignal>
@@ -38,6 +40,8 @@ class TstHauptprogramm : public QObject {
     QCOMPARE(fenster.first(), QStringLiteral("Form1"));
     QVERIFY(fenster.contains(QStringLiteral("Form6")));
     QVERIFY(fenster.contains(QStringLiteral("Form9")));
+    QVERIFY(fenster.contains(QStringLiteral("Form5")));
+    QCOMPARE(fenster.last(), QStringLiteral("QZTForm"));
     const QStringList reihenfolge{"Form1", "Form3", "Form5", "Form6", "Form8", "Form9", "QZTForm"};
     for (qsizetype i = 1; i < fenster.size(); ++i)
       QVERIFY2(reihenfolge.indexOf(fenster[i - 1]) < reihenfolge.indexOf(fenster[i]), qPrintable(fenster.join(' ')));
@@ -48,6 +52,8 @@ class TstHauptprogramm : public QObject {
     QVERIFY(!Form1);  // freed with the end of the program
     QVERIFY(!Form6);
     QVERIFY(!Form9);
+    QVERIFY(!Form5);
+    QVERIFY(!QZTForm);
   }
 
   // A signal to end (a logout, Ctrl+C, a kill) closes the main window as the user would: the
