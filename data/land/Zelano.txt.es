@@ -250,6 +250,10 @@ Imprimir boleto (prueba)
 Aquí puede buscar si esta apuesta ya salió alguna vez
 Análisis histórico desde la fecha elegida arriba
 Cálculo y éxito desde la fecha elegida arriba
+Carrito
+
+Klicklotse
+Entregue aquí la apuesta en línea
 
 Evaluación y cálculo de las ganancias
 
@@ -303,6 +307,30 @@ Introducir los números del sorteo
 Cancelar
 
 OK
+
+Enviar el boleto directamente a Tippland
+
+Spiel 77
+
+Super 6
+
+Espiral de la suerte
+
+Coste:
+
+Coste:
+
+
+Crear un nuevo número de boleto que nunca salió
+
+Buscar si este número ya ha salido
+Opción Super6 y Spiel77
+
+Haga clic en "Warenkorb" para enviar. Después puede iniciar sesión o registrarse.
+
+Cancelar
+
+&Carrito
 
 Qué números para el cálculo
 
@@ -457,4 +485,14 @@ no se pudieron cargar las cuotas
 
 introducir la cuota media
 &Cerrar
+
+¡Elija el script para enviar los números!
+
+Archivo de script de clics de Kestrell
+
+Parámetros 
+
+Cancelar
+
+OK
 

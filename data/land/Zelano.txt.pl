@@ -250,6 +250,10 @@ Drukuj kupon (test)
 Tutaj możesz sprawdzić, czy ten typ był już kiedyś wylosowany
 Analiza historyczna od wybranej powyżej daty
 Obliczenie i skuteczność od wybranej powyżej daty
+Koszyk
+
+Klicklotse
+Tutaj możesz oddać typ online
 
 Ocena i obliczenie sumy wygranej
 
@@ -303,6 +307,30 @@ Wprowadź liczby losowania
 Anuluj
 
 OK
+
+Przekaż kupon bezpośrednio do Tippland
+
+Spiel 77
+
+Super 6
+
+Spirala szczęścia
+
+Koszt:
+
+Koszt:
+
+
+Utwórz nowy numer losu, który nigdy nie został wylosowany
+
+Sprawdź, czy ten numer losu był już wylosowany
+Opcja Super6 i Spiel77
+
+Kliknij "Warenkorb", aby przekazać. Następnie możesz się zalogować lub zarejestrować.
+
+Anuluj
+
+&Koszyk
 
 Które liczby do obliczeń
 
@@ -457,4 +485,14 @@ nie udało się wczytać kursów
 
 wpisz średni kurs
 &Zamknij
+
+Wybierz skrypt do przekazania liczb!
+
+Plik skryptu kliknięć Kestrell
+
+Parametry 
+
+Anuluj
+
+OK
 
