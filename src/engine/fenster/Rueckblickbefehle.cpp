@@ -94,7 +94,8 @@ void Rueckblickbefehle::BitBtn9Click() {
     ziehungen.RichEdit1->clear();
     for (const QString& zeile : bericht) ziehungen.RichEdit1->appendPlainText(zeile);
     const QString pfad = z.Home + QStringLiteral("Test.txt");
-    plattform::schreibeAnsiZeilen(pfad, bericht);
+    // A translation's letters that the ANSI code page lacks would turn into '?'.
+    plattform::schreibeTextZeilen(pfad, bericht);
     plattform::shell().oeffnen(pfad);
   } catch (const Geschlossen&) {
     // Closed during a week: no report, no message; the window closes below.
@@ -133,8 +134,10 @@ QDate Rueckblickbefehle::DateTimePicker1() { return o_.ziehungen->DateTimePicker
 void Rueckblickbefehle::setzeDateTimePicker1(const QDate& tag) { o_.ziehungen->DateTimePicker1->setzeDatum(tag); }
 
 bool Rueckblickbefehle::SpeedButton5Click() {
-  o_.ziehungen->SpeedButton5Click();
-  // The draw step shows its own failure; for the back-test a week without its draw is an error.
+  // A failing draw step raises, so the back-test shows message 46 instead of the error's text.
+  o_.ziehungen->zeigeEnddatumsziehung();
+  // A missing history is the draw step's own message; for the back-test a week without its draw
+  // is an error.
   const QFileInfo datei(o_.zustand->Home + o_.zustand->ZahlenFile);
   if (!datei.isFile() || datei.size() < Ziehung::kGroesse) throw plattform::Fehler(o_.zustand->M(17));
   return true;

@@ -183,28 +183,29 @@ QDate Ziehungsanzeige::endeDatum() const { return DateTimePicker1->Datum(); }
 
 void Ziehungsanzeige::SpeedButton5Click() {
   if (abgelehntWeilBerechnungLaeuft(z_)) return;
-  plattform::mitMeldung([&] {
-    const Ziehungsdaten daten = historie();
-    if (!daten.existiert()) {
-      plattform::dialoge().nachricht(z_.M(17));
-      daten.erzeugeLeerWennFehlt();
-      return;
-    }
-    const QDate ziel = DateTimePicker1->Datum();
-    z_.aktDatum = tagesbeginn(ziel);
-    const std::vector<Ziehung> saetze = daten.lesen();
-    const Fundstelle fund = sucheAbTag(saetze, tagzahl(ziel));
-    // One message for the search, however many records it had to pass over.
-    if (fund.lesefehler > 0) plattform::dialoge().nachricht(QStringLiteral("Fehler / Error"));
-    if (fund.index >= 0) {
-      z_.Position = fund.index;
-      zeigeSatz(saetze[static_cast<std::size_t>(fund.index)], Anzeigeart::zeigen,
-                fund.index == 0 && saetze.size() >= 2);
-    }
-    endDatumFolgt();
-    Label35->setText(Label29->text());
-    tipps_.Tippvergleich();
-  });
+  plattform::mitMeldung([&] { zeigeEnddatumsziehung(); });
+}
+
+void Ziehungsanzeige::zeigeEnddatumsziehung() {
+  const Ziehungsdaten daten = historie();
+  if (!daten.existiert()) {
+    plattform::dialoge().nachricht(z_.M(17));
+    daten.erzeugeLeerWennFehlt();
+    return;
+  }
+  const QDate ziel = DateTimePicker1->Datum();
+  z_.aktDatum = tagesbeginn(ziel);
+  const std::vector<Ziehung> saetze = daten.lesen();
+  const Fundstelle fund = sucheAbTag(saetze, tagzahl(ziel));
+  // One message for the search, however many records it had to pass over.
+  if (fund.lesefehler > 0) plattform::dialoge().nachricht(QStringLiteral("Fehler / Error"));
+  if (fund.index >= 0) {
+    z_.Position = fund.index;
+    zeigeSatz(saetze[static_cast<std::size_t>(fund.index)], Anzeigeart::zeigen, fund.index == 0 && saetze.size() >= 2);
+  }
+  endDatumFolgt();
+  Label35->setText(Label29->text());
+  tipps_.Tippvergleich();
 }
 
 void Ziehungsanzeige::SpeedButton6Click() {

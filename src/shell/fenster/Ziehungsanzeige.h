@@ -32,6 +32,8 @@ class Ziehungsanzeige : public QObject, public Downloadanzeige, public Ziehungsw
 
   // Show the draw of the end date: the first record dated on or after it, else the newest.
   void SpeedButton5Click() override;
+  // The same step without its error box: a failure raises (the back-test shows its own message).
+  void zeigeEnddatumsziehung();
   QDate endeDatum() const override;
   void SpeedButton6Click();  // previous draw
   void SpeedButton7Click();  // next draw

@@ -233,6 +233,19 @@ class TstRueckblickFenster : public QObject {
     QVERIFY(f.auswahl()->isChecked());
   }
 
+  // A translation with letters beyond the ANSI code page: the report keeps them (UTF-8 with BOM).
+  void berichtKyrillisch() {
+    Fenster f;
+    QStringList texte = f.form.zustand().Meldungen.zeilen();
+    texte[43] = QString::fromUtf8("Текущие настройки дали");
+    f.form.zustand().Meldungen.ersetzen(texte);
+    f.ende(QDate::currentDate());
+    f.rueckblick(QStringLiteral("1"));
+    const QByteArray roh = Testumgebung::lies(f.bericht());
+    QVERIFY(roh.startsWith("\xEF\xBB\xBF" + QString::fromUtf8("Текущие настройки дали\r\n\r\n").toUtf8()));
+    QVERIFY(roh.endsWith("Reihen\r\n"));
+  }
+
   // Cancel at the seed box gives back RandSeed, which reads as the same state.
   void saatAbgebrochen() {
     Fenster f;
@@ -263,8 +276,8 @@ class TstRueckblickFenster : public QObject {
     QVERIFY2(summe >= 15 && summe < 20, qPrintable(QString::number(summe)));
   }
 
-  // The history becomes unreadable during a week: the draw step shows its own message, the
-  // back-test ends with message 46 and writes no report; CheckBox20 is ticked again.
+  // The history becomes unreadable during a week: the back-test ends with message 46 alone, not
+  // the draw step's error text as well, and writes no report; CheckBox20 is ticked again.
   void fehlerImVerlauf() {
     Fenster f;
     f.ende(kNeuester.addDays(-21));
@@ -277,10 +290,7 @@ class TstRueckblickFenster : public QObject {
                  return true;
                });
     f.rueckblick(QStringLiteral("4711"));
-    const QStringList m = f.meldungen().mid(2);
-    QCOMPARE(m.size(), 2);
-    QVERIFY2(m[0].contains(QStringLiteral("ZahlenQV.dat")), qPrintable(m[0]));
-    QCOMPARE(m[1], QStringLiteral("Fehler bei Eingabe der Zufallszahl"));
+    QCOMPARE(f.meldungen().mid(2), QStringList{QStringLiteral("Fehler bei Eingabe der Zufallszahl")});
     QVERIFY(!QFile::exists(f.bericht()));
     QVERIFY(f.auswahl()->isChecked());
   }
