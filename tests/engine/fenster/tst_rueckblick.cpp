@@ -110,6 +110,14 @@ class TstRueckblickFenster : public QObject {
     QCOMPARE(plattform::hint(b9), QStringLiteral("Berechnung und Erfolg beginnend mit dem oben gewählten Datum"));
     QCOMPARE(f.ctl<QLabel>("RueckblickLabel")->text(),
              QStringLiteral("Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet"));
+    // Each on a place of its own among the shown controls of its panel or page.
+    for (QWidget* w : {static_cast<QWidget*>(b13), static_cast<QWidget*>(b9), f.ctl("RueckblickLabel")}) {
+      QVERIFY(w->parentWidget()->rect().contains(w->geometry()));
+      for (QWidget* anderer : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (anderer != w && !anderer->isHidden())
+          QVERIFY2(!w->geometry().intersects(anderer->geometry()),
+                   qPrintable(w->objectName() + " / " + anderer->objectName()));
+    }
   }
 
   void glueckszahl_data() {
