@@ -161,6 +161,7 @@ void Generierung::lauf() {
   kontext.historie = &historie;
   kontext.tippliste = &Tippliste;
   kontext.enddatum = ende;
+  kontext.enddatumLesen = [this] { return env_.DateTimePicker1(); };
   kontext_ = &kontext;
   for (int t = 1; t <= 12; ++t) position(t);
   kontext_ = nullptr;

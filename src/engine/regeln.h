@@ -126,7 +126,9 @@ struct Regelkontext {
   Zeilenmenge* tippliste = nullptr;                 // rows 1 .. TippNr + Listenzeilen
   std::array<Vergleichsreihe, 3> referenz{};        // last draw, the one before, the one before that
   Laufhistorie* historie = nullptr;
-  QDate enddatum;                                   // DateTimePicker1
+  QDate enddatum;                                   // DateTimePicker1, when enddatumLesen is not set
+  // Reads DateTimePicker1 at each history filter call: the user may change it while a run draws.
+  std::function<QDate()> enddatumLesen;
 };
 
 bool Secheroderfuenfer(const Kandidat& k, const Berechnungsparameter& p, Regelkontext& c);

@@ -89,6 +89,8 @@ class TstGenerierungslauf : public QObject {
   void ansichtNachDemLauf();
   void knopftextDesErstenLaufs();
   void leereHistorie();
+  void enddatumJeKandidat_data();
+  void enddatumJeKandidat();
 };
 
 void TstGenerierungslauf::statustext_data() {
@@ -640,6 +642,42 @@ void TstGenerierungslauf::leereHistorie() {
   Generierung g(env);
   g.Label28Click();
   for (int t = 1; t <= 3; ++t) QVERIFY(!leer(env, t));
+  QCOMPARE(env.panel[1], env.meldungen.text(30));
+}
+
+void TstGenerierungslauf::enddatumJeKandidat_data() {
+  QTest::addColumn<bool>("datumsfenster");
+  QTest::newRow("date window") << true;
+  QTest::newRow("recent draws") << false;
+}
+
+void TstGenerierungslauf::enddatumJeKandidat() {
+  // Every candidate is 1 2 3 4 5, drawn on the end date. The user moves the end date back one
+  // day while the run draws: from the next candidate on that draw lies outside the window.
+  QFETCH(bool, datumsfenster);
+  Testlauf env;
+  mitHistorie(env);
+  offen(env.p);
+  env.saetze.push_back(Testlauf::ziehung(QDate(2025, 2, 4), {1, 2, 3, 4, 5}));
+  env.dtp1 = QDate(2025, 2, 4);
+  env.p.CheckBox9 = datumsfenster;
+  env.p.UpDown6 = 5;
+  env.p.CheckBox28 = !datumsfenster;
+  env.p.UpDown17 = 5;
+  env.p.CheckBox20 = true;
+  env.zahlenwahl = [](Werteliste& w) {
+    for (int n = 1; n <= 55; ++n) w.setzeRoh(n, n <= 5, QStringLiteral("1"));
+    return Zahlenwahlergebnis::rechnen;
+  };
+  env.UpDown7 = 1;
+  env.UpDown8 = 1;
+  env.beiEingabe = [&] {
+    if (env.eingaben == 3) env.dtp1 = QDate(2025, 2, 3);
+  };
+  Generierung g(env);
+  g.Label28Click();
+  QCOMPARE(env.reihe(1), (Reihe5{1, 2, 3, 4, 5}));
+  QCOMPARE(env.eingaben, 3);
   QCOMPARE(env.panel[1], env.meldungen.text(30));
 }
 
