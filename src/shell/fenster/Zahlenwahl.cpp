@@ -61,7 +61,7 @@ TForm6::TForm6(QWidget* eltern) : QDialog(eltern) {
   // Only the status format: never shown as a tooltip.
   Panel1->setProperty("hint", QStringLiteral("Die Zahl %s geht mit der Gewichtung %s in die Berechnung ein"));
 
-  BitBtn2 = neu<QPushButton>(Panel1, Elementart::BitBtn, "BitBtn2", QRect(158, 8, 96, 28), QStringLiteral("&Abbrechen"));
+  BitBtn2 = neu<QPushButton>(Panel1, Elementart::BitBtn, "BitBtn2", QRect(166, 8, 96, 28), QStringLiteral("&Abbrechen"));
   BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
   SpeedButton1 = neu<QToolButton>(Panel1, Elementart::SpeedButton, "SpeedButton1", QRect(8, 9, 26, 26));
   SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
@@ -69,11 +69,11 @@ TForm6::TForm6(QWidget* eltern) : QDialog(eltern) {
   SpeedButton2 = neu<QToolButton>(Panel1, Elementart::SpeedButton, "SpeedButton2", QRect(38, 9, 26, 26));
   SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
   plattform::setzeHint(SpeedButton2, QStringLiteral("Laden der Liste"));
-  BitBtn4 = neu<QPushButton>(Panel1, Elementart::BitBtn, "BitBtn4", QRect(70, 8, 82, 28), QStringLiteral("&Zufall"));
+  BitBtn4 = neu<QPushButton>(Panel1, Elementart::BitBtn, "BitBtn4", QRect(70, 8, 90, 28), QStringLiteral("&Zufall"));
   BitBtn4->hide();
-  BitBtn3 = neu<QPushButton>(Panel1, Elementart::BitBtn, "BitBtn3", QRect(312, 8, 80, 28), QStringLiteral("&Rechnen"));
+  BitBtn3 = neu<QPushButton>(Panel1, Elementart::BitBtn, "BitBtn3", QRect(270, 8, 122, 28), QStringLiteral("&Rechnen"));
   BitBtn3->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-  BitBtn1 = neu<QPushButton>(Panel1, Elementart::BitBtn, "BitBtn1", QRect(312, 8, 80, 28), QStringLiteral("OK"));
+  BitBtn1 = neu<QPushButton>(Panel1, Elementart::BitBtn, "BitBtn1", QRect(270, 8, 122, 28), QStringLiteral("OK"));
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   BitBtn1->lower();  // beneath BitBtn3: seen and clicked only while BitBtn3 is hidden
   for (QPushButton* k : {BitBtn1, BitBtn2, BitBtn3, BitBtn4}) k->setAutoDefault(false);

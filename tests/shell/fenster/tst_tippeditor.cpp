@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,8 +14,10 @@
 #include "plattform/fehler.h"
 #include "plattform/zufall.h"
 #include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Sprachmenue.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Zahlenwahl.h"
+#include "shell/sprachdateien.h"
 
 namespace {
 
@@ -255,6 +258,29 @@ class TstTippeditor : public QObject {
     QStringList erwartet;
     for (int n : gedreht) erwartet << QString::number(n);
     QCOMPARE(f.zahlen(5), erwartet);
+  }
+
+  // In every language the dialog's buttons show their whole captions, the spin's counter included;
+  // none of them covers another.
+  void beschriftungenPassenInJederSprache() {
+    Fenster f;
+    TForm6& d = *f.dialog;
+    for (const sprache::Sprache& s : sprache::Sprachtabelle()) {
+      f.form.sprachmenue->menuepunkt(s.nummer)->trigger();
+      QStringList zu;
+      const auto passt = [&](QPushButton* k, const QString& text) {
+        k->setText(text);
+        if (k->sizeHint().width() > k->width()) zu << k->objectName() + QLatin1Char(' ') + text;
+      };
+      for (QPushButton* k : {d.BitBtn1, d.BitBtn2, d.BitBtn3}) passt(k, k->text());
+      passt(d.BitBtn4, f.form.zustand().M(52));
+      passt(d.BitBtn4, QStringLiteral("5 ") + f.form.zustand().M(53));
+      const QString meldung = QString::fromLatin1(s.endung) + QLatin1String(": ") + zu.join(QLatin1String(", "));
+      QVERIFY2(zu.isEmpty(), qPrintable(meldung));
+    }
+    const QList<QWidget*> reihe{d.SpeedButton1, d.SpeedButton2, d.BitBtn4, d.BitBtn2, d.BitBtn3};
+    for (qsizetype i = 1; i < reihe.size(); ++i) QVERIFY(reihe[i - 1]->geometry().right() < reihe[i]->x());
+    QVERIFY(d.BitBtn3->geometry().right() < d.Panel1->width());
   }
 
   void fehlendeFelderEndenMitMeldung() {
