@@ -430,7 +430,7 @@ Cantidad
 
 Aciertos + E + E
 Cuotas del %s cargadas
-Cuotas de premios
+Cuotas
 
 Total
 Sin garantía

@@ -15,7 +15,10 @@
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/formate.h"
 #include "shell/fenster/Internetseite.h"
+#include "shell/fenster/Hauptprogramm.h"
 #include "shell/fenster/LottoZahlen.h"
+#include "shell/fenster/Sprachmenue.h"
+#include "shell/sprachdateien.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "stats/fenster/auswert.h"
@@ -282,6 +285,22 @@ class TstAuswert : public QObject {
     QCOMPARE(plattform::caption(panel), QStringLiteral("Summe"));
     plattform::setzeCaption(panel, QStringLiteral("Sum"));
     QCOMPARE(d.form.findChild<QLabel*>("Panel1")->text(), QStringLiteral("Sum"));
+  }
+
+  // In every language the heads, the class labels and the buttons show their whole caption.
+  void jedeSpracheLesbar() {
+    Fensterumgebung u;
+    Programmfenster programm;
+    QVERIFY(Form9);
+    for (const auto& s : sprache::Sprachtabelle()) {
+      programm.form1().sprachmenue->menuepunkt(s.nummer)->trigger();
+      QStringList abgeschnitten;
+      for (auto* l : Form9->findChildren<QLabel*>())
+        if (l->sizeHint().width() > l->width()) abgeschnitten << l->objectName() + QLatin1Char('=') + l->text();
+      for (auto* b : Form9->findChildren<QAbstractButton*>())
+        if (b->sizeHint().width() > b->width()) abgeschnitten << b->objectName() + QLatin1Char('=') + b->text();
+      QVERIFY2(abgeschnitten.isEmpty(), qPrintable(QString::fromLatin1(s.endung) + QLatin1Char(' ') + abgeschnitten.join(QLatin1Char('|'))));
+    }
   }
 
   // Rows 4 and 5 by the evaluated date.
