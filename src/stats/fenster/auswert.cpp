@@ -120,7 +120,7 @@ TForm9::TForm9(QWidget* eltern) : QDialog(eltern) {
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   BitBtn1->setDefault(true);
 
-  StatusBar1 = neu<plattform::StatusLeiste>(this, Elementart::ohne, "StatusBar1", QRect(0, kHoehe - 24, kBreite, 24), QList<int>{200, 50});
+  StatusBar1 = neu<plattform::StatusLeiste>(this, Elementart::ohne, "StatusBar1", QRect(0, kHoehe - 24, kBreite, 24), QList<int>{150, 50});
 
   for (int r = 0; r < auswertung::kKlassen; ++r) {
     const auto i = static_cast<size_t>(r);

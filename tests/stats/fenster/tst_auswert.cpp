@@ -287,19 +287,39 @@ class TstAuswert : public QObject {
     QCOMPARE(d.form.findChild<QLabel*>("Panel1")->text(), QStringLiteral("Sum"));
   }
 
-  // In every language the heads, the class labels and the buttons show their whole caption.
+  // In every language the heads, the class labels and the buttons show their whole caption, and
+  // the status bar the texts that stay in it after a download.
   void jedeSpracheLesbar() {
     Fensterumgebung u;
     Programmfenster programm;
     QVERIFY(Form9);
+    TForm9& f = *Form9;
     for (const auto& s : sprache::Sprachtabelle()) {
       programm.form1().sprachmenue->menuepunkt(s.nummer)->trigger();
+      const QString sp = QString::fromLatin1(s.endung);
       QStringList abgeschnitten;
-      for (auto* l : Form9->findChildren<QLabel*>())
+      for (auto* l : f.findChildren<QLabel*>())
         if (l->sizeHint().width() > l->width()) abgeschnitten << l->objectName() + QLatin1Char('=') + l->text();
-      for (auto* b : Form9->findChildren<QAbstractButton*>())
+      for (auto* b : f.findChildren<QAbstractButton*>())
         if (b->sizeHint().width() > b->width()) abgeschnitten << b->objectName() + QLatin1Char('=') + b->text();
-      QVERIFY2(abgeschnitten.isEmpty(), qPrintable(QString::fromLatin1(s.endung) + QLatin1Char(' ') + abgeschnitten.join(QLatin1Char('|'))));
+      f.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&f));
+      const QList<std::pair<int, QString>> panels{
+          {0, plattform::hint(f.Panel1)},
+          {0, QStringLiteral("Received 12345 bytes")},
+          {0, QStringLiteral("Failed : 404 Not Found")},
+          {1, auswertung::mitWert(plattform::hint(f.Label2), QStringLiteral("15.01.24"))},
+          {1, plattform::hint(f.Anzahl[4])}};
+      for (const auto& [i, text] : panels) {
+        f.StatusBar1->setzePanel(i, text);
+        QLabel* l = f.StatusBar1->panelLabel(i);
+        if (l->fontMetrics().horizontalAdvance(text) > l->contentsRect().width())
+          abgeschnitten << QStringLiteral("panel %1=").arg(i) + text;
+      }
+      f.StatusBar1->setzePanel(0, QString());
+      f.StatusBar1->setzePanel(1, QString());
+      f.hide();
+      QVERIFY2(abgeschnitten.isEmpty(), qPrintable(sp + QLatin1Char(' ') + abgeschnitten.join(QLatin1Char('|'))));
     }
   }
 
