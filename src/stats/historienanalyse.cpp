@@ -194,6 +194,7 @@ QStringList analysebericht(const Analysetabellen& t, const Meldungstabelle& m) {
 
 QString schreibeTestbericht(const QString& home, const QStringList& zeilen) {
   const QString pfad = home + QStringLiteral("Test.txt");
-  plattform::schreibeAnsiZeilen(pfad, zeilen);
+  // A translation's letters that the ANSI code page lacks would turn into '?'.
+  plattform::schreibeTextZeilen(pfad, zeilen);
   return pfad;
 }

@@ -319,6 +319,9 @@ class TstHistorienanalyse : public QObject {
     const QString pfad = schreibeTestbericht(home, {QStringLiteral("ä"), QStringLiteral(" ")});
     QCOMPARE(pfad, home + "Test.txt");
     QCOMPARE(Testumgebung::lies(pfad), QByteArray("\xe4\r\n \r\n"));
+    // Under a translation whose letters Windows-1252 lacks the report keeps them.
+    schreibeTestbericht(home, {QString::fromUtf8("Совпадения"), QStringLiteral("ä")});
+    QCOMPARE(Testumgebung::lies(pfad), "\xEF\xBB\xBF" + QString::fromUtf8("Совпадения\r\nä\r\n").toUtf8());
   }
 };
 
