@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <vector>
 
@@ -34,5 +36,23 @@ inline std::vector<Ziehung> abwechselnd(const QDate& ab, int tage) {
       const int i = 2 * t + m;
       v.push_back(satz(ab.addDays(t), {1 + i % 50, 2 + i % 50, 3 + i % 50, 4 + i % 50, 5 + i % 50}, m == 0));
     }
+  return v;
+}
+
+// One 20:30 draw a day for `tage` days from `ab`: five different numbers 1..55 from a fixed
+// generator, the same for every test that asks for the same days.
+inline std::vector<Ziehung> taeglichGemischt(const QDate& ab, int tage) {
+  std::vector<Ziehung> v;
+  for (int i = 0; i < tage; ++i) {
+    std::array<int, 5> z{};
+    int n = 0;
+    std::uint32_t s = static_cast<std::uint32_t>(i) * 2654435761u + 7u;
+    while (n < 5) {
+      s = s * 1103515245u + 12345u;
+      const int w = static_cast<int>((s >> 16) % 55) + 1;
+      if (std::find(z.begin(), z.begin() + n, w) == z.begin() + n) z[static_cast<std::size_t>(n++)] = w;
+    }
+    v.push_back(satz(ab.addDays(i), z, false));
+  }
   return v;
 }

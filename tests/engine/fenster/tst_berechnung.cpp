@@ -27,22 +27,7 @@ namespace {
 using Reihe5 = std::array<int, 5>;
 
 // 400 daily draws up to 2025-02-03, the end date on the last of them.
-std::vector<Ziehung> historie() {
-  std::vector<Ziehung> v;
-  const QDate ab(2024, 1, 1);
-  for (int i = 0; i < 400; ++i) {
-    std::array<int, 5> z{};
-    int n = 0;
-    std::uint32_t s = static_cast<std::uint32_t>(i) * 2654435761u + 7u;
-    while (n < 5) {
-      s = s * 1103515245u + 12345u;
-      const int v2 = static_cast<int>((s >> 16) % 55) + 1;
-      if (std::find(z.begin(), z.begin() + n, v2) == z.begin() + n) z[static_cast<std::size_t>(n++)] = v2;
-    }
-    v.push_back(satz(ab.addDays(i), z, false));
-  }
-  return v;
-}
+std::vector<Ziehung> historie() { return taeglichGemischt(QDate(2024, 1, 1), 400); }
 
 struct Fenster : Fenstertest<TForm1> {
   Fenster() {
