@@ -16,7 +16,7 @@
 #include "stats/historiensuche.h"
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/datumswahl.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "stats/fenster/Historienbefehle.h"

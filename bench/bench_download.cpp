@@ -11,7 +11,7 @@
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/http.h"
 #include "shell/fenster/Download.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "shell/ziehungsdaten.h"
 #include "shell/ziehungsdownload.h"

@@ -18,7 +18,7 @@
 #include "hilfen/testlauf.h"
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/fenster/steuerelemente.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Tippschein.h"
 #include "plattform/textdatei.h"

@@ -10,7 +10,7 @@
 
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/datumswahl.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "hilfen/historie.h"
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "hilfen/fenster/fenstertest.h"
-#include "shell/fenster/Hauptprogramm.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/Hauptprogramm.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Sprachmenue.h"
 #include "shell/sprachdateien.h"
 

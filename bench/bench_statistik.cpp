@@ -15,7 +15,7 @@
 #include "hilfen/historie.h"
 #include "plattform/fenster/balkendiagramm.h"
 #include "plattform/fenster/datumswahl.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "stats/fenster/Diagrammseite.h"
 #include "stats/zahlenstatistik.h"

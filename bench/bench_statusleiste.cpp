@@ -10,7 +10,7 @@
 
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/steuerelemente.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 
 namespace {
 constexpr int kTage = 3200;

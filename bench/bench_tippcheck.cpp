@@ -9,7 +9,7 @@
 
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/zufall.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/tippcheck.h"
 

@@ -12,7 +12,7 @@
 #include "output/fenster/Tippausgabe.h"
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/zufall.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 

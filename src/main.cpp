@@ -1,5 +1,5 @@
 #include "plattform/fenster/dienste.h"
-#include "shell/fenster/Hauptprogramm.h"
+#include "programm/Hauptprogramm.h"
 
 #include <QApplication>
 

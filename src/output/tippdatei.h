@@ -5,14 +5,15 @@
 #include <QStringView>
 #include <array>
 
+#include "shell/tippblatt.h"
+
 // Tip files (".zpk"): one tip per line, Windows-1252, CR LF, no header. Written by the save
 // and by both hand-offs; read back by the load and by the coupon dialog.
 namespace tippdatei {
 
-// The seven field texts of one row of the sheet: 0..4 the numbers, 5 and 6 the extras.
-using Feldtexte = std::array<QString, 7>;
-// Rows 1..12 of the sheet at index 0..11.
-using Blatt = std::array<Feldtexte, 12>;
+using tippblatt::Blatt;
+using tippblatt::Dialogname;
+using tippblatt::Feldtexte;
 
 enum class Form {
   voll,   // the save in the standard view: seven fields joined by ","
@@ -25,13 +26,6 @@ inline const QString kFilterSpeichern = QStringLiteral("Tippdatei|*.zpk");
 inline const QString kFilterLaden = QStringLiteral("Tippdatei|*.zpk|Textdatei|*.txt");
 // Larger files are no tip files (6500 tips take about 130 KiB).
 inline constexpr qint64 kGroesseMax = 16 * 1024 * 1024;
-
-// The file name that the shared save dialog holds; the load proposes it. The save sets it to
-// the chosen path (after a cancel, to the proposed name), the hand-offs to their fixed path.
-struct Dialogname {
-  QString FileName;
-  QString InitialDir;
-};
 
 // Home + "Tipps" with a trailing separator.
 QString tippordner(const QString& home);

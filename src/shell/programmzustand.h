@@ -4,9 +4,9 @@
 #include <QString>
 #include <array>
 
-#include "output/tippdatei.h"
 #include "shell/lebenszyklus.h"
 #include "shell/meldungstabelle.h"
+#include "shell/tippblatt.h"
 #include "shell/tippcheck.h"
 #include "shell/ziehungsdaten.h"
 
@@ -54,7 +54,7 @@ struct Programmzustand {
 
   // What the main window's save dialog holds: set by the tip-file save and by the hand-offs
   // that write tip files; the tip-file load proposes that name.
-  tippdatei::Dialogname SaveDialog1;
+  tippblatt::Dialogname SaveDialog1;
 
   QString M(int index) const { return Meldungen.text(index); }
   // The draw history in the data folder.

@@ -1,7 +1,7 @@
 #pragma once
 #include <QObject>
 
-#include "output/ausgabeschnittstellen.h"
+#include "shell/panelschnittstellen.h"
 #include "shell/programmzustand.h"
 
 class QListWidget;

@@ -2,7 +2,7 @@
 #include <QObject>
 #include <memory>
 
-#include "output/ausgabeschnittstellen.h"
+#include "shell/panelschnittstellen.h"
 #include "shell/panelschnittstellen.h"
 #include "shell/programmzustand.h"
 

@@ -269,8 +269,8 @@ QStringList Tippschein::listenzeilen() const {
   return zeilen;
 }
 
-tippdatei::Blatt Tippschein::blatt() const {
-  tippdatei::Blatt b;
+tippblatt::Blatt Tippschein::blatt() const {
+  tippblatt::Blatt b;
   for (int k = 1; k <= 12; ++k)
     for (int i = 0; i < 7; ++i) b[static_cast<size_t>(k - 1)][static_cast<size_t>(i)] = zeile(k).feld(i)->text();
   return b;
@@ -278,7 +278,7 @@ tippdatei::Blatt Tippschein::blatt() const {
 
 int Tippschein::tippanzahl() const { return UpDown8->Position(); }
 
-void Tippschein::zeileSetzen(int k, const tippdatei::Feldtexte& texte) {
+void Tippschein::zeileSetzen(int k, const tippblatt::Feldtexte& texte) {
   for (int i = 0; i < 7; ++i) zeile(k).feld(i)->setText(texte[static_cast<size_t>(i)]);
 }
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <array>
 
-#include "output/ausgabeschnittstellen.h"
+#include "shell/panelschnittstellen.h"
 #include "shell/panelschnittstellen.h"
 #include "shell/programmzustand.h"
 
@@ -64,9 +64,9 @@ class Tippschein : public QObject, public Tippvergleicher, public Tippablage, pu
   bool listenansichtGezeigt() const override;
   QStringList listenzeilen() const override;
   void listeErsetzen(const QStringList& zeilen) override;
-  tippdatei::Blatt blatt() const override;
+  tippblatt::Blatt blatt() const override;
   int tippanzahl() const override;
-  void zeileSetzen(int k, const tippdatei::Feldtexte& texte) override;
+  void zeileSetzen(int k, const tippblatt::Feldtexte& texte) override;
 
   // Field handlers.
   void Edit1Change(QLineEdit* feld);

@@ -13,7 +13,7 @@
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/registry.h"
 #include "plattform/zufall.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Sprachmenue.h"
 #include "shell/fenster/Tippschein.h"

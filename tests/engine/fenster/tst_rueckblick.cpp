@@ -16,7 +16,7 @@
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/textdatei.h"
 #include "plattform/zufall.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"

@@ -19,7 +19,7 @@
 #include "plattform/formate.h"
 #include "plattform/registry.h"
 #include "plattform/textdatei.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 
 namespace {

@@ -21,7 +21,7 @@
 #include "plattform/pfade.h"
 #include "plattform/registry.h"
 #include "plattform/uhr.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 

@@ -12,7 +12,7 @@
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/textdatei.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include "plattform/pfade.h"
 #include "plattform/zufall.h"
 #include "shell/fenster/Internetseite.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/formate.h"
 #include "shell/fenster/Download.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "hilfen/fenster/fenstertest.h"

@@ -10,7 +10,7 @@
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "shell/fenster/Internetseite.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Statushinweise.h"
 #include "shell/fenster/Verweise.h"

@@ -12,7 +12,7 @@
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "shell/fenster/Internetseite.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fehler.h"
 #include "plattform/zufall.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Sprachmenue.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Zahlenwahl.h"

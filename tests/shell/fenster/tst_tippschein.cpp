@@ -12,7 +12,7 @@
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fehler.h"
 #include "plattform/fenster/steuerelemente.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 
 namespace {

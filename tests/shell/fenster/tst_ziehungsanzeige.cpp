@@ -13,7 +13,7 @@
 #include "plattform/dateien.h"
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/formate.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "hilfen/fenster/fenstertest.h"
 #include "hilfen/historie.h"

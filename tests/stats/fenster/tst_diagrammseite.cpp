@@ -16,7 +16,7 @@
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/formate.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Sprachmenue.h"
 #include "shell/fenster/Tippschein.h"

@@ -14,7 +14,7 @@
 #include "hilfen/historie.h"
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/formate.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/ziehungssuche.h"

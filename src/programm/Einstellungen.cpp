@@ -1,4 +1,4 @@
-#include "shell/fenster/Einstellungen.h"
+#include "programm/Einstellungen.h"
 
 #include "plattform/fenster/fensterliste.h"
 
@@ -9,7 +9,7 @@
 #include "plattform/formate.h"
 #include "plattform/registry.h"
 #include "shell/fenster/Internetseite.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/lebenszyklus.h"
 #include "shell/ziehung.h"

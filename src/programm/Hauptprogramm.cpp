@@ -1,11 +1,11 @@
-#include "shell/fenster/Hauptprogramm.h"
+#include "programm/Hauptprogramm.h"
 
 #include "output/fenster/Scriptwahl.h"
 #include "output/fenster/Spielwahl.h"
 #include "output/fenster/anders.h"
 #include "plattform/endesignal.h"
 #include "plattform/fenster/dienste.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Zahlenwahl.h"
 #include "stats/fenster/auswert.h"
 

@@ -28,7 +28,7 @@
 #include "plattform/textdatei.h"
 #include "plattform/zufall.h"
 #include "shell/fenster/Internetseite.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
 
 namespace {

@@ -26,9 +26,9 @@
 #include "plattform/formate.h"
 #include "plattform/registry.h"
 #include "plattform/textdatei.h"
-#include "shell/fenster/Einstellungen.h"
+#include "programm/Einstellungen.h"
 #include "shell/fenster/Internetseite.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 
 using plattform::Hive;

@@ -1,4 +1,4 @@
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/LottoZahlen.h"
 
 #include "engine/fenster/Berechnung.h"
 #include "engine/fenster/Rueckblickbefehle.h"
@@ -13,7 +13,7 @@
 #include "plattform/pfade.h"
 #include "plattform/zufall.h"
 #include "shell/fenster/Download.h"
-#include "shell/fenster/Einstellungen.h"
+#include "programm/Einstellungen.h"
 #include "shell/fenster/Internetseite.h"
 #include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Statushinweise.h"

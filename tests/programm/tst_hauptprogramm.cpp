@@ -9,8 +9,8 @@
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/fensterliste.h"
 #include "plattform/registry.h"
-#include "shell/fenster/Hauptprogramm.h"
-#include "shell/fenster/LottoZahlen.h"
+#include "programm/Hauptprogramm.h"
+#include "programm/LottoZahlen.h"
 #include "shell/fenster/Zahlenwahl.h"
 #include "stats/fenster/auswert.h"
 
