@@ -23,6 +23,8 @@
 
 namespace {
 
+constexpr size_t kArbeiter = 256;
+
 struct Optionen {
   std::string host = "127.0.0.1";
   int port = 8055;
@@ -116,6 +118,18 @@ int main(int argc, char** argv) {
     setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &ja, sizeof ja);
   });
   server.set_keep_alive_max_count(100000);
+  // Every connection holds a worker while it waits for a request: idle ones are closed after a
+  // second, and enough workers wait that a few hundred of them cannot hold up a real request.
+  server.new_task_queue = [] { return new httplib::ThreadPool(kArbeiter); };
+  server.set_keep_alive_timeout(1);
+  server.set_read_timeout(1, 0);
+  // The answers are a few KiB: a Range header is ignored and the whole body goes out once (the
+  // library would send a part, or one copy of the body per range). The request object is the
+  // library's own and not const; only its parsed ranges are dropped.
+  server.set_pre_routing_handler([](const httplib::Request& req, httplib::Response&) {
+    const_cast<httplib::Request&>(req).ranges.clear();
+    return httplib::Server::HandlerResponse::Unhandled;
+  });
   // The answers are logged before they leave, so a client that has its answer finds the request
   // in the log; what no handler saw (other methods, bad requests) the server's logger takes.
   auto protokoll = [](const httplib::Request& req, int status, size_t bytes) {

@@ -14,6 +14,9 @@ inline const QString kStandardvorlage = QStringLiteral("Quintavola.qzt");
 inline const QString kInstallation = QStringLiteral("http://www.kestrell.example/klick-lotse/");
 inline const QString kFertig = QStringLiteral("Please check the numbers, then you are ready to play.");
 inline const QString kWeiter = QStringLiteral("Klicken Sie OK wenn es weitergehen kann. Click OK if it can continue!");
+// A template is a script of a few KiB: a larger file or server answer is refused, so that
+// filling it for thousands of tips stays within memory.
+inline constexpr qint64 kVorlageGrenze = 256 * 1024;
 
 // A tip file line made comparable: "  " -> " " three times, " " -> ",", TAB TAB -> TAB twice,
 // TAB -> ",".

@@ -17,6 +17,8 @@ inline const QString kMarketingcode = QStringLiteral("zahlenkenner");
 inline constexpr int kUrlMax = 2048;
 inline constexpr int kKastenMax = 255;
 inline constexpr int kProUrl = 6;
+// The template is one URL, an error answer a short page: a larger answer is a failed request.
+inline constexpr qint64 kAntwortGrenze = 256 * 1024;
 
 inline const QString kZuLang = QStringLiteral("Die Warenkorb-Adresse ist zu lang.");
 inline const QString kUngueltig = QStringLiteral("Die Warenkorb-Adresse des Servers ist ungültig.");

@@ -15,9 +15,24 @@ void curlStarten() {
   std::call_once(einmal, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
+// Where the body goes, and how much of it the caller takes.
+struct Inhaltsziel {
+  QByteArray* inhalt = nullptr;
+  qint64 grenze = 0;
+  bool zuGross = false;
+};
+
+// A body that grows past its bound ends the transfer at once: returning less than was given
+// makes curl stop with a write error.
 size_t nimmInhalt(char* daten, size_t groesse, size_t anzahl, void* ziel) {
-  static_cast<QByteArray*>(ziel)->append(daten, static_cast<qsizetype>(groesse * anzahl));
-  return groesse * anzahl;
+  auto* z = static_cast<Inhaltsziel*>(ziel);
+  const size_t n = groesse * anzahl;
+  if (static_cast<qint64>(n) > z->grenze - z->inhalt->size()) {
+    z->zuGross = true;
+    return 0;
+  }
+  z->inhalt->append(daten, static_cast<qsizetype>(n));
+  return n;
 }
 
 // Keeps the status line of the last answer ("HTTP/1.1 200 OK"); after a redirect that is
@@ -43,6 +58,8 @@ struct HttpClient::Impl {
   long verbindenMs = 0;
   long lesenMs = 0;
   long weiterleitungen = 0;
+  qint64 grenze = kStandardgrenze;
+  Inhaltsziel ziel;
   char fehlertext[CURL_ERROR_SIZE] = {};
 
   CURL* griff() {
@@ -89,6 +106,8 @@ void HttpClient::setzeZeitlimits(int verbindenMs, int lesenMs) {
 
 void HttpClient::setzeWeiterleitungen(int maximal) { d_->weiterleitungen = maximal > 0 ? maximal : 0; }
 
+void HttpClient::setzeGrenze(qint64 bytes) { d_->grenze = bytes > 0 ? bytes : 0; }
+
 void HttpClient::trennen() {
   if (d_->handle) curl_easy_cleanup(d_->handle);
   d_->handle = nullptr;
@@ -104,7 +123,7 @@ QString HttpClient::accept() { return QString::fromLatin1(kAccept + 8); }
 HttpAntwort HttpClient::get(const QString& url) {
   letzte_ = HttpAntwort{};
   CURL* h = d_->griff();
-  if (!h) throw HttpFehler(QStringLiteral("HTTP-Client nicht verfügbar"), letzte_);
+  if (!h) throw HttpFehler(QStringLiteral("HTTP-Client nicht verfügbar"), letzte_, false);
 
   const QByteArray adresse = url.toUtf8();
   curl_easy_setopt(h, CURLOPT_URL, adresse.constData());
@@ -116,12 +135,18 @@ HttpAntwort HttpClient::get(const QString& url) {
   curl_easy_setopt(h, CURLOPT_NOPROXY, "");
   curl_easy_setopt(h, CURLOPT_PROXYPORT, d_->proxyHost.isEmpty() ? 0L : d_->proxyPort);
   curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, d_->verbindenMs);
+  // The read time-out only ends a silence; a server that trickles a byte now and then is ended
+  // by the deadline of the whole request.
+  curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(kFristMs));
   curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, d_->lesenMs > 0 ? 1L : 0L);
   curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, d_->lesenMs > 0 ? (d_->lesenMs + 999) / 1000 : 0L);
   curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, d_->weiterleitungen > 0 ? 1L : 0L);
   curl_easy_setopt(h, CURLOPT_MAXREDIRS, d_->weiterleitungen);
+  d_->ziel = Inhaltsziel{&letzte_.inhalt, d_->grenze, false};
+  // A length announced beyond the bound is refused before any of the body comes.
+  curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(d_->grenze));
   curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, nimmInhalt);
-  curl_easy_setopt(h, CURLOPT_WRITEDATA, &letzte_.inhalt);
+  curl_easy_setopt(h, CURLOPT_WRITEDATA, &d_->ziel);
   curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, nimmKopf);
   curl_easy_setopt(h, CURLOPT_HEADERDATA, &letzte_.statuszeile);
   d_->fehlertext[0] = '\0';
@@ -135,12 +160,17 @@ HttpAntwort HttpClient::get(const QString& url) {
     letzte_.geaendert = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(zeit), Qt::UTC);
 
   if (ergebnis != CURLE_OK) {
-    const QString text = d_->fehlertext[0] ? QString::fromUtf8(d_->fehlertext)
-                                           : QString::fromUtf8(curl_easy_strerror(ergebnis));
-    throw HttpFehler(text, letzte_);
+    // Half an answer is no answer: nothing of it may be taken.
+    letzte_.inhalt = QByteArray();
+    QString text;
+    if (d_->ziel.zuGross || ergebnis == CURLE_FILESIZE_EXCEEDED)
+      text = QString::fromUtf8(curl_easy_strerror(CURLE_FILESIZE_EXCEEDED));
+    else
+      text = d_->fehlertext[0] ? QString::fromUtf8(d_->fehlertext) : QString::fromUtf8(curl_easy_strerror(ergebnis));
+    throw HttpFehler(text, letzte_, false);
   }
   const bool umleitung = status >= 300 && status < 400 && d_->weiterleitungen == 0;
-  if (status >= 400 || umleitung) throw HttpFehler(letzte_.statuszeile, letzte_);
+  if (status >= 400 || umleitung) throw HttpFehler(letzte_.statuszeile, letzte_, true);
   return letzte_;
 }
 

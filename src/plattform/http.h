@@ -15,22 +15,32 @@ struct HttpAntwort {
   QDateTime geaendert;      // Last-Modified (UTC); invalid when the answer has none
 };
 
-// A request that failed: no connection, a time-out, too many redirects, or an answer the
-// client reports as an error. `antwort()` holds what came back (status 0 when nothing did).
+// A request that failed: no connection, a time-out, too many redirects, an answer over its
+// bound, or an answer the client reports as an error. `antwort()` holds what came back (status 0
+// when nothing did); a transfer that did not end keeps no body.
 class HttpFehler : public Fehler {
  public:
-  HttpFehler(const QString& text, HttpAntwort antwort) : Fehler(text), antwort_(std::move(antwort)) {}
+  HttpFehler(const QString& text, HttpAntwort antwort, bool statusfehler)
+      : Fehler(text), antwort_(std::move(antwort)), statusfehler_(statusfehler) {}
   const HttpAntwort& antwort() const { return antwort_; }
   int status() const { return antwort_.status; }
+  // The answer came whole and its status is an error (400 or more, or a redirect not followed);
+  // false when the transfer itself failed.
+  bool statusfehler() const { return statusfehler_; }
 
  private:
   HttpAntwort antwort_;
+  bool statusfehler_;
 };
 
 // GET into memory over libcurl, one thread, blocking. The handle and its connection stay
-// between requests until trennen(); cookies live as long as the client.
+// between requests until trennen(); cookies live as long as the client. Every request ends
+// within kFristMs, however slowly the server sends, and takes no body larger than its bound.
 class HttpClient {
  public:
+  static constexpr int kFristMs = 5000;
+  static constexpr qint64 kStandardgrenze = 1024 * 1024;
+
   enum class Profil {
     ZahlenKenner,  // User-Agent "Zahlen-Kenner", redirects followed (at most 15)
     Indy,          // User-Agent "Mozilla/3.0 (compatible; Indy Library)", redirects not followed
@@ -47,6 +57,9 @@ class HttpClient {
   void setzeZeitlimits(int verbindenMs, int lesenMs);
   // 0: a redirect is not followed; its answer counts as an error (as 400 and more do).
   void setzeWeiterleitungen(int maximal);
+  // The largest body an answer may have (kStandardgrenze until set): a longer one ends the
+  // transfer as soon as it is seen and the request fails without a body.
+  void setzeGrenze(qint64 bytes);
 
   // Raises HttpFehler for a failed request and for an answer with status 400 or more.
   HttpAntwort get(const QString& url);

@@ -78,11 +78,16 @@ QStringList zerlegeZeilen(const QString& text) {
   return zeilen;
 }
 
-static QByteArray liesAlles(const QString& pfad) {
+// grenze < 0: the whole file.
+static QByteArray liesAlles(const QString& pfad, qint64 grenze = -1) {
   QFile f(pfad);
   if (!f.open(QIODevice::ReadOnly))
     throw Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(pfad));
-  return f.readAll();
+  if (grenze < 0) return f.readAll();
+  // One byte more than the bound tells a file that is too large, also one without end.
+  QByteArray bytes = f.read(grenze + 1);
+  if (bytes.size() > grenze) throw Fehler(QStringLiteral("Die Datei %1 ist zu groß.").arg(pfad));
+  return bytes;
 }
 
 QStringList leseAnsiZeilen(const QString& pfad) { return zerlegeZeilen(ausAnsi(liesAlles(pfad))); }
@@ -101,6 +106,10 @@ QString dekodiereMitBom(const QByteArray& bytes) {
 }
 
 QStringList leseZeilenMitBom(const QString& pfad) { return zerlegeZeilen(dekodiereMitBom(liesAlles(pfad))); }
+
+QStringList leseZeilenMitBom(const QString& pfad, qint64 grenze) {
+  return zerlegeZeilen(dekodiereMitBom(liesAlles(pfad, grenze)));
+}
 
 namespace {
 int& schreibfehlerZaehler() {

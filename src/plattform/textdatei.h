@@ -31,6 +31,9 @@ bool ansiDarstellbar(const QString& text);  // every character has its own byte 
 QStringList leseAnsiZeilen(const QString& pfad);
 // Reads UTF-8 or UTF-16 (LE/BE) when a byte-order mark says so, else the ANSI code page.
 QStringList leseZeilenMitBom(const QString& pfad);
+// The same for a file of at most grenze bytes: a larger one, or one without end, raises Fehler
+// "Die Datei ... ist zu groß." after reading no more than one byte past the bound.
+QStringList leseZeilenMitBom(const QString& pfad, qint64 grenze);
 QString dekodiereMitBom(const QByteArray& bytes);
 
 // Writes the lines with CR LF after each, completely, before it replaces the old file.

@@ -53,6 +53,10 @@ QString antworttext(const QByteArray& inhalt) { return plattform::ausAnsi(inhalt
 
 QStringList antwortzeilen(const QString& text) { return plattform::zerlegeZeilen(text); }
 
+QString zuVieleZiehungen(const QDate& tag) {
+  return kZuVieleZiehungen.arg(plattform::kurzesDatum(tag));
+}
+
 QString ziehungsanfrage(const QString& server, const QDate& tag) {
   return server + QStringLiteral("/zahlen/lotto_neu.asp?Programm=Zelano&Datum=") + plattform::yyyymmdd(tag);
 }
@@ -103,6 +107,7 @@ Downloadergebnis ladeZiehungen(const Ziehungsdaten& historie, plattform::HttpCli
     http.setzeProxy(fenster.proxyHost(), plattform::StrToInt(fenster.proxyPort()));
     http.setzeZeitlimits(kZeitlimitMs, kZeitlimitMs);
     http.setzeWeiterleitungen(kWeiterleitungen);
+    http.setzeGrenze(kAntwortGrenze);
     fenster.status(0, QStringLiteral("Loading"));
 
     std::optional<plattform::HttpAntwort> antwort;
@@ -120,7 +125,14 @@ Downloadergebnis ladeZiehungen(const Ziehungsdaten& historie, plattform::HttpCli
       fenster.antwortZeigen(text);
       http.trennen();
       neue.clear();
-      for (const QString& zeile : antwortzeilen(text)) {
+      const QStringList zeilen = antwortzeilen(text);
+      if (zeilen.size() > kZiehungenProTag) {
+        // Damaged as a whole: nothing of it is stored, and the skip stays as it was.
+        e.unlesbareZeile = true;
+        fenster.unlesbar(zuVieleZiehungen(tag));
+        break;
+      }
+      for (const QString& zeile : zeilen) {
         if (e.ueberspringenOffen) {
           e.ueberspringenOffen = false;
           // Only the first line of the stored 13:00 draw's own day is that draw; when its

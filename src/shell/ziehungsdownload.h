@@ -37,6 +37,15 @@ QStringList antwortzeilen(const QString& text);
 // The request for one day: server + "/zahlen/lotto_neu.asp?Programm=Zelano&Datum=" + yyyymmdd.
 QString ziehungsanfrage(const QString& server, const QDate& tag);
 
+// A day has two draws of a few dozen bytes each: a larger answer is a failed request, and an
+// answer of more lines than a day has draws is a damaged one, of which nothing is stored.
+inline constexpr qint64 kAntwortGrenze = 4096;
+inline constexpr int kZiehungenProTag = 2;
+// The message for such an answer; %1 is the day.
+inline const QString kZuVieleZiehungen =
+    QStringLiteral("Die Ziehungsdaten vom %1 sind beschädigt: mehr Ziehungen, als ein Tag hat. Nichts davon wurde gespeichert.");
+QString zuVieleZiehungen(const QDate& tag);
+
 // The lowest date of the end-date picker; an empty history starts the day after it.
 inline const QDate kErsterDownloadTag = kKleinstesDatum.addDays(1);
 
@@ -72,7 +81,9 @@ class Downloadfenster {
   virtual void antwortZeigen(const QString& text) = 0;  // the text of the last answer
   virtual void zeileGelesen(const QDate& tag) = 0;      // a line is parsed for that day
   virtual void gespeichert(const QDate& tag) = 0;       // a record of that day was appended
-  virtual void unlesbar(const QString& antwort) = 0;    // shows the whole answer
+  // A damaged answer ends the download with a message: the whole answer when a line cannot be
+  // read, a short text when the answer holds more lines than a day has draws.
+  virtual void unlesbar(const QString& meldung) = 0;
   virtual void eingabenVerarbeiten() = 0;               // handles pending input once
   virtual bool stoppGezeigt() const = 0;                // false once the stop button was clicked
 };
@@ -80,7 +91,7 @@ class Downloadfenster {
 struct Downloadergebnis {
   QDate tag;                      // the day after the last one requested (where the picker stands)
   bool ueberspringenOffen = false;  // the skip was set and no answer line has come since
-  bool unlesbareZeile = false;
+  bool unlesbareZeile = false;   // a line that cannot be read, or more lines than draws
   int anfragen = 0;
   int gespeichert = 0;
 };

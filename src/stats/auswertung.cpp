@@ -5,6 +5,8 @@
 #include "plattform/http.h"
 #include "plattform/textdatei.h"
 
+#include <cmath>
+
 namespace auswertung {
 namespace {
 
@@ -102,16 +104,27 @@ Neuberechnung neuberechnen(const std::array<QString, kKlassen>& anzahl, const st
       n.fehler = QStringLiteral("'%1' ist kein gültiger Integerwert").arg(anzahl[i]);
       return n;
     }
-    n.ergebnisse << ergebnistext(*q * *a, dezimal);
+    // A quota whose prize is beyond every number stops here, as one that does not read.
+    const double ergebnis = *q * *a;
+    if (!std::isfinite(ergebnis)) {
+      n.fehler = QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(quote[i]);
+      return n;
+    }
+    n.ergebnisse << ergebnistext(ergebnis, dezimal);
   }
   // The total adds the results as they are shown.
-  for (const QString& e : n.ergebnisse) {
+  for (size_t i = 0; i < kKlassen; ++i) {
+    const QString& e = n.ergebnisse.at(static_cast<qsizetype>(i));
     const auto wert = plattform::liesReal(e, dezimal);
     if (!wert) {
       n.fehler = QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(e);
       return n;
     }
     summe += *wert;
+    if (!std::isfinite(summe)) {
+      n.fehler = QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(quote[i]);
+      return n;
+    }
   }
   n.summe = summentext(summe, dezimal);
   return n;
@@ -153,6 +166,13 @@ Quotenantwort liesQuotenantwort(const QString& text) {
   return a;
 }
 
+bool rechenbar(const Quotenantwort& antwort, std::array<QString, kKlassen> anzahl, QChar dezimal) {
+  // A count the user left unreadable is no fault of the answer.
+  for (QString& a : anzahl)
+    if (!plattform::liesGanzzahl(a)) a = QStringLiteral("0");
+  return neuberechnen(anzahl, quotenfelder(antwort, dezimal), dezimal).fehler.isEmpty();
+}
+
 std::array<QString, kKlassen> quotenfelder(const Quotenantwort& antwort, QChar dezimal) {
   std::array<QString, kKlassen> felder;
   for (size_t i = 0; i < kKlassen; ++i) {
@@ -166,16 +186,19 @@ void richteQuotenclientEin(plattform::HttpClient& http, const QString& proxy, co
   http.setzeProxy(proxy, plattform::StrToInt(port));
   http.setzeZeitlimits(kZeitlimitMs, kZeitlimitMs);
   http.setzeWeiterleitungen(0);
+  http.setzeGrenze(kAntwortGrenze);
 }
 
 Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const QDate& datum) {
   Quotenabruf r;
   QString fehlertext;
+  bool uebertragungsfehler = false;
   try {
     http.get(quotenanfrage(server, datum));
   } catch (const plattform::HttpFehler& f) {
     r.fehler = true;
     fehlertext = f.text();
+    uebertragungsfehler = !f.statusfehler();
   }
   http.trennen();
   const plattform::HttpAntwort& antwort = http.letzteAntwort();
@@ -184,8 +207,9 @@ Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const
   r.text = plattform::ausAnsi(antwort.inhalt);
   if (!r.fehler) {
     r.panel0 = QStringLiteral("Received %1 bytes").arg(r.bytes);
-  } else if (r.status == 0) {
-    r.panel0 = QStringLiteral("Failed : 0 ") + fehlertext;
+  } else if (uebertragungsfehler) {
+    // No answer, a time-out or an answer over its bound: the client's reason.
+    r.panel0 = QStringLiteral("Failed : %1 ").arg(r.status) + fehlertext;
   } else {
     r.panel0 = QStringLiteral("Failed : %1 ").arg(r.status) + grund(antwort.statuszeile);
   }

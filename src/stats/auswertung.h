@@ -40,7 +40,8 @@ const std::array<QString, kKlassen>& durchschnittsquoten();
 
 // The recalculation over the 24 texts of the count and quota fields. A quota "-" (one that did
 // not download) reads as 0. The first field that does not read stops it with the conversion
-// message: the rows before it have their results, the total is not written.
+// message: the rows before it have their results, the total is not written. A quota whose
+// prize, or whose share of the total, runs beyond every number counts as not read.
 struct Neuberechnung {
   std::array<bool, kKlassen> aktiv{};  // quota field enabled: the count reads and is above 0
   QStringList ergebnisse;              // result texts of rows 1.. up to the failing field
@@ -76,14 +77,22 @@ Quotenantwort liesQuotenantwort(const QString& text);
 // The texts of the quota fields of rows 1 to 12 from an answer: the quota or "-".
 std::array<QString, kKlassen> quotenfelder(const Quotenantwort& antwort, QChar dezimal);
 
+// The answer's quotas give a prize and a total that are numbers with the counts of the fields
+// (a count that does not read counts 0); an answer whose prizes run beyond every number is a
+// damaged one.
+bool rechenbar(const Quotenantwort& antwort, std::array<QString, kKlassen> anzahl, QChar dezimal);
+
+// A quota answer is one line of a few hundred bytes: a larger one is a failed request.
+inline constexpr qint64 kAntwortGrenze = 64 * 1024;
+
 // The quota client: the proxy (the port read as a whole number: a failure raises Fehler, so
 // that no request goes out), time-outs of 5000 ms for connecting and reading, no redirect
-// followed.
+// followed, answers up to kAntwortGrenze.
 void richteQuotenclientEin(plattform::HttpClient& http, const QString& proxy, const QString& port);
 
 // The quota request of one draw day through a client set up as above.
 struct Quotenabruf {
-  bool fehler = false;  // the request failed (no answer, a time-out, a redirect, status 400 or more)
+  bool fehler = false;  // the request failed (no answer, a time-out, over the bound, a redirect, status 400 or more)
   int status = 0;
   QString text;        // the body in the ANSI code page
   qsizetype bytes = 0;  // the body's size

@@ -3,7 +3,11 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -33,12 +37,13 @@ StummerServer::~StummerServer() {
 }
 QString StummerServer::url() const { return adresse(port_); }
 
-Rohserver::Rohserver(QByteArray antwort) : antwort_(std::move(antwort)) {
+Rohserver::Rohserver(QByteArray antwort, Rohsendung art) : antwort_(std::move(antwort)), art_(art) {
   fd_ = lauschen(port_);
   if (fd_ >= 0) faden_ = std::thread([this] { bedienen(); });
 }
 
 Rohserver::~Rohserver() {
+  ende_ = true;
   if (fd_ >= 0) ::shutdown(fd_, SHUT_RDWR);  // wakes accept()
   if (faden_.joinable()) faden_.join();
   if (fd_ >= 0) ::close(fd_);
@@ -55,6 +60,10 @@ void Rohserver::bedienen() {
   for (;;) {
     const int c = ::accept(fd_, nullptr, nullptr);
     if (c < 0) return;
+    // A client that neither sends nor reads cannot hold the server, nor the test that ends it.
+    const timeval warten{2, 0};
+    ::setsockopt(c, SOL_SOCKET, SO_RCVTIMEO, &warten, sizeof warten);
+    ::setsockopt(c, SOL_SOCKET, SO_SNDTIMEO, &warten, sizeof warten);
     QByteArray anfrage;
     char puffer[1024];
     while (!anfrage.contains("\r\n\r\n")) {
@@ -67,7 +76,30 @@ void Rohserver::bedienen() {
       letzte_ = anfrage;
     }
     ++anfragen_;
-    ::send(c, antwort_.constData(), static_cast<size_t>(antwort_.size()), MSG_NOSIGNAL);
+    senden(c);
     ::close(c);
+  }
+}
+
+void Rohserver::senden(int c) {
+  const auto schicke = [this, c](const char* daten, size_t n) {
+    const ssize_t r = ::send(c, daten, n, MSG_NOSIGNAL);
+    if (r > 0) gesendet_ += r;
+    return r == ssize_t(n);
+  };
+  if (art_.tropfenMs <= 0) {
+    if (!schicke(antwort_.constData(), static_cast<size_t>(antwort_.size()))) return;
+  } else {
+    for (qsizetype i = 0; i < antwort_.size(); ++i) {
+      if (ende_ || !schicke(antwort_.constData() + i, 1)) return;
+      // Short naps, so that the server ends soon when the test is over.
+      for (int ms = 0; ms < art_.tropfenMs && !ende_; ms += 10) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+  const QByteArray stueck(64 * 1024, 'x');
+  for (qint64 rest = art_.fuellung; rest > 0 && !ende_;) {
+    const qint64 n = std::min<qint64>(rest, stueck.size());
+    if (!schicke(stueck.constData(), static_cast<size_t>(n))) return;
+    rest -= n;
   }
 }

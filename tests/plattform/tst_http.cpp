@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "hilfen/rohserver.h"
 #include "hilfen/standin.h"
 #include "plattform/http.h"
 
@@ -185,6 +186,75 @@ class TstHttp : public QObject {
     uhr.start();
     QVERIFY_THROWS_EXCEPTION(HttpFehler, c.get(QStringLiteral("http://127.0.0.1:%1/").arg(stumm.port())));
     QVERIFY2(uhr.elapsed() >= 900 && uhr.elapsed() < 4000, qPrintable(QString::number(uhr.elapsed())));
+  }
+
+  // Every answer is bounded: a body over the bound ends the transfer as soon as it shows, with or
+  // without an announced length, and the request fails keeping none of it; the client goes on.
+  void grenze_data() {
+    QTest::addColumn<QByteArray>("kopf");  // status line and headers
+    QTest::addColumn<qint64>("laenge");     // bytes of the body
+    QTest::addColumn<qint64>("grenze");     // 0: the client's own
+    QTest::addColumn<bool>("ok");
+    const qint64 mib300 = 300LL * 1024 * 1024;
+    const QByteArray ende = "HTTP/1.1 200 OK\r\nConnection: close\r\n";
+    auto laenge = [](qint64 n) { return "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(n) + "\r\n"; };
+    QTest::newRow("genau die grenze") << laenge(4096) << qint64(4096) << qint64(4096) << true;
+    QTest::newRow("genau die grenze, bis zum ende") << ende << qint64(4096) << qint64(4096) << true;
+    QTest::newRow("ein byte zu viel, angesagt") << laenge(4097) << qint64(4097) << qint64(4096) << false;
+    QTest::newRow("ein byte zu viel, bis zum ende") << ende << qint64(4097) << qint64(4096) << false;
+    QTest::newRow("300 MiB ohne zeilenende") << ende << mib300 << qint64(4096) << false;
+    QTest::newRow("300 MiB angesagt") << laenge(mib300) << mib300 << qint64(4096) << false;
+    QTest::newRow("fehlerseite von 300 MiB") << QByteArray("HTTP/1.1 503 Service Unavailable\r\nConnection: close\r\n")
+                                             << mib300 << qint64(4096) << false;
+    QTest::newRow("eigene grenze 1 MiB") << ende << qint64(HttpClient::kStandardgrenze) << qint64(0) << true;
+    QTest::newRow("über der eigenen grenze") << ende << mib300 << qint64(0) << false;
+  }
+  void grenze() {
+    QFETCH(QByteArray, kopf);
+    QFETCH(qint64, laenge);
+    QFETCH(qint64, grenze);
+    QFETCH(bool, ok);
+    Rohserver roh(kopf + "\r\n", {0, laenge});
+    HttpClient c;
+    if (grenze) c.setzeGrenze(grenze);
+    QElapsedTimer uhr;
+    uhr.start();
+    if (ok) {
+      QCOMPARE(c.get(roh.url()).inhalt, QByteArray(laenge, 'x'));
+    } else {
+      try {
+        c.get(roh.url());
+        QFAIL("a failed request expected");
+      } catch (const HttpFehler& f) {
+        QCOMPARE(f.text(), QStringLiteral("Maximum file size exceeded"));
+        QVERIFY(!f.statusfehler());
+        QVERIFY(f.antwort().inhalt.isEmpty());
+      }
+      QVERIFY(c.letzteAntwort().inhalt.isEmpty());
+      // Cut off early: what left the server is what the sockets hold, not the 300 MiB.
+      QVERIFY2(roh.gesendet() < 32 * 1024 * 1024, qPrintable(QString::number(roh.gesendet())));
+    }
+    QVERIFY2(uhr.elapsed() < 3000, qPrintable(QString::number(uhr.elapsed())));
+    QCOMPARE(c.get(server_->url() + tag_).status, 200);
+  }
+
+  // A server that sends two bytes a second is never silent for the read time-out; the whole
+  // request still ends after the deadline, keeping nothing.
+  void frist() {
+    Rohserver tropf("HTTP/1.1 200 OK\r\nContent-Length: 40\r\n\r\n" + QByteArray(40, '1'), {500, 0});
+    HttpClient c(HttpClient::Profil::Indy);
+    c.setzeZeitlimits(5000, 5000);
+    QElapsedTimer uhr;
+    uhr.start();
+    try {
+      c.get(tropf.url());
+      QFAIL("time-out expected");
+    } catch (const HttpFehler& f) {
+      QVERIFY(!f.statusfehler());
+      QVERIFY(f.antwort().inhalt.isEmpty());
+    }
+    QVERIFY2(uhr.elapsed() >= HttpClient::kFristMs - 100 && uhr.elapsed() < HttpClient::kFristMs + 2000,
+             qPrintable(QString::number(uhr.elapsed())));
   }
 
   // The download's client follows up to 15 redirects; the other profile follows none and

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <limits>
 
+#include "hilfen/rohserver.h"
 #include "hilfen/standin.h"
 #include "plattform/dateien.h"
 #include "plattform/formate.h"
@@ -273,6 +274,60 @@ class TstZiehungsdownload : public QObject {
     QCOMPARE(e.tag, ende);
     QCOMPARE(lauf.fenster.gezeigteTage.last(), ende);
     QCOMPARE(lauf.fenster.eingaben, int(angefragt.size()) - (meldung ? 1 : 0));
+  }
+
+  // Hostile answers, the same for every day asked: one over the bound is a failed request (the
+  // loop goes on, nothing is stored, nothing is said); a trickling server ends each request at
+  // the deadline; more lines than a day has draws are a damaged answer: nothing of it is
+  // stored, a short message says so, and the loop ends.
+  void feindlicheAntworten_data() {
+    QTest::addColumn<QByteArray>("antwort");  // status line, headers, blank line, body
+    QTest::addColumn<qint64>("fuellung");     // then that many bytes 'x' without a line break
+    QTest::addColumn<int>("tropfenMs");
+    QTest::addColumn<int>("abHeute");         // the newest stored 20:30 draw, counted from today
+    QTest::addColumn<int>("anfragen");
+    QTest::addColumn<bool>("meldung");
+    QTest::addColumn<int>("hoechstensMs");
+    const QByteArray ende = "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n";
+    auto zeilen = [&](int n) {
+      QByteArray b;
+      for (int i = 0; i < n; ++i) b += zeile(0, {1 + i % 50, 2 + i % 50, 3 + i % 50, 4 + i % 50, 5 + i % 50}, "0;\r\n");
+      return b;
+    };
+    QTest::newRow("300 MiB ohne zeilenende") << ende << 300LL * 1024 * 1024 << 0 << -3 << 3 << false << 3000;
+    QTest::newRow("100000 gültige zeilen") << ende + zeilen(100000) << qint64(0) << 0 << -3 << 3 << false << 3000;
+    QTest::newRow("eine zeile über der grenze") << ende + QByteArray(kAntwortGrenze - 2, '1') + "\r\n" + zeile(0, {1, 2, 3, 4, 5}, "0;")
+                                                << qint64(0) << 0 << -3 << 3 << false << 3000;
+    QTest::newRow("tröpfelnder server") << ende + mittagUndAbend(0, {1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}) << qint64(0) << 500
+                                        << -1 << 1 << false << plattform::HttpClient::kFristMs + 2000;
+    QTest::newRow("drei gültige zeilen") << ende + zeilen(3) << qint64(0) << 0 << -3 << 1 << true << 3000;
+    QTest::newRow("hundert gültige zeilen") << ende + zeilen(100) << qint64(0) << 0 << -3 << 1 << true << 3000;
+  }
+  void feindlicheAntworten() {
+    QFETCH(QByteArray, antwort);
+    QFETCH(qint64, fuellung);
+    QFETCH(int, tropfenMs);
+    QFETCH(int, abHeute);
+    QFETCH(int, anfragen);
+    QFETCH(bool, meldung);
+    QFETCH(int, hoechstensMs);
+    Rohserver roh(antwort, {tropfenMs, fuellung});
+    const std::vector<Ziehung> h{satz(heute().addDays(abHeute), {1, 2, 3, 4, 5}, false)};
+    Lauf lauf(h);
+    QElapsedTimer uhr;
+    uhr.start();
+    const Downloadergebnis e = lauf.laden(roh.url());
+    QVERIFY2(uhr.elapsed() < hoechstensMs, qPrintable(QString::number(uhr.elapsed())));
+    QCOMPARE(roh.anfragen(), anfragen);
+    QCOMPARE(e.anfragen, anfragen);
+    QCOMPARE(lauf.gespeichert(), h);
+    QCOMPARE(e.gespeichert, 0);
+    QCOMPARE(e.unlesbareZeile, meldung);
+    const QDate erster = heute().addDays(abHeute + 1);
+    QCOMPARE(lauf.fenster.meldungen, meldung ? QStringList{zuVieleZiehungen(erster)} : QStringList());
+    // After a damaged answer the picker stays on its day; else the loop went through to today.
+    QCOMPARE(e.tag, meldung ? erster : heute().addDays(1));
+    for (const QString& a : lauf.fenster.antworten) QVERIFY(a.size() <= kAntwortGrenze);
   }
 
   void statustexte() {

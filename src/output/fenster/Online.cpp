@@ -120,7 +120,8 @@ void TAbgabeForm::uebergeben(const QString& lenkfix) {
   reg.CloseKey();
   if (!QFileInfo(vorlage).isFile()) return;
 
-  const QString vorlagentext = plattform::leseZeilenMitBom(vorlage).join(QStringLiteral("\r\n"));
+  const QString vorlagentext =
+      plattform::leseZeilenMitBom(vorlage, klickskript::kVorlageGrenze).join(QStringLiteral("\r\n"));
   Memo1->setPlainText(vorlagentext);
   const QStringList tipps = plattform::leseAnsiZeilen(TippDateiName);
   const klickskript::Schalter schalter{CheckBox1->isChecked(), CheckBox2->isChecked(), CheckBox3->isChecked()};

@@ -63,6 +63,8 @@ TQZTForm::TQZTForm(QWidget* eltern) : QDialog(eltern) {
 
   IdHTTP1.setzeProxy(QString(), 0);
   IdHTTP1.setzeZeitlimits(kZeitlimitMs, kZeitlimitMs);
+  // A template over its bound fails like any other refresh: the local file stays.
+  IdHTTP1.setzeGrenze(klickskript::kVorlageGrenze);
   plattform::verbinde(BitBtn1, &QPushButton::clicked, this, &TQZTForm::BitBtn1Click);
   plattform::verbinde(BitBtn2, &QPushButton::clicked, this, &TQZTForm::BitBtn2Click);
   connect(BitBtn3, &QPushButton::clicked, this, &QDialog::reject);

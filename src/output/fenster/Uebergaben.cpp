@@ -82,11 +82,13 @@ void Uebergaben::SpeedButton17Click() {
 
   // The template: the server's answer, or the broker's cart after an error that is no message page.
   u_.http.setzeProxy(u_.proxy.proxyHost(), plattform::StrToInt(u_.proxy.proxyPort()));
+  u_.http.setzeGrenze(warenkorb::kAntwortGrenze);
   QString antwort;
   try {
     antwort = plattform::ausAnsi(u_.http.get(plattform::WebServer() + warenkorb::anfrage(portal, n)).inhalt);
   } catch (const plattform::HttpFehler& e) {
-    if (e.status() < 400) {
+    // No answer, a time-out or one over its bound ends the hand-off with the client's message.
+    if (e.status() < 400 || !e.statusfehler()) {
       u_.http.trennen();
       throw;
     }

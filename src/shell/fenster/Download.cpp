@@ -93,7 +93,7 @@ void Download::gespeichert(const QDate& tag) {
   z_.aktDatum = QDateTime(tag, QTime(0, 0));
 }
 
-void Download::unlesbar(const QString& antwort) { plattform::dialoge().nachricht(antwort); }
+void Download::unlesbar(const QString& meldung) { plattform::dialoge().nachricht(meldung); }
 
 void Download::eingabenVerarbeiten() { QCoreApplication::processEvents(); }
 

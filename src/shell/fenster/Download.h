@@ -41,7 +41,7 @@ class Download : public QObject, private Downloadfenster {
   void antwortZeigen(const QString& text) override;
   void zeileGelesen(const QDate& tag) override;
   void gespeichert(const QDate& tag) override;
-  void unlesbar(const QString& antwort) override;
+  void unlesbar(const QString& meldung) override;
   void eingabenVerarbeiten() override;
   bool stoppGezeigt() const override;
 

@@ -198,12 +198,15 @@ void TForm9::SpeedButton2Click() {
   const auto abruf = auswertung::holeQuoten(HttpCli1, plattform::DownloadServer(), Datum.date());
   StatusBar1->setzePanel(0, abruf.panel0);
   StatusBar1->setzePanel(1, plattform::hint(Anzahl[abruf.fehler ? 1 : 0]));
-  if (!abruf.genommen) {
+  const QChar dezimal = plattform::dezimaltrenner();
+  const auto antwort = auswertung::liesQuotenantwort(abruf.text);
+  std::array<QString, auswertung::kKlassen> anzahl;
+  for (size_t i = 0; i < auswertung::kKlassen; ++i) anzahl[i] = Anzahl[i]->text();
+  // Quotas whose prizes run beyond every number make a damaged answer: it is not taken.
+  if (!abruf.genommen || !auswertung::rechenbar(antwort, anzahl, dezimal)) {
     StatusBar1->setzePanel(1, plattform::hint(Anzahl[4]));
     return;
   }
-  const QChar dezimal = plattform::dezimaltrenner();
-  const auto antwort = auswertung::liesQuotenantwort(abruf.text);
   setWindowTitle(antwort.einsatz
                      ? auswertung::mitWert(plattform::hint(Anzahl[3]), auswertung::einsatztext(*antwort.einsatz, dezimal))
                      : plattform::hint(Anzahl[2]));
