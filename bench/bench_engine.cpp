@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <algorithm>
 #include <bit>
 #include <cstdio>
@@ -186,6 +187,7 @@ int main(int argc, char** argv) {
     const std::vector<Ziehung>* saetze;
     int anzahl;
   };
+  double kernliste = 0;
   for (const Liste& l : {Liste{"6000-tip list, demo history", &demo5500, 6000},
                          Liste{"6500-tip list, 20000-record history", &demo20000, 6500}}) {
     Testlauf env;
@@ -200,10 +202,12 @@ int main(int argc, char** argv) {
     QElapsedTimer t;
     t.start();
     g.BrechnungStart();
+    if (kernliste == 0) kernliste = ms(t);
     std::printf("%s: %lld lines in %.0f ms (%d batches, %d candidates)\n", l.name, static_cast<long long>(env.zeilen.size()), ms(t),
                 env.komplettchecks, env.eingaben);
   }
-  // The same through the offscreen main window, started with BitBtn4.
+  // The same through the offscreen main window, started with BitBtn4. The rows are printed (the
+  // list as a checksum), so that a change of the window's side can be checked for the same results.
   for (int art = 0; art < 2; ++art) {
     Fensterumgebung u;
     Testumgebung::schreibe(u.home() + "ZahlenQV.dat", alsDatei(demo5500));
@@ -222,44 +226,56 @@ int main(int argc, char** argv) {
     QElapsedTimer t;
     t.start();
     QTest::mouseClick(form.Schein->BitBtn4, Qt::LeftButton);
-    std::printf("%s through the window: %.0f ms (%lld lines)\n", art == 0 ? "sheet of 12, defaults," : "6000-tip list",
-                ms(t), static_cast<long long>(form.Schein->Gewinnzahlen->count()));
+    const double fenster = ms(t);
+    const QStringList zeilen = form.Schein->listenzeilen();
+    if (art == 0) {
+      QStringList reihen;
+      for (int k = 1; k <= 12; ++k) {
+        QStringList z;
+        for (QLineEdit* e : form.Schein->zeile(k).Zahlen) z << e->text();
+        reihen << z.join(QLatin1Char(' '));
+      }
+      std::printf("sheet of 12, defaults, through the window: %.1f ms, %.2f times the core run (rows %s)\n", fenster,
+                  fenster / kern[2], qPrintable(reihen.join(QStringLiteral(", "))));
+    } else {
+      std::printf("6000-tip list through the window: %.0f ms, %.2f times the core list run (%lld lines, checksum %08x)\n",
+                  fenster, fenster / kernliste, static_cast<long long>(zeilen.size()),
+                  static_cast<unsigned>(qHash(zeilen.join(QLatin1Char('\n')))));
+    }
   }
-  // The back-test over 52 weeks through the window (BitBtn9, scripted answers), beside 52 single
-  // runs with their draw steps: a week costs one run and one draw step, nothing more.
+  // The back-test over 52 weeks through the window (BitBtn9, scripted answers), beside 52 core
+  // runs over the same weeks: the generator takes the seed again, the end date a week on.
   {
     const QDate neuester = demo5500.back().datum();
-    double rueckblick = 0, einzeln = 0;
-    QString zeile11;
-    for (int art = 0; art < 2; ++art) {
-      Fensterumgebung u;
-      Testumgebung::schreibe(u.home() + "ZahlenQV.dat", alsDatei(demo5500));
-      TForm1 form;
-      auto* ende = form.findChild<plattform::DatumsWahl*>("DateTimePicker1");
-      ende->setzeDatum(neuester.addDays(-51 * 7));
-      form.findChild<plattform::DatumsWahl*>("DateTimePicker2")->setzeDatum(QDate(2018, 2, 7));
-      form.Schein->UpDown8->setPosition(12);
+    const QDate start = neuester.addDays(-51 * 7);
+    Fensterumgebung u;
+    Testumgebung::schreibe(u.home() + "ZahlenQV.dat", alsDatei(demo5500));
+    TForm1 form;
+    form.findChild<plattform::DatumsWahl*>("DateTimePicker1")->setzeDatum(start);
+    form.findChild<plattform::DatumsWahl*>("DateTimePicker2")->setzeDatum(QDate(2018, 2, 7));
+    form.Schein->UpDown8->setPosition(12);
+    u.dialoge().antworten = {true, QStringLiteral("4711")};
+    QElapsedTimer t;
+    t.start();
+    QTest::mouseClick(form.findChild<QPushButton*>("BitBtn9"), Qt::LeftButton);
+    const double rueckblick = ms(t);
+    const QStringList bericht = plattform::ausAnsi(Testumgebung::lies(u.home() + "Test.txt")).split(QStringLiteral("\r\n"));
+    double kernwochen = 0;
+    for (int w = 0; w < 52; ++w) {
+      Testlauf env;
+      vorbereiten(env, demo5500);
+      env.dtp1 = start.addDays(7 * w);
+      env.UpDown8 = 12;
       plattform::Zufall::RandSeed = 4711u;
-      QElapsedTimer t;
-      t.start();
-      if (art == 0) {
-        u.dialoge().antworten = {true, QStringLiteral("4711")};
-        QTest::mouseClick(form.findChild<QPushButton*>("BitBtn9"), Qt::LeftButton);
-        rueckblick = ms(t);
-        zeile11 = plattform::ausAnsi(Testumgebung::lies(u.home() + "Test.txt")).split(QStringLiteral("\r\n")).value(10);
-      } else {
-        for (int w = 0; w < 52; ++w) {
-          plattform::Zufall::RandSeed = 4711u;
-          QTest::mouseClick(form.Schein->BitBtn4, Qt::LeftButton);
-          ende->setzeDatum(ende->Datum().addDays(7));
-          form.ziehungsanzeige->SpeedButton5Click();
-        }
-        einzeln = ms(t);
-      }
+      Generierung g(env);
+      t.restart();
+      g.Label28Click();
+      kernwochen += ms(t);
     }
-    std::printf("back-test, 52 weeks through the window: %.0f ms; 52 single runs with their draw steps: %.0f ms "
-                "(ratio %.2f; %s)\n",
-                rueckblick, einzeln, rueckblick / einzeln, qPrintable(zeile11));
+    std::printf("back-test, 52 weeks through the window: %.0f ms; 52 core runs over the same weeks: %.0f ms; "
+                "%.2f times the core runs\n",
+                rueckblick, kernwochen, rueckblick / kernwochen);
+    std::printf("back-test report: %s\n", qPrintable(bericht.join(QStringLiteral(" | ")).simplified()));
   }
   return 0;
 }

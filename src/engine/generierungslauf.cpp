@@ -160,8 +160,7 @@ void Generierung::lauf() {
     kontext.referenz[i] = Vergleichsreihe::aus(std::span<const int, 5>(refZahlen[i]));
   kontext.historie = &historie;
   kontext.tippliste = &Tippliste;
-  kontext.enddatum = ende;
-  kontext.enddatumLesen = [this] { return env_.DateTimePicker1(); };
+  kontext.enddatum = ende;  // read again with the options
   kontext_ = &kontext;
   for (int t = 1; t <= 12; ++t) position(t);
   kontext_ = nullptr;
@@ -170,18 +169,28 @@ void Generierung::lauf() {
 
 bool Generierung::erschoepft() { return topfZuKlein_ || Lauf >= env_.laufMax(); }
 
-void Generierung::lockern() {
+bool Generierung::lockern() {
   const int lm = env_.laufMax();
-  if (Lauf == lm / 2) env_.setzeCheckBox8(false);
-  if (Lauf == lm - 20000) env_.setzeUpDown6(6);
+  bool geaendert = false;
+  if (Lauf == lm / 2) {
+    env_.setzeCheckBox8(false);
+    geaendert = true;
+  }
+  if (Lauf == lm - 20000) {
+    env_.setzeUpDown6(6);
+    geaendert = true;
+  }
   if (Lauf == lm - 10000) {
     env_.setzeUpDown5(2);
     env_.setzeUpDown4(1);
+    geaendert = true;
   }
   if (Lauf == lm - 5000) {
     env_.setzeUpDown5(3);
     env_.setzeUpDown4(2);
+    geaendert = true;
   }
+  return geaendert;
 }
 
 void Generierung::position(int t) {
@@ -197,9 +206,14 @@ void Generierung::position(int t) {
       std::array<int, 3> vorgabe{};
       for (std::size_t i = 0; i < 3; ++i) vorgabe[i] = zeile.felder[i].isEmpty() ? 0 : feldwert(zeile.felder[i]);
       const std::uint8_t* const plaetze = topf_.plaetze.data();
+      // The caption, the options and the end date change only while input is handled or when
+      // the run loosens an option, so they are read again only then.
+      bool knopfNeu = true, optionenNeu = true, laeuft = false;
+      const Berechnungsparameter* optionen = nullptr;
       int j = 1;
-      while (j < 6 && !erschoepft() && env_.laeuftBerechnung()) {
-        env_.eingabenVerarbeiten();
+      while (j < 6 && !erschoepft() && (knopfNeu ? (laeuft = env_.laeuftBerechnung()) : laeuft)) {
+        knopfNeu = false;
+        if (env_.eingabenVerarbeiten()) knopfNeu = optionenNeu = true;
         Maske vorher = 0;
         if (uebernehmen) {
           if (j == 1 && vorgabe[0]) {
@@ -224,7 +238,7 @@ void Generierung::position(int t) {
           break;
         }
         ++Lauf;
-        lockern();
+        if (lockern()) optionenNeu = true;
         const std::uint32_t bereich = static_cast<std::uint32_t>(topf_.Topfende + 1);
         Maske drin = vorher;
         while (R[5] == 0) {
@@ -238,7 +252,12 @@ void Generierung::position(int t) {
         }
         k.abschliessen();
         env_.kandidat(t, R, k.QS);
-        if (Regelkette(k, t, env_.optionen(), *kontext_) != 0) {
+        if (optionenNeu) {
+          optionen = &env_.optionen();
+          kontext_->enddatum = env_.DateTimePicker1();
+          optionenNeu = false;
+        }
+        if (Regelkette(k, t, *optionen, *kontext_) != 0) {
           // The pool is never written while candidates are drawn, so it equals its copy.
           R = {};
           j = 1;

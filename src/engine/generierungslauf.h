@@ -49,7 +49,7 @@ class Generierung {
   void beenden();
   void ruecksetzen();
   bool erschoepft();
-  void lockern();
+  bool lockern();  // true when a step changed an option
 
   Laufumgebung& env_;
   bool laeuft_ = false;

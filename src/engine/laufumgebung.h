@@ -100,7 +100,9 @@ class Laufumgebung {
   // then pending input handled once.
   virtual void kandidat(int t, const std::array<int, 8>& reihe, int qs) = 0;
   virtual void positionsende(int t) = 0;  // the last candidate's text is shown now
-  virtual void eingabenVerarbeiten() = 0;
+  // Answers whether input was handled; only then may the caption of BitBtn4, the options and
+  // the end date have changed, so the run reads them again only then.
+  virtual bool eingabenVerarbeiten() = 0;
 };
 
 }  // namespace engine

@@ -267,16 +267,12 @@ bool Zeilenmenge::hoechstens(const Kandidat& k, int grenze, Zaehlart art) const 
   return false;
 }
 
-namespace {
-QDate enddatumVon(const Regelkontext& c) { return c.enddatumLesen ? c.enddatumLesen() : c.enddatum; }
-}  // namespace
-
 bool Secheroderfuenfer(const Kandidat& k, const Berechnungsparameter& p, Regelkontext& c) {
-  return c.historie->keinerErreicht(0, k, tagzahl(p.DateTimePicker2), tagzahl(enddatumVon(c)), p.UpDown6);
+  return c.historie->keinerErreicht(0, k, tagzahl(p.DateTimePicker2), tagzahl(c.enddatum), p.UpDown6);
 }
 
 bool dreierodervierer(const Kandidat& k, const Berechnungsparameter& p, Regelkontext& c) {
-  const qint64 ende = tagzahl(enddatumVon(c));
+  const qint64 ende = tagzahl(c.enddatum);
   const qint64 start = ende == kKeinTag ? kKeinTag : ende - 14 * static_cast<qint64>(p.UpDown18);
   return c.historie->keinerErreicht(1, k, start, ende, p.UpDown17);
 }

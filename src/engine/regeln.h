@@ -126,9 +126,9 @@ struct Regelkontext {
   Zeilenmenge* tippliste = nullptr;                 // rows 1 .. TippNr + Listenzeilen
   std::array<Vergleichsreihe, 3> referenz{};        // last draw, the one before, the one before that
   Laufhistorie* historie = nullptr;
-  QDate enddatum;                                   // DateTimePicker1, when enddatumLesen is not set
-  // Reads DateTimePicker1 at each history filter call: the user may change it while a run draws.
-  std::function<QDate()> enddatumLesen;
+  // DateTimePicker1; the run reads it again whenever input was handled, since the user may
+  // change it while a run draws.
+  QDate enddatum;
 };
 
 bool Secheroderfuenfer(const Kandidat& k, const Berechnungsparameter& p, Regelkontext& c);

@@ -129,9 +129,10 @@ class Testlauf : public engine::Laufumgebung {
     letzteReihe = r;
   }
   void positionsende(int) override { ++positionen; }
-  void eingabenVerarbeiten() override {
+  bool eingabenVerarbeiten() override {
     ++eingaben;
     if (beiEingabe) beiEingabe();
+    return true;
   }
 
  private:

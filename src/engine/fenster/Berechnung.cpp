@@ -19,7 +19,10 @@
 #include <QTimer>
 
 namespace {
-constexpr qint64 kStatusAbstandMs = 50;
+constexpr qint64 kStatusAbstandNs = 50'000'000;
+// Handling input costs a system call or more, so the run handles it at most this often; a
+// person cannot tell half a millisecond.
+constexpr qint64 kEingabeAbstandNs = 500'000;
 }
 
 Berechnung::Berechnung(const Berechnungsorte& orte, QObject* eltern) : QObject(eltern), o_(orte), lauf_(*this) {
@@ -212,7 +215,9 @@ void Berechnung::setzeBerechnunglaeuft(bool wert) {
   o_.zustand->Berechnunglaeuft = wert;
   o_.schein->nurLesen(wert);
   if (wert) {
-    statusUhr_.start();
+    uhr_.start();
+    statusZeit_ = eingabeZeit_ = 0;
+    statusFaellig_ = false;
     kandidatGezeigt_ = true;
   }
 }
@@ -271,7 +276,8 @@ void Berechnung::zeigeKandidat() {
   o_.status->repaint();
   o_.fenster->update();
   kandidatGezeigt_ = true;
-  statusUhr_.restart();
+  statusFaellig_ = false;
+  statusZeit_ = uhr_.nsecsElapsed();
 }
 
 void Berechnung::kandidat(int t, const std::array<int, 8>& reihe, int qs) {
@@ -279,11 +285,24 @@ void Berechnung::kandidat(int t, const std::array<int, 8>& reihe, int qs) {
   kandidatReihe_ = reihe;
   kandidatQs_ = qs;
   kandidatGezeigt_ = false;
-  if (statusUhr_.elapsed() >= kStatusAbstandMs) zeigeKandidat();
+  if (statusFaellig_) zeigeKandidat();
 }
 
 void Berechnung::positionsende(int) {
   if (!kandidatGezeigt_) zeigeKandidat();
+  // Input that came during the position reaches the next position's gate.
+  eingabenJetzt(uhr_.nsecsElapsed());
 }
 
-void Berechnung::eingabenVerarbeiten() { QCoreApplication::processEvents(); }
+void Berechnung::eingabenJetzt(qint64 jetzt) {
+  eingabeZeit_ = jetzt;
+  if (jetzt - statusZeit_ >= kStatusAbstandNs) statusFaellig_ = true;
+  QCoreApplication::processEvents();
+}
+
+bool Berechnung::eingabenVerarbeiten() {
+  const qint64 jetzt = uhr_.nsecsElapsed();
+  if (jetzt - eingabeZeit_ < kEingabeAbstandNs) return false;
+  eingabenJetzt(jetzt);
+  return true;
+}

@@ -97,7 +97,7 @@ class Berechnung : public QObject, public engine::Laufumgebung {
   engine::Zahlenwahlergebnis zeigeZahlenwahl() override;
   void kandidat(int t, const std::array<int, 8>& reihe, int qs) override;
   void positionsende(int t) override;
-  void eingabenVerarbeiten() override;
+  bool eingabenVerarbeiten() override;
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
@@ -116,8 +116,13 @@ class Berechnung : public QObject, public engine::Laufumgebung {
   bool sanduhr_ = false;
   bool schliessen_ = false;
   int tiefe_ = 0;  // commands of the run in progress, nested ones included
-  // The newest candidate for the status text, shown at most every 50 ms.
-  QElapsedTimer statusUhr_;
+  void eingabenJetzt(qint64 jetzt);
+  // Since the run started: the last input handling and the last status text, which shows
+  // the newest candidate at most every 50 ms.
+  QElapsedTimer uhr_;
+  qint64 eingabeZeit_ = 0;
+  qint64 statusZeit_ = 0;
+  bool statusFaellig_ = false;
   int kandidatT_ = 0;
   std::array<int, 8> kandidatReihe_{};
   int kandidatQs_ = 0;
