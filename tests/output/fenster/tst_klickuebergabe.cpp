@@ -269,13 +269,14 @@ class TstKlickuebergabe : public QObject {
     f.imDialog({});
     f.form.Hand->OnlineTipp->click();
     f.antworter.stop();
-    QVERIFY2(uhr.elapsed() < 5000, qPrintable(QString::number(uhr.elapsed())));
     if (art == "grenze") {
       QCOMPARE(f.starts().size(), 2);
       QVERIFY(f.skripte.value(1).startsWith(QStringLiteral("13xxx")));
       QCOMPARE(f.meldungen(), QStringList{klickskript::kWeiter});
       return;
     }
+    // Refused before anything of it is read beyond the bound.
+    QVERIFY2(uhr.elapsed() < 5000, qPrintable(QString::number(uhr.elapsed())));
     QCOMPARE(f.meldungen(), art == "zero" ? QStringList() : QStringList{"Die Datei " + f.vorlage + " ist zu groß."});
     QVERIFY(f.starts().isEmpty());
     QVERIFY(!QFile::exists(f.skript()));
