@@ -39,8 +39,7 @@ Schalter schalterFuer(const QDate& heute, bool dauer) {
   return Schalter{dauer, !dienstagBisFreitag, dienstagBisFreitag};
 }
 
-QString fuelle(const QString& vorlage, const std::vector<std::array<QString, 7>>& belegung, const Schalter& schalter,
-               const QString& tippdatei) {
+QString fuelle(const QString& vorlage, const Belegung& belegung, const Schalter& schalter, const QString& tippdatei) {
   const QString text = plattform::ausAnsi(plattform::zuAnsi(vorlage));
   const auto ja = [](bool an) { return an ? QStringLiteral("JA") : QStringLiteral("NEIN"); };
   static const QRegularExpression muster(
@@ -78,18 +77,12 @@ QString fuelle(const QString& vorlage, const std::vector<std::array<QString, 7>>
   return aus;
 }
 
-QStringList skripte(const QString& vorlage, const QStringList& tippzeilen, const Schalter& schalter,
-                    const QString& tippdatei) {
-  QStringList aus;
-  std::vector<std::array<QString, 7>> belegung;
+std::vector<Belegung> belegungen(const QStringList& tippzeilen) {
+  std::vector<Belegung> aus(1);
   for (const QString& z : tippzeilen) {
-    if (static_cast<int>(belegung.size()) == kSlots) {
-      aus << fuelle(vorlage, belegung, schalter, tippdatei);
-      belegung.clear();
-    }
-    belegung.push_back(felder(normalisiere(z)));
+    if (static_cast<int>(aus.back().size()) == kSlots) aus.emplace_back();
+    aus.back().push_back(felder(normalisiere(z)));
   }
-  aus << fuelle(vorlage, belegung, schalter, tippdatei);
   return aus;
 }
 

@@ -32,16 +32,19 @@ struct Schalter {
 // Tuesday to Friday: the Friday draw; Saturday to Monday: the Tuesday draw.
 Schalter schalterFuer(const QDate& heute, bool dauer);
 
+// The slots of one script: five numbers and two extras per tip line.
+using Belegung = std::vector<std::array<QString, 7>>;
+
 // One filled script: the tips of belegung 1.. (at most twelve), the other belegung blank, the
 // switches, the fixed message and the tip file's path. Works on the text as the ANSI code
 // page holds it; every placeholder is replaced in one pass, so no inserted text is read as a
 // placeholder again.
-QString fuelle(const QString& vorlage, const std::vector<std::array<QString, 7>>& belegung, const Schalter& schalter,
-               const QString& tippdatei);
+QString fuelle(const QString& vorlage, const Belegung& belegung, const Schalter& schalter, const QString& tippdatei);
 
-// The scripts of a whole tip file, one per twelve lines; an empty file gives one blank script.
-QStringList skripte(const QString& vorlage, const QStringList& tippzeilen, const Schalter& schalter,
-                    const QString& tippdatei);
+// The slots of the scripts of a whole tip file, one script per twelve lines; an empty file gives
+// one script with every slot blank. Each script is filled when its turn comes, so that only one
+// filled template is held at a time.
+std::vector<Belegung> belegungen(const QStringList& tippzeilen);
 
 // The tip file's folder + today's date "YYYYMMDD" + ".qzt".
 QString skriptpfad(const QString& tippdatei, const QDate& heute);

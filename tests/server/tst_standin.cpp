@@ -1,5 +1,11 @@
 #include <QtTest>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <fstream>
 #include <set>
@@ -32,6 +38,27 @@ standin::Parameter abfrage(const QString& text) {
     p.emplace(teil.left(gleich).toStdString(), QUrl::fromPercentEncoding(teil.mid(gleich + 1).toUtf8()).toStdString());
   }
   return p;
+}
+
+// One request sent as it stands over a new connection to 127.0.0.1; what comes back until the
+// server closes (or after 5 s of silence).
+QByteArray roheAnfrage(int port, const QByteArray& anfrage) {
+  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_port = htons(static_cast<uint16_t>(port));
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  QByteArray antwort;
+  const timeval warten{5, 0};
+  ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &warten, sizeof warten);
+  if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+      ::send(fd, anfrage.constData(), static_cast<size_t>(anfrage.size()), MSG_NOSIGNAL) == anfrage.size()) {
+    char puffer[65536];
+    for (ssize_t n; antwort.size() < 64 * 1024 * 1024 && (n = ::recv(fd, puffer, sizeof puffer, 0)) > 0;)
+      antwort.append(puffer, static_cast<qsizetype>(n));
+  }
+  ::close(fd);
+  return antwort;
 }
 
 }  // namespace
@@ -260,6 +287,56 @@ class TstStandin : public QObject {
              qPrintable(anfragen[0]));
     QVERIFY(anfragen[1].contains(QStringLiteral("GET http://zahlen.invalid") + weg + QStringLiteral(" 200 ")));
     QVERIFY(anfragen[2].contains(QStringLiteral("GET /index.html 404 ")));
+  }
+
+  // A Range header is ignored: one range or two thousand, the whole body goes out once with 200.
+  void bereiche_data() {
+    QTest::addColumn<int>("anzahl");
+    QTest::newRow("ein bereich") << 1;
+    QTest::newRow("zweitausend bereiche") << 2000;
+  }
+  void bereiche() {
+    QFETCH(int, anzahl);
+    StandInServer server;
+    QVERIFY(server.laeuft());
+    const QByteArray vorlage = "[Z1_1] " + QByteArray(1000, 'v');
+    server.setzeDatei(QStringLiteral("scripts/Q.qzt.txt"), vorlage);
+    // "0-" is the whole body: a server that serves each range would send it once per range.
+    QByteArray bereiche = "bytes=0-1";
+    for (int i = 1; i < anzahl; ++i) bereiche += ",0-";
+    const QByteArray antwort =
+        roheAnfrage(server.port(), "GET /scripts/Q.qzt.txt HTTP/1.1\r\nHost: x\r\nRange: " + bereiche + "\r\nConnection: close\r\n\r\n");
+    QVERIFY2(antwort.startsWith("HTTP/1.1 200 OK\r\n"), antwort.left(200).constData());
+    QVERIFY(!antwort.contains("multipart/byteranges"));
+    QVERIFY(antwort.contains("\r\nContent-Length: " + QByteArray::number(vorlage.size()) + "\r\n"));
+    QVERIFY(antwort.endsWith("\r\n\r\n" + vorlage));
+  }
+
+  // Connections that never send a request are closed soon and many workers wait, so that three
+  // hundred of them hold up a real request for a second or so, not for many.
+  void leerlauf() {
+    StandInServer server;
+    QVERIFY(server.laeuft());
+    server.setzeZiehungen(QDate(2024, 1, 15), "20240115,1,2,3,4,5;1;\r\n");
+    std::vector<int> leer;
+    for (int i = 0; i < 300; ++i) {
+      const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+      sockaddr_in a{};
+      a.sin_family = AF_INET;
+      a.sin_port = htons(static_cast<uint16_t>(server.port()));
+      a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+      if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) leer.push_back(fd);
+      else if (fd >= 0) ::close(fd);
+    }
+    QCOMPARE(leer.size(), size_t(300));
+    plattform::HttpClient client;
+    QElapsedTimer uhr;
+    uhr.start();
+    const auto antwort = client.get(server.url() + QStringLiteral("/zahlen/lotto_neu.asp?Programm=Zelano&Datum=20240115"));
+    const qint64 ms = uhr.elapsed();
+    for (int fd : leer) ::close(fd);
+    QCOMPARE(antwort.inhalt, QByteArray("20240115,1,2,3,4,5;1;\r\n"));
+    QVERIFY2(ms < 3000, qPrintable(QString::number(ms)));
   }
 
   // Options it cannot use end it before it listens: a usage line and exit code 2; a port that

@@ -115,10 +115,14 @@ class TstAuswertung : public QObject {
                                     << (QStringList{"-16,00"} + QStringList(11, "0,00")) << "-16,00" << "";
     QTest::newRow("Quote zu groß") << QStringList(12, "1") << QStringList{"1E400"} << kKomma << "111111111111"
                                    << QStringList() << QString() << "'1E400' ist kein gültiger Gleitkommawert";
-    // A product beyond the range shows as "INF", which the total cannot add.
-    QTest::newRow("Produkt unendlich") << QStringList{"2"} << QStringList{"1E308"} << kKomma << "100000000000"
-                                       << (QStringList{"INF"} + QStringList(11, "0,00")) << QString()
-                                       << "'INF' ist kein gültiger Gleitkommawert";
+    // A prize or a total beyond every number stops at the quota that made it, as one that does
+    // not read: no "INF" is shown or read back.
+    QTest::newRow("Produkt unendlich") << QStringList{"1", "2"} << QStringList{"1E308", "1E308"} << kKomma
+                                       << "110000000000" << QStringList{"1,000000E+308"} << QString()
+                                       << "'1E308' ist kein gültiger Gleitkommawert";
+    QTest::newRow("Summe unendlich") << QStringList(12, "1") << QStringList{"1E308", "1,5E308"} << kKomma
+                                     << "111111111111" << (QStringList{"1,000000E+308", "1,500000E+308"} + QStringList(10, "0,00"))
+                                     << QString() << "'1,5E308' ist kein gültiger Gleitkommawert";
   }
   void neuberechnung() {
     QFETCH(QStringList, anzahl);
@@ -318,6 +322,64 @@ class TstAuswertung : public QObject {
     QCOMPARE(roh.anfragen(), 1);
     QVERIFY(roh.letzteAnfrage().startsWith("GET /zahlen/lotto_neu.asp?Programm=Kalvatro&Datum=20240115 HTTP/1.1\r\n"));
     QVERIFY(ziel.anfragen().isEmpty());
+  }
+
+  // Quotas near the largest number: an answer whose prizes or total with the counts of the
+  // fields run beyond every number is damaged; a count that does not read counts 0.
+  void rechenbar_data() {
+    QTest::addColumn<QByteArray>("quote");  // every quota of the answer
+    QTest::addColumn<QStringList>("anzahl");
+    QTest::addColumn<bool>("ok");
+    const QByteArray e307 = "1" + QByteArray(307, '0') + ",00";
+    const QByteArray e308 = "17" + QByteArray(307, '0') + ",00";
+    QTest::newRow("gewöhnlich") << QByteArray("1.234,56") << QStringList(12, "3") << true;
+    QTest::newRow("1e307 einmal") << e307 << QStringList(12, "1") << true;
+    QTest::newRow("1e307 zwanzigmal") << e307 << QStringList{"20"} << false;
+    QTest::newRow("1,7e308, summe zu groß") << e308 << QStringList(2, "1") << false;
+    QTest::newRow("1,7e308 einmal") << e308 << QStringList{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "1"}
+                                    << true;
+    QTest::newRow("unlesbare anzahl zählt 0") << e307 << QStringList(12, "x") << true;
+  }
+  void rechenbar() {
+    QFETCH(QByteArray, quote);
+    QFETCH(QStringList, anzahl);
+    QFETCH(bool, ok);
+    QByteArray text = "20240115,1,2,3,4,5;10,90;";
+    for (int i = 0; i < kKlassen; ++i) text += quote + ";";
+    const Quotenantwort a = liesQuotenantwort(QString::fromLatin1(text));
+    QVERIFY(a.quoten[0].has_value());
+    QCOMPARE(auswertung::rechenbar(a, zwoelf(anzahl, QStringLiteral("0")), kKomma), ok);
+  }
+
+  // An answer over its bound, and a server that trickles two bytes a second: a failed request
+  // within the deadline, with the client's reason, and nothing taken.
+  void abrufFeindlich_data() {
+    QTest::addColumn<QByteArray>("antwort");
+    QTest::addColumn<qint64>("fuellung");
+    QTest::addColumn<int>("tropfenMs");
+    QTest::addColumn<QString>("panel0");
+    QTest::addColumn<int>("hoechstensMs");
+    const QByteArray ende = "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\nx,1;10;5;";
+    QTest::newRow("über der grenze") << ende << kAntwortGrenze << 0 << "Failed : 200 Maximum file size exceeded" << 3000;
+    QTest::newRow("300 MiB") << ende << 300LL * 1024 * 1024 << 0 << "Failed : 200 Maximum file size exceeded" << 3000;
+    QTest::newRow("tröpfelnd") << ende << qint64(0) << 500 << "Failed : 0 Operation timed out"
+                               << plattform::HttpClient::kFristMs + 2000;
+  }
+  void abrufFeindlich() {
+    QFETCH(QByteArray, antwort);
+    QFETCH(qint64, fuellung);
+    QFETCH(int, tropfenMs);
+    QFETCH(QString, panel0);
+    QFETCH(int, hoechstensMs);
+    Rohserver roh(antwort, {tropfenMs, fuellung});
+    QElapsedTimer uhr;
+    uhr.start();
+    const Quotenabruf r = abruf(roh.url());
+    QVERIFY2(uhr.elapsed() < hoechstensMs, qPrintable(QString::number(uhr.elapsed())));
+    QVERIFY(r.fehler);
+    QVERIFY2(r.panel0.startsWith(panel0), qPrintable(r.panel0));
+    QVERIFY(r.text.isEmpty());
+    QVERIFY(!r.genommen);
   }
 
   // A server that accepts and never answers ends the request after the read time-out.

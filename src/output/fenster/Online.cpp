@@ -125,11 +125,12 @@ void TAbgabeForm::uebergeben(const QString& lenkfix) {
   Memo1->setPlainText(vorlagentext);
   const QStringList tipps = plattform::leseAnsiZeilen(TippDateiName);
   const klickskript::Schalter schalter{CheckBox1->isChecked(), CheckBox2->isChecked(), CheckBox3->isChecked()};
-  const QStringList skripte = klickskript::skripte(vorlagentext, tipps, schalter, TippDateiName);
+  const std::vector<klickskript::Belegung> belegungen = klickskript::belegungen(tipps);
   const QString pfad = klickskript::skriptpfad(TippDateiName, plattform::heute());
-  for (qsizetype i = 0; i < skripte.size(); ++i) {
-    plattform::schreibeAnsiZeilen(pfad, plattform::zerlegeZeilen(skripte.at(i)));
+  for (size_t i = 0; i < belegungen.size(); ++i) {
+    const QString skript = klickskript::fuelle(vorlagentext, belegungen[i], schalter, TippDateiName);
+    plattform::schreibeAnsiZeilen(pfad, plattform::zerlegeZeilen(skript));
     plattform::shell().starten(lenkfix, klickskript::parameter(pfad, zahl1, text1, zahl2, text2));
-    if (i + 1 < skripte.size()) plattform::dialoge().nachricht(klickskript::kWeiter);
+    if (i + 1 < belegungen.size()) plattform::dialoge().nachricht(klickskript::kWeiter);
   }
 }

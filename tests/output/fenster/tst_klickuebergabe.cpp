@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -238,6 +239,49 @@ class TstKlickuebergabe : public QObject {
     }
   }
 
+  // A local template beyond any script's size is refused with a message that names it: no
+  // script is written and nothing started. One at its bound is filled; a link to an endless
+  // device names no file and ends the hand-over quietly.
+  void grosseVorlage_data() {
+    QTest::addColumn<QString>("art");
+    QTest::newRow("an der grenze") << "grenze";
+    QTest::newRow("ein byte zu viel") << "zuviel";
+    QTest::newRow("300 MiB") << "riesig";
+    QTest::newRow("verweis auf /dev/zero") << "zero";
+  }
+  void grosseVorlage() {
+    QFETCH(QString, art);
+    qputenv("ZK_WEB_URL", "http://127.0.0.1:1");
+    Fenster f;
+    QFile::remove(f.vorlage);
+    if (art == "zero") {
+      QVERIFY(QFile::link("/dev/zero", f.vorlage));
+    } else if (art == "riesig") {
+      QFile v(f.vorlage);
+      QVERIFY(v.open(QIODevice::WriteOnly) && v.resize(300LL * 1024 * 1024));
+    } else {
+      Testumgebung::schreibe(f.vorlage, "[Z1_1]" + QByteArray(klickskript::kVorlageGrenze - 6 + (art == "zuviel"), 'x'));
+    }
+    f.liste(13);
+    QElapsedTimer uhr;
+    uhr.start();
+    // Through the button, whose command shows what ends it.
+    f.imDialog({});
+    f.form.Hand->OnlineTipp->click();
+    f.antworter.stop();
+    if (art == "grenze") {
+      QCOMPARE(f.starts().size(), 2);
+      QVERIFY(f.skripte.value(1).startsWith(QStringLiteral("13xxx")));
+      QCOMPARE(f.meldungen(), QStringList{klickskript::kWeiter});
+      return;
+    }
+    // Refused before anything of it is read beyond the bound.
+    QVERIFY2(uhr.elapsed() < 5000, qPrintable(QString::number(uhr.elapsed())));
+    QCOMPARE(f.meldungen(), art == "zero" ? QStringList() : QStringList{"Die Datei " + f.vorlage + " ist zu groß."});
+    QVERIFY(f.starts().isEmpty());
+    QVERIFY(!QFile::exists(f.skript()));
+  }
+
   void parameterGespeichert() {
     Fenster f;
     f.abgeben([](TQZTForm& q) {
@@ -283,21 +327,27 @@ class TstKlickuebergabe : public QObject {
   void auffrischen_data() {
     QTest::addColumn<int>("alterServer");  // seconds relative to the local file
     QTest::addColumn<QByteArray>("status");
+    QTest::addColumn<QByteArray>("inhalt");
     QTest::addColumn<bool>("ersetzt");
-    QTest::newRow("neuer") << 3600 << QByteArray() << true;
-    QTest::newRow("älter") << -3600 << QByteArray() << false;
-    QTest::newRow("500 mit späterem Datum") << 3600 << QByteArray("500") << false;
-    QTest::newRow("kein Server") << 3600 << QByteArray("-") << false;
+    const QByteArray neu = "NEU [Z1_1]";
+    QTest::newRow("neuer") << 3600 << QByteArray() << neu << true;
+    QTest::newRow("älter") << -3600 << QByteArray() << neu << false;
+    QTest::newRow("500 mit späterem Datum") << 3600 << QByteArray("500") << neu << false;
+    QTest::newRow("kein Server") << 3600 << QByteArray("-") << neu << false;
+    QTest::newRow("an der grenze") << 3600 << QByteArray() << QByteArray(klickskript::kVorlageGrenze, 'x') << true;
+    // An answer over the bound fails like any refresh: the local template stays.
+    QTest::newRow("über der grenze") << 3600 << QByteArray() << QByteArray(klickskript::kVorlageGrenze + 1, 'x') << false;
   }
   void auffrischen() {
     QFETCH(int, alterServer);
     QFETCH(QByteArray, status);
+    QFETCH(QByteArray, inhalt);
     QFETCH(bool, ersetzt);
     Fenster f;
     StandInServer server;
     server.alsServerDesProgramms();
     if (status == "-") qputenv("ZK_WEB_URL", "http://127.0.0.1:1");
-    server.setzeDatei("scripts/Test.qzt.txt", "NEU [Z1_1]");
+    server.setzeDatei("scripts/Test.qzt.txt", inhalt);
     if (!status.isEmpty() && status != "-") server.setzeDatei("scripts/Test.qzt.txt.status", status);
     QFile lokal(f.vorlage);
     QVERIFY(lokal.open(QIODevice::ReadWrite));
@@ -311,7 +361,7 @@ class TstKlickuebergabe : public QObject {
     f.qzt.LabeledEdit1->setEditText(f.vorlage);
     f.qzt.BitBtn2Click();
     server.alsServerDesProgramms();
-    QCOMPARE(Testumgebung::lies(f.vorlage), ersetzt ? QByteArray("NEU [Z1_1]") : kVorlage);
+    QCOMPARE(Testumgebung::lies(f.vorlage), ersetzt ? inhalt : kVorlage);
     QCOMPARE(f.qzt.result(), int(QDialog::Accepted));
     if (status != "-") QCOMPARE(server.anfragen(), QStringList{"/scripts/Test.qzt.txt"});
   }

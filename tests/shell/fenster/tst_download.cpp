@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,9 +10,11 @@
 #include <QToolButton>
 #include <functional>
 
+#include "hilfen/rohserver.h"
 #include "hilfen/standin.h"
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/formate.h"
+#include "plattform/http.h"
 #include "shell/fenster/Download.h"
 #include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
@@ -131,6 +134,53 @@ class TstDownload : public QObject {
     QCOMPARE(f.form.zustand().Datum1, heute().addDays(-1));
     QCOMPARE(f.form.zustand().Zahl[1], 6);
     QVERIFY(f.idle());
+  }
+
+  // Hostile answers at the start: one over its bound is a failed request (nothing stored,
+  // nothing said, the answer box never holds it); more lines than a day has draws are refused
+  // with a short message; a trickling server holds the window for about the deadline of one
+  // request, after which the stop button acts.
+  void feindlichBeimZeigen_data() {
+    QTest::addColumn<QByteArray>("antwort");
+    QTest::addColumn<qint64>("fuellung");
+    QTest::addColumn<int>("tropfenMs");
+    QTest::addColumn<int>("anfragen");
+    QTest::addColumn<bool>("meldung");
+    QTest::addColumn<int>("hoechstensMs");
+    const QByteArray ende = "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n";
+    QByteArray hundert;
+    for (int i = 0; i < 100; ++i) hundert += zeile(heute(), zahlenVon(i), "0;");
+    QTest::newRow("300 MiB ohne zeilenende") << ende << 300LL * 1024 * 1024 << 0 << 3 << false << 5000;
+    QTest::newRow("hundert ziehungen") << ende + hundert << qint64(0) << 0 << 1 << true << 5000;
+    QTest::newRow("tröpfelnd, gestoppt") << ende + zweiZiehungen(heute(), {1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}) << qint64(0)
+                                         << 500 << 1 << false << plattform::HttpClient::kFristMs + 3000;
+  }
+  void feindlichBeimZeigen() {
+    QFETCH(QByteArray, antwort);
+    QFETCH(qint64, fuellung);
+    QFETCH(int, tropfenMs);
+    QFETCH(int, anfragen);
+    QFETCH(bool, meldung);
+    QFETCH(int, hoechstensMs);
+    Fenster f;
+    Rohserver roh(antwort, {tropfenMs, fuellung});
+    qputenv("ZK_DOWNLOAD_URL", roh.url().toUtf8());
+    const std::vector<Ziehung> h{satz(heute().addDays(-3), {7, 8, 9, 10, 11}, false)};
+    f.historie(h);
+    WaehrendDesLaufs lauf([&](int n) {
+      if (n == 1 && tropfenMs) f.klick("SpeedButton8");
+    });
+    QElapsedTimer uhr;
+    uhr.start();
+    f.form.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!f.text("Label35").isEmpty(), 20000);
+    QVERIFY2(uhr.elapsed() < hoechstensMs, qPrintable(QString::number(uhr.elapsed())));
+    QVERIFY(f.idle());
+    QCOMPARE(roh.anfragen(), anfragen);
+    QCOMPARE(f.gespeichert(), h);
+    QCOMPARE(f.u.dialoge().texte(), meldung ? QStringList{zuVieleZiehungen(heute().addDays(-2))} : QStringList());
+    QVERIFY(f.ctl<QPlainTextEdit>("RichEdit1")->toPlainText().size() <= kAntwortGrenze);
+    QCOMPARE(f.form.zustand().Datum1, heute().addDays(-3));
   }
 
   // While the download handles input: the start buttons are disabled, the stored days are on
