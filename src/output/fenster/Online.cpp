@@ -127,7 +127,9 @@ void TAbgabeForm::uebergeben(const QString& lenkfix) {
   const QStringList skripte = klickskript::skripte(vorlagentext, tipps, schalter, TippDateiName);
   const QString pfad = klickskript::skriptpfad(TippDateiName, plattform::heute());
   for (qsizetype i = 0; i < skripte.size(); ++i) {
-    plattform::schreibeAnsiZeilen(pfad, plattform::zerlegeZeilen(skripte.at(i)));
+    // The script names the tip file by its path: a folder name that Windows-1252 cannot hold
+    // makes the script UTF-8 (with its mark), so that the path stays the path.
+    plattform::schreibeTextZeilen(pfad, plattform::zerlegeZeilen(skripte.at(i)));
     plattform::shell().starten(lenkfix, klickskript::parameter(pfad, zahl1, text1, zahl2, text2));
     if (i + 1 < skripte.size()) plattform::dialoge().nachricht(klickskript::kWeiter);
   }
