@@ -52,17 +52,7 @@ QString schreibeUebergabe(const QString& home, const QDate& datum, int tage, boo
   return pfad;
 }
 
-QStringList lies(const QString& pfad) {
-  const auto keine = [&] {
-    return plattform::Fehler(QStringLiteral("Die Datei \"%1\" ist keine Tippdatei.").arg(pfad));
-  };
-  const QFileInfo info(pfad);
-  if (info.isFile() && info.size() > kGroesseMax) throw keine();
-  const QStringList zeilen = plattform::leseZeilenMitBom(pfad);
-  for (const QString& z : zeilen)
-    if (z.contains(QChar(u'\0'))) throw keine();
-  return zeilen;
-}
+QStringList lies(const QString& pfad) { return listenzeile::liesDatei(pfad, listenzeile::Kodierung::mitBom); }
 
 Feldtexte teileZeile(QStringView zeile) {
   Feldtexte f;

@@ -5,6 +5,7 @@
 #include <QStringView>
 #include <array>
 
+#include "shell/listenzeile.h"
 #include "shell/tippblatt.h"
 
 // Tip files (".zpk"): one tip per line, Windows-1252, CR LF, no header. Written by the save
@@ -25,7 +26,7 @@ inline const QString kEndung = QStringLiteral("zpk");
 inline const QString kFilterSpeichern = QStringLiteral("Tippdatei|*.zpk");
 inline const QString kFilterLaden = QStringLiteral("Tippdatei|*.zpk|Textdatei|*.txt");
 // Larger files are no tip files (6500 tips take about 130 KiB).
-inline constexpr qint64 kGroesseMax = 16 * 1024 * 1024;
+inline constexpr qint64 kGroesseMax = listenzeile::kDateiMax;
 
 // Home + "Tipps" with a trailing separator.
 QString tippordner(const QString& home);
@@ -52,7 +53,8 @@ QString schreibeUebergabe(const QString& home, const QDate& datum, int tage, boo
 
 // Reads a tip file whole: UTF-8 or UTF-16 when a byte-order mark says so, else Windows-1252.
 // Raises plattform::Fehler when it cannot be read, and "Die Datei "<path>" ist keine
-// Tippdatei." when it is larger than kGroesseMax or holds a NUL character.
+// Tippdatei." when it is larger than kGroesseMax, no regular file, or holds a NUL character or
+// a line longer than listenzeile::kZeileMax (listenzeile::liesDatei).
 QStringList lies(const QString& pfad);
 
 // One line of the sheet forms: split at commas into at most seven fields, the seventh taking

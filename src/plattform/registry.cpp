@@ -4,7 +4,8 @@
 #include "plattform/textdatei.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <cstring>
 #include <map>
@@ -37,6 +38,8 @@ struct Ablage {
   bool unlesbar = false;  // the file is there but could not be read: never overwrite it
   Schluessel schluessel;
 };
+
+constexpr qint64 kAblageMax = 16 * 1024 * 1024;
 
 Ablage& ablage(Hive h) {
   static Ablage cu, lm;
@@ -106,6 +109,18 @@ bool liesHex(const QString& s, QByteArray& out) {
   return true;
 }
 
+// A value line whose value is of a hex type ("hex:", "hex(2):", ...).
+bool istHexWert(const QString& z) {
+  static const QRegularExpression muster(QStringLiteral("^(@|\"(?:[^\"\\\\]|\\\\.)*\")=hex"));
+  return muster.match(z).hasMatch();
+}
+
+// A line that can only be the continuation of a hex value: bytes, commas, blanks, a final "\".
+bool istHexFortsetzung(const QString& zeile) {
+  static const QRegularExpression muster(QStringLiteral("^[0-9A-Fa-f,\\s]*\\\\?\\s*$"));
+  return muster.match(zeile).hasMatch();
+}
+
 // The store as text: with a byte-order mark as it says; without one, UTF-16 is told by its zero
 // bytes (an export is plain text, which in the ANSI code page never holds a zero byte).
 QString alsText(const QByteArray& bytes) {
@@ -126,12 +141,19 @@ void lade(Hive h, Ablage& a) {
   a.geladen = true;
   a.unlesbar = false;
   a.schluessel.clear();
-  QFile f(Registry::ablageDatei(h));
-  if (!f.open(QIODevice::ReadOnly)) {
-    a.unlesbar = f.exists();
+  const QString datei = Registry::ablageDatei(h);
+  if (!QFileInfo::exists(datei)) return;
+  // A store is a few KiB; a larger file (or one that never ends) is kept like an unreadable one.
+  std::optional<QByteArray> bytes;
+  try {
+    bytes = liesHoechstens(datei, kAblageMax);
+  } catch (const Fehler&) {
+  }
+  if (!bytes) {
+    a.unlesbar = true;
     return;
   }
-  const QString text = alsText(f.readAll());
+  const QString text = alsText(*bytes);
   const QStringList zeilen = zerlegeZeilen(text);
   const QString praefix = hiveName(h) + QLatin1Char('\\');
   Werte* aktuell = nullptr;
@@ -139,10 +161,13 @@ void lade(Hive h, Ablage& a) {
   for (qsizetype nr = 0; nr < zeilen.size(); ++nr) {
     QString z = zeilen.at(nr).trimmed();
     // An export breaks long hex values over several lines, each but the last ending in "\".
-    if (z.contains(QStringLiteral("=hex"))) {
-      while (z.endsWith(QLatin1Char('\\')) && nr + 1 < zeilen.size()) {
+    // Only lines of hex bytes continue a value: a truncated value never swallows the next
+    // entry, and a value never keeps a dangling "\" that would swallow it after the next write.
+    if (istHexWert(z)) {
+      while (z.endsWith(QLatin1Char('\\'))) {
         z.chop(1);
-        z += zeilen.at(++nr).trimmed();
+        z = z.trimmed();
+        if (nr + 1 < zeilen.size() && istHexFortsetzung(zeilen.at(nr + 1))) z += zeilen.at(++nr).trimmed();
       }
     }
     if (z.isEmpty() || z.startsWith(QLatin1Char(';'))) continue;
@@ -199,6 +224,14 @@ void lade(Hive h, Ablage& a) {
     a.unlesbar = true;
     a.schluessel.clear();
   }
+}
+
+// A key exists when it is stored or any key below it is: an export may name only the sub-key.
+bool vorhanden(const Ablage& a, const QString& k) {
+  if (a.schluessel.find(k) != a.schluessel.end()) return true;
+  const QString unter = k + QLatin1Char('\\');
+  const auto it = a.schluessel.lower_bound(unter);
+  return it != a.schluessel.end() && it->first.startsWith(unter, Qt::CaseInsensitive);
 }
 
 Ablage& geladen(Hive h) {
@@ -301,7 +334,7 @@ bool Registry::OpenKey(const QString& key, bool anlegen) {
   CloseKey();
   const QString k = normalisiere(key);
   Ablage& a = geladen(hive_);
-  if (a.schluessel.find(k) == a.schluessel.end()) {
+  if (!vorhanden(a, k)) {
     if (!anlegen || hive_ == Hive::LocalMachine) return false;
     a.schluessel[k];
     geaendert_ = true;
@@ -315,8 +348,7 @@ bool Registry::OpenKey(const QString& key, bool anlegen) {
 bool Registry::OpenKeyReadOnly(const QString& key) {
   CloseKey();
   const QString k = normalisiere(key);
-  Ablage& a = geladen(hive_);
-  if (a.schluessel.find(k) == a.schluessel.end()) return false;
+  if (!vorhanden(geladen(hive_), k)) return false;
   schluessel_ = k;
   offen_ = true;
   schreibbar_ = false;
@@ -324,8 +356,7 @@ bool Registry::OpenKeyReadOnly(const QString& key) {
 }
 
 bool Registry::KeyExists(const QString& key) const {
-  Ablage& a = geladen(hive_);
-  return a.schluessel.find(normalisiere(key)) != a.schluessel.end();
+  return vorhanden(geladen(hive_), normalisiere(key));
 }
 
 void Registry::CloseKey() {

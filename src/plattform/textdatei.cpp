@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace plattform {
@@ -19,13 +20,13 @@ constexpr std::array<char16_t, 32> kCp1252 = {
 }  // namespace
 
 QString ausAnsi(const QByteArray& bytes) {
-  QString s;
-  s.resize(bytes.size());
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    const auto b = static_cast<unsigned char>(bytes.at(i));
-    char16_t c = b;
-    if (b >= 0x80 && b <= 0x9F && kCp1252[b - 0x80] != 0) c = kCp1252[b - 0x80];
-    s[i] = QChar(c);
+  // Latin-1 in one step, then the 32 bytes where Windows-1252 differs from it.
+  QString s = QString::fromLatin1(bytes);
+  char16_t* p = reinterpret_cast<char16_t*>(s.data());
+  const qsizetype n = s.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = p[i];
+    if (c >= 0x80 && c <= 0x9F && kCp1252[c - 0x80] != 0) p[i] = kCp1252[c - 0x80];
   }
   return s;
 }
@@ -66,11 +67,12 @@ QStringList zerlegeZeilen(const QString& text) {
   QStringList zeilen;
   qsizetype start = 0;
   const qsizetype n = text.size();
+  const char16_t* p = reinterpret_cast<const char16_t*>(text.constData());
   for (qsizetype i = 0; i < n; ++i) {
-    const QChar c = text.at(i);
-    if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+    const char16_t c = p[i];
+    if (c == u'\r' || c == u'\n') {
       zeilen.append(text.mid(start, i - start));
-      if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')) ++i;
+      if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n') ++i;
       start = i + 1;
     }
   }
@@ -78,16 +80,36 @@ QStringList zerlegeZeilen(const QString& text) {
   return zeilen;
 }
 
-// grenze < 0: the whole file.
-static QByteArray liesAlles(const QString& pfad, qint64 grenze = -1) {
+static Fehler nichtGeoeffnet(const QString& pfad) {
+  return Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(pfad));
+}
+
+static QByteArray liesAlles(const QString& pfad) {
   QFile f(pfad);
-  if (!f.open(QIODevice::ReadOnly))
-    throw Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(pfad));
-  if (grenze < 0) return f.readAll();
-  // One byte more than the bound tells a file that is too large, also one without end.
-  QByteArray bytes = f.read(grenze + 1);
-  if (bytes.size() > grenze) throw Fehler(QStringLiteral("Die Datei %1 ist zu groß.").arg(pfad));
-  return bytes;
+  if (!f.open(QIODevice::ReadOnly)) throw nichtGeoeffnet(pfad);
+  return f.readAll();
+}
+
+std::optional<QByteArray> liesHoechstens(const QString& pfad, qint64 max) {
+  // Checked before opening: opening a pipe would wait for a writer.
+  const QFileInfo info(pfad);
+  if (info.exists() && !info.isFile() && !info.isDir()) return std::nullopt;
+  QFile f(pfad);
+  if (!f.open(QIODevice::ReadOnly)) throw nichtGeoeffnet(pfad);
+  if (f.size() > max) return std::nullopt;
+  // In pieces up to one byte beyond the bound: a file that grows while it is read, or one whose
+  // size is not known up front, still stops there, and a small file takes no large buffer.
+  QByteArray inhalt;
+  inhalt.reserve(std::min(f.size(), max) + 1);
+  char stueck[64 * 1024];
+  for (;;) {
+    const qint64 n = f.read(stueck, static_cast<qint64>(sizeof stueck));
+    if (n < 0) throw nichtGeoeffnet(pfad);
+    if (n == 0) break;
+    inhalt.append(stueck, static_cast<qsizetype>(n));
+    if (inhalt.size() > max) return std::nullopt;
+  }
+  return inhalt;
 }
 
 QStringList leseAnsiZeilen(const QString& pfad) { return zerlegeZeilen(ausAnsi(liesAlles(pfad))); }
@@ -108,7 +130,9 @@ QString dekodiereMitBom(const QByteArray& bytes) {
 QStringList leseZeilenMitBom(const QString& pfad) { return zerlegeZeilen(dekodiereMitBom(liesAlles(pfad))); }
 
 QStringList leseZeilenMitBom(const QString& pfad, qint64 grenze) {
-  return zerlegeZeilen(dekodiereMitBom(liesAlles(pfad, grenze)));
+  const std::optional<QByteArray> bytes = liesHoechstens(pfad, grenze);
+  if (!bytes) throw Fehler(QStringLiteral("Die Datei %1 ist zu groß.").arg(pfad));
+  return zerlegeZeilen(dekodiereMitBom(*bytes));
 }
 
 namespace {

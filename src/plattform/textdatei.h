@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "plattform/fehler.h"
 
@@ -25,6 +26,11 @@ class Schreibfehler : public Fehler {
 QString ausAnsi(const QByteArray& bytes);
 QByteArray zuAnsi(const QString& text);  // characters outside the code page become '?'
 bool ansiDarstellbar(const QString& text);  // every character has its own byte in the code page
+
+// The bytes of a file of at most `max` bytes, read without taking more: nullopt for a larger
+// file and for one that is no regular file (a device or a pipe may never end). Raises Fehler
+// "Datei <path> kann nicht geöffnet werden." when it cannot be opened or read.
+std::optional<QByteArray> liesHoechstens(const QString& pfad, qint64 max);
 
 // Lines split at CR LF, LF or CR; a last line without ending counts. Raises Fehler when
 // the file cannot be read.

@@ -1,5 +1,8 @@
 #include "shell/listenzeile.h"
 
+#include "plattform/fehler.h"
+#include "plattform/textdatei.h"
+
 namespace listenzeile {
 namespace {
 constexpr char16_t kTab = u'\t';
@@ -50,6 +53,20 @@ QString kurzform(const std::array<QString, 5>& zahlen) {
 
 QString langform(const std::array<QString, 5>& zahlen, const QString& extra1, const QString& extra2) {
   return kurzform(zahlen) + QStringLiteral("\t\t\t") + extra1 + QLatin1Char('\t') + extra2;
+}
+
+QStringList liesDatei(const QString& pfad, Kodierung kodierung) {
+  const auto keine = [&] {
+    return plattform::Fehler(QStringLiteral("Die Datei \"%1\" ist keine Tippdatei.").arg(pfad));
+  };
+  const std::optional<QByteArray> bytes = plattform::liesHoechstens(pfad, kDateiMax);
+  if (!bytes) throw keine();
+  const QString text = kodierung == Kodierung::ansi ? plattform::ausAnsi(*bytes) : plattform::dekodiereMitBom(*bytes);
+  if (text.contains(QChar(u'\0'))) throw keine();
+  QStringList zeilen = plattform::zerlegeZeilen(text);
+  for (const QString& z : zeilen)
+    if (z.size() > kZeileMax) throw keine();
+  return zeilen;
 }
 
 }  // namespace listenzeile

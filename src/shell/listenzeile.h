@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
 
@@ -29,5 +30,20 @@ Felder liesListenzeile(QStringView zeile);
 QString kurzform(const std::array<QString, 5>& zahlen);
 // Long form: the short form, three TABs, the first extra, one TAB, the second extra.
 QString langform(const std::array<QString, 5>& zahlen, const QString& extra1, const QString& extra2);
+
+// A line of tips longer than this is no tip: every form of a tip takes a few dozen characters.
+inline constexpr qsizetype kZeileMax = 1024;
+// A file of tips beyond this size is no tip file (6500 tips take about 130 KiB).
+inline constexpr qint64 kDateiMax = 16 * 1024 * 1024;
+
+enum class Kodierung {
+  ansi,    // Windows-1252 only (the list file)
+  mitBom,  // UTF-8 or UTF-16 when a byte-order mark says so, else Windows-1252 (tip files)
+};
+// Reads a file of tips (a tip file, the list file) line by line. Raises plattform::Fehler when it
+// cannot be read, and "Die Datei "<path>" ist keine Tippdatei." when it is larger than kDateiMax,
+// is no regular file (a device or pipe may never end), holds a NUL character or a line longer
+// than kZeileMax. Nothing beyond kDateiMax is read.
+QStringList liesDatei(const QString& pfad, Kodierung kodierung);
 
 }  // namespace listenzeile

@@ -5,7 +5,6 @@
 #include "plattform/textdatei.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -76,12 +75,16 @@ std::optional<QString> dekodiere(const QByteArray& bytes) {
 }  // namespace
 
 QStringList liesSprachdatei(const QString& pfad) {
-  QFile f(pfad);
-  if (QFileInfo(pfad).isDir() || !f.open(QIODevice::ReadOnly)) throw nichtLesbar(pfad);
-  const QByteArray bytes = f.read(kDateiMax + 1);
-  if (f.error() != QFileDevice::NoError) throw nichtLesbar(pfad);
-  if (bytes.size() > kDateiMax) throw beschaedigt(pfad);
-  const std::optional<QString> text = dekodiere(bytes);
+  if (QFileInfo(pfad).isDir()) throw nichtLesbar(pfad);
+  std::optional<QByteArray> bytes;
+  try {
+    bytes = plattform::liesHoechstens(pfad, kDateiMax);
+  } catch (const plattform::Fehler&) {
+    throw nichtLesbar(pfad);
+  }
+  // Larger than any language file, or a device or pipe that may never end.
+  if (!bytes) throw beschaedigt(pfad);
+  const std::optional<QString> text = dekodiere(*bytes);
   // A NUL never stands in a text file: binary data, or UTF-16 that lost its mark.
   if (!text || text->contains(QChar(0))) throw beschaedigt(pfad);
   QStringList zeilen = plattform::zerlegeZeilen(*text);

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "output/tippdatei.h"
 #include "plattform/fehler.h"
 #include "plattform/textdatei.h"
@@ -231,16 +233,49 @@ class TstTippdatei : public QObject {
     QCOMPARE(tippdatei::lies(pfad(QStringLiteral("l.zpk"))), zeilen);
   }
 
+  // Files no tip file can be: refused with the same message, quickly, without reading them whole.
   void keineTippdatei_data() {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("NUL") << QByteArray("1,2,3\r\n4\0,5\r\n", 13);
-    QTest::newRow("zu gross") << QByteArray(tippdatei::kGroesseMax + 1, '1');
+    QTest::addColumn<QString>("art");  // "" the bytes as a file; else a link to a device, a pipe, a sparse file
+    QTest::newRow("NUL") << QByteArray("1,2,3\r\n4\0,5\r\n", 13) << "";
+    QTest::newRow("zu gross") << QByteArray(tippdatei::kGroesseMax + 1, '1') << "";
+    QTest::newRow("14-MiB-Zeile") << "1,2,3,4,5\r\n" + QByteArray(14 * 1024 * 1024, '7') << "";
+    QTest::newRow("Zeile zu lang") << QByteArray(listenzeile::kZeileMax + 1, '7') + "\r\n1,2,3,4,5\r\n" << "";
+    QByteArray utf16("\xFF\xFE", 2);
+    for (qsizetype i = 0; i <= listenzeile::kZeileMax; ++i) utf16.append('7').append('\0');
+    QTest::newRow("UTF-16-Zeile zu lang") << utf16 << "";
+    QTest::newRow("Verweis auf /dev/zero") << QByteArray() << "/dev/zero";
+    QTest::newRow("Verweis auf /dev/urandom") << QByteArray() << "/dev/urandom";
+    QTest::newRow("Pipe") << QByteArray() << "pipe";
+    QTest::newRow("1 GiB dünn") << QByteArray() << "duenn";
   }
   void keineTippdatei() {
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, art);
     const QString p = pfad(QStringLiteral("k.zpk"));
-    schreibeRoh(p, bytes);
+    QFile::remove(p);
+    if (art.isEmpty()) {
+      schreibeRoh(p, bytes);
+    } else if (art == "pipe") {
+      QCOMPARE(::mkfifo(QFile::encodeName(p).constData(), 0600), 0);
+    } else if (art == "duenn") {
+      QFile f(p);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      QVERIFY(f.resize(qint64(1) << 30));
+    } else {
+      QVERIFY(QFile::link(art, p));
+    }
+    QElapsedTimer uhr;
+    uhr.start();
     QCOMPARE(fehlerText([&] { tippdatei::lies(p); }), QStringLiteral("Die Datei \"%1\" ist keine Tippdatei.").arg(p));
+    QVERIFY2(uhr.elapsed() < 2000, qPrintable(QString::number(uhr.elapsed())));
+    QFile::remove(p);
+  }
+  void laengsteZeile() {
+    const QString p = pfad(QStringLiteral("lang.zpk"));
+    const QString zeile(listenzeile::kZeileMax, QLatin1Char('7'));
+    schreibeRoh(p, zeile.toLatin1() + "\r\n");
+    QCOMPARE(tippdatei::lies(p), QStringList{zeile});
   }
   void unlesbar() {
     QDir(ordner_.path()).mkdir(QStringLiteral("ordner.zpk"));

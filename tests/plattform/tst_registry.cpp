@@ -113,6 +113,14 @@ class TstRegistry : public QObject {
                                      << QStringList{} << false;
     QTest::newRow("Wert ohne Schlüssel") << QByteArray("\"a\"=dword:1\r\n") << QStringList{} << QStringList{} << true;
     QTest::newRow("abgeschnitten") << kopf + "\"b\"=hex:01,0" << QStringList{"a", "b"} << QStringList{} << false;
+    // A hex value continued with "\\" but no continuation line: at the end of the store, or
+    // before another entry. It keeps its bytes and swallows nothing, now or after a write.
+    QTest::newRow("Hex am Ende fortgesetzt") << kopf + "\"c\"=dword:3\r\n\"b\"=hex:01,02,\\"
+                                             << QStringList{"a", "b", "c"} << QStringList{} << false;
+    QTest::newRow("Hex vor Eintrag fortgesetzt") << kopf + "\"b\"=hex:01,\\\r\n\"c\"=dword:3\r\n"
+                                                 << QStringList{"a", "b", "c"} << QStringList{} << false;
+    QTest::newRow("fremder Hex-Typ fortgesetzt") << kopf + "\"c\"=dword:3\r\n\"b\"=hex(2):41,00, \\\r\n"
+                                                 << QStringList{"a", "c"} << QStringList{"b"} << false;
     QTest::newRow("Hex zu groß") << kopf + "\"b\"=hex:100\r\n" << QStringList{"a"} << QStringList{"b"} << false;
     QTest::newRow("Binärmüll") << QByteArray("\x00\xFF\xFE\x00[\x01\x02", 7) << QStringList{} << QStringList{}
                                << true;
@@ -136,6 +144,7 @@ class TstRegistry : public QObject {
     Testumgebung u;
     const QString datei = Registry::ablageDatei(Hive::CurrentUser);
     Testumgebung::schreibe(datei, inhalt);
+    QByteArray geschrieben;
     for (int runde = 0; runde < 2; ++runde) {
       Registry r;
       QCOMPARE(Registry::ablageUnlesbar(), unlesbar);
@@ -160,9 +169,60 @@ class TstRegistry : public QObject {
         QCOMPARE(Testumgebung::lies(datei), inhalt);
       } else {
         r.CloseKey();
+        // Written and read again, the store holds the same values: the same write gives the same file.
+        if (runde == 1) QCOMPARE(Testumgebung::lies(datei), geschrieben);
+        geschrieben = Testumgebung::lies(datei);
       }
       Registry::verwerfen();
     }
+  }
+
+  // A store that never ends or is far larger than any store: refused at once, never overwritten.
+  void endloseAblage_data() {
+    QTest::addColumn<bool>("geraet");
+    QTest::newRow("Verweis auf /dev/zero") << true;
+    QTest::newRow("17 MiB") << false;
+  }
+  void endloseAblage() {
+    QFETCH(bool, geraet);
+    Testumgebung u;
+    const QString datei = Registry::ablageDatei(Hive::CurrentUser);
+    QVERIFY(QDir().mkpath(u.registryOrdner()));
+    if (geraet) {
+      QVERIFY(QFile::link(QStringLiteral("/dev/zero"), datei));
+    } else {
+      QFile f(datei);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      QVERIFY(f.resize(17 * 1024 * 1024));  // sparse: no disk taken
+    }
+    QElapsedTimer uhr;
+    uhr.start();
+    Registry r;
+    QVERIFY(Registry::ablageUnlesbar());
+    QVERIFY(r.OpenKey(kSchluessel, true));
+    r.WriteInteger(QStringLiteral("x"), 1);
+    QVERIFY_THROWS_EXCEPTION(RegistryFehler, r.CloseKey());
+    QVERIFY(uhr.elapsed() < 2000);
+    QCOMPARE(QFileInfo(datei).isSymLink(), geraet);
+    if (!geraet) QCOMPARE(QFileInfo(datei).size(), 17 * 1024 * 1024);
+  }
+
+  // A key exists when a key below it does, as an export may hold only the sub-key.
+  void schluesselDurchUnterschluessel() {
+    Testumgebung u;
+    Testumgebung::schreibe(Registry::ablageDatei(Hive::LocalMachine),
+                           "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kestrell\\Zugvogel\\Settings]\r\n"
+                           "\"Path\"=\"/opt/zugvogel\"\r\n");
+    Registry r(Hive::LocalMachine);
+    for (const char* k : {"\\SOFTWARE\\Kestrell\\Zugvogel", "software\\kestrell", "SOFTWARE",
+                          "\\SOFTWARE\\Kestrell\\Zugvogel\\Settings"})
+      QVERIFY2(r.KeyExists(QString::fromLatin1(k)), k);
+    for (const char* k : {"\\SOFTWARE\\Kestrell\\Zug", "\\SOFTWARE\\Kestrell\\Zugvogel\\Settings\\X", "Kestrell"})
+      QVERIFY2(!r.KeyExists(QString::fromLatin1(k)), k);
+    QVERIFY(r.OpenKeyReadOnly(QStringLiteral("\\SOFTWARE\\Kestrell\\Zugvogel")));
+    QVERIFY(!r.ValueExists(QStringLiteral("Path")));
+    QVERIFY(r.OpenKey(QStringLiteral("\\SOFTWARE\\Kestrell"), false));
+    QVERIFY(!r.OpenKey(QStringLiteral("\\SOFTWARE\\Kestrel"), false));
   }
 
   void exportMitFortsetzungszeilen() {

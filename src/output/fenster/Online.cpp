@@ -129,7 +129,9 @@ void TAbgabeForm::uebergeben(const QString& lenkfix) {
   const QString pfad = klickskript::skriptpfad(TippDateiName, plattform::heute());
   for (size_t i = 0; i < belegungen.size(); ++i) {
     const QString skript = klickskript::fuelle(vorlagentext, belegungen[i], schalter, TippDateiName);
-    plattform::schreibeAnsiZeilen(pfad, plattform::zerlegeZeilen(skript));
+    // The script names the tip file by its path: a folder name that Windows-1252 cannot hold
+    // makes the script UTF-8 (with its mark), so that the path stays the path.
+    plattform::schreibeTextZeilen(pfad, plattform::zerlegeZeilen(skript));
     plattform::shell().starten(lenkfix, klickskript::parameter(pfad, zahl1, text1, zahl2, text2));
     if (i + 1 < belegungen.size()) plattform::dialoge().nachricht(klickskript::kWeiter);
   }

@@ -89,22 +89,29 @@ QFont schrift() {
 
 QByteArray name(const char* praefix, int n) { return QByteArray(praefix) + QByteArray::number(n); }
 
-// List box lines hold TABs; they are drawn at tab stops every 20 dialog units.
+// List box lines hold TABs; they are drawn at tab stops every 20 dialog units. Only the start
+// of a line that no box could show whole is measured and drawn: laying out megabytes of text
+// for one row would hold the window for minutes.
 class TabDelegate final : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
+  static constexpr qsizetype kZeichenMax = 256;
   static int tabweite(const QFont& f) { return 20 * QFontMetrics(f).averageCharWidth() / 4; }
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QSize s = QStyledItemDelegate::sizeHint(option, index);
-    const QFontMetrics fm(option.font);
-    const QString text = index.data(Qt::DisplayRole).toString();
-    s.setWidth(fm.size(Qt::TextSingleLine | Qt::TextExpandTabs, text, tabweite(option.font)).width() + 4);
+    QStyleOptionViewItem o(option);
+    initStyleOption(&o, index);
+    o.text.truncate(kZeichenMax);
+    const QWidget* w = o.widget;
+    QStyle* stil = w ? w->style() : QApplication::style();
+    QSize s = stil->sizeFromContents(QStyle::CT_ItemViewItem, &o, QSize(), w);
+    const QFontMetrics fm(o.font);
+    s.setWidth(fm.size(Qt::TextSingleLine | Qt::TextExpandTabs, o.text, tabweite(o.font)).width() + 4);
     return s;
   }
   void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QStyleOptionViewItem o(option);
     initStyleOption(&o, index);
-    const QString text = o.text;
+    const QString text = o.text.left(kZeichenMax);
     o.text.clear();
     const QWidget* w = o.widget;
     QStyle* stil = w ? w->style() : QApplication::style();
@@ -427,7 +434,7 @@ void Tippschein::SpeedButton28Click() {
   if (!plattform::mitMeldung([&] { plattform::schreibeAnsiZeilen(datei, listenzeilen()); })) return;
   plattform::shell().bearbeiten(datei);
   if (!plattform::dialoge().frage(z_.M(74), z_.M(75))) return;
-  plattform::mitMeldung([&] { listeErsetzen(plattform::leseAnsiZeilen(datei)); });
+  plattform::mitMeldung([&] { listeErsetzen(listenzeile::liesDatei(datei, listenzeile::Kodierung::ansi)); });
 }
 
 void Tippschein::GewinnzahlenClick() { Gewinne->setCurrentRow(Gewinnzahlen->currentRow()); }
@@ -488,7 +495,9 @@ void Tippschein::listenansichtBeimStart() {
 void Tippschein::listeBeimStartLaden() {
   if (!listenansichtGezeigt()) return;
   const QString datei = listendatei();
-  if (QFile::exists(datei)) listeErsetzen(plattform::leseAnsiZeilen(datei));
+  // A file that is no tip list is refused whole and stays as it is: nothing of it reaches the
+  // list, and an empty list writes no list file at exit.
+  if (QFile::exists(datei)) listeErsetzen(listenzeile::liesDatei(datei, listenzeile::Kodierung::ansi));
   Listengewinncheck();
 }
 

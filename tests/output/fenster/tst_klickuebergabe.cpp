@@ -183,6 +183,8 @@ class TstKlickuebergabe : public QObject {
   void ort_data() {
     QTest::addColumn<QString>("fall");
     QTest::newRow("lokale Maschine") << "hklm";
+    // An export that holds only the sub-key: its parent exists all the same.
+    QTest::newRow("lokale Maschine, nur Unterschlüssel") << "hklm-unter";
     QTest::newRow("Kestrell-Ordner") << "kestrell";
   }
   void ort() {
@@ -190,12 +192,13 @@ class TstKlickuebergabe : public QObject {
     Fenster f;
     QString erwartet;
     QTemporaryDir wurzel;
-    if (fall == "hklm") {
+    if (fall.startsWith("hklm")) {
       erwartet = f.u.appdata() + "maschine/Lenkfix.exe";
       Testumgebung::schreibe(erwartet, "p");
+      const QByteArray eltern = fall == "hklm" ? "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kestrell\\Zugvogel]\r\n\r\n" : "";
       Testumgebung::schreibe(plattform::Registry::ablageDatei(plattform::Hive::LocalMachine),
-                             "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kestrell\\Zugvogel]\r\n\r\n"
-                             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kestrell\\Zugvogel\\Settings]\r\n\"Path\"=\"" +
+                             "REGEDIT4\r\n\r\n" + eltern +
+                                 "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kestrell\\Zugvogel\\Settings]\r\n\"Path\"=\"" +
                                  (f.u.appdata() + "maschine/").toUtf8() + "\"\r\n");
       plattform::Registry::verwerfen();
     } else {
@@ -209,6 +212,24 @@ class TstKlickuebergabe : public QObject {
     plattform::setzeProgrammpfad(f.u.programmordner());
     QCOMPARE(f.starts().size(), 1);
     QCOMPARE(f.starts()[0][0], erwartet);
+  }
+
+  // A data folder whose name Windows-1252 cannot hold: the script names the tip file by its
+  // real path (UTF-8 with its mark), and that file exists.
+  void ordnerAusserhalbAnsi() {
+    Fenster f;
+    const QString home = f.u.appdata() + QString::fromUtf8("Данные/");
+    QVERIFY(QDir().mkpath(home));
+    f.form.zustand().Home = home;
+    f.liste(1);
+    f.abgeben();
+    QCOMPARE(f.starts().size(), 1);
+    const QString tippdatei = home + "Tipps/20261208.zpk";
+    QVERIFY(QFileInfo::exists(tippdatei));
+    const QByteArray skript = Testumgebung::lies(f.starts()[0][2]);
+    QVERIFY(skript.startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(QString::fromUtf8(skript.mid(3)).split("\r\n").value(3), tippdatei);
+    QCOMPARE(f.starts()[0][2], home + "Tipps/20261208.qzt");
   }
 
   void keinProgramm_data() {

@@ -12,6 +12,8 @@
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fehler.h"
 #include "plattform/fenster/steuerelemente.h"
+#include "plattform/registry.h"
+#include "shell/listenzeile.h"
 #include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 
@@ -534,6 +536,17 @@ class TstTippschein : public QObject {
     f.klick("SpeedButton28");
     QCOMPARE(f.u.dialoge().arten(), (QStringList{"frage", "nachricht"}));
     QCOMPARE(eintraege(f.liste()), QStringList{"1\t2\t3\t4\t5"});
+    // Saved by the text program with a line no tip has: refused whole, the list keeps its lines.
+    auto langeZeile = std::make_unique<Editor>();
+    langeZeile->tun = [](const QString& d) {
+      Testumgebung::schreibe(d, "6\t7\t8\t9\t10\r\n" + QByteArray(listenzeile::kZeileMax + 1, '7') + "\r\n");
+    };
+    plattform::setzeShell(std::move(langeZeile));
+    f.u.dialoge().gezeigt.clear();
+    f.u.dialoge().antworten = {true};
+    f.klick("SpeedButton28");
+    QCOMPARE(f.u.meldungen().value(1), QStringLiteral("Die Datei \"%1\" ist keine Tippdatei.").arg(datei));
+    QCOMPARE(eintraege(f.liste()), QStringList{"1\t2\t3\t4\t5"});
   }
 
   void schliessen_data() {
@@ -579,6 +592,69 @@ class TstTippschein : public QObject {
     QVERIFY(QDir().mkpath(u.home() + "gewinnzahlen.txt"));
     QVERIFY_THROWS_EXCEPTION(plattform::Fehler, form.Schein->listeBeimStartLaden());
     QCOMPARE(form.Schein->listenzeilen().size(), 2);
+  }
+
+  // A list file that is no tip list (a line no tip has, more than any list, a file that never
+  // ends): the start says so at once, the list stays empty, and the file stays as it was.
+  void kaputteListendatei_data() {
+    QTest::addColumn<QString>("art");
+    QTest::newRow("2-MiB-Zeile") << "zeile";
+    QTest::newRow("50 MiB") << "gross";
+    QTest::newRow("Verweis auf /dev/zero") << "endlos";
+    QTest::newRow("NUL") << "nul";
+  }
+  void kaputteListendatei() {
+    QFETCH(QString, art);
+    Fensterumgebung u;
+    const QString datei = u.home() + "gewinnzahlen.txt";
+    QVERIFY(QDir().mkpath(u.home()));
+    if (art == "zeile") {
+      Testumgebung::schreibe(datei, "1\t2\t3\t4\t5\r\n" + QByteArray(2 * 1024 * 1024, '7') + "\r\n");
+    } else if (art == "gross") {
+      QFile f(datei);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      QVERIFY(f.resize(50 * 1024 * 1024));  // sparse: no disk taken
+    } else if (art == "endlos") {
+      QVERIFY(QFile::link("/dev/zero", datei));
+    } else {
+      Testumgebung::schreibe(datei, QByteArray("1\t2\0\r\n", 6));
+    }
+    const QByteArray vorher = art == "endlos" ? QByteArray() : Testumgebung::lies(datei);
+    {
+      plattform::Registry r;
+      QVERIFY(r.OpenKey(QStringLiteral("\\SOFTWARE\\Kestrell\\Zelano"), true));
+      r.WriteInteger(QStringLiteral("Ansicht"), 1);
+    }
+    QElapsedTimer uhr;
+    uhr.start();
+    {
+      TForm1 form;
+      QVERIFY2(uhr.elapsed() < 5000, qPrintable(QString::number(uhr.elapsed())));
+      QCOMPARE(u.meldungen(), QStringList{QStringLiteral("Die Datei \"%1\" ist keine Tippdatei.").arg(datei)});
+      QVERIFY(form.Schein->listenansichtGezeigt());
+      QCOMPARE(form.Schein->listenzeilen().size(), 0);
+      QVERIFY(form.close());
+    }
+    if (art == "endlos")
+      QVERIFY(QFileInfo(datei).isSymLink());
+    else
+      QCOMPARE(Testumgebung::lies(datei), vorher);
+  }
+
+  // A line far longer than a tip that reaches the list some other way: the box measures and
+  // draws only its start, so showing it costs no time.
+  void langeZeileImListenfeld() {
+    Fenster f;
+    f.schein().listenansichtBeimStart();
+    const QString lang(8 * 1024 * 1024, QLatin1Char('7'));
+    f.schein().listeErsetzen({"1\t2\t3\t4\t5", lang});
+    QElapsedTimer uhr;
+    uhr.start();
+    f.zeigen();
+    QVERIFY(!f.liste()->grab().isNull());
+    QVERIFY(f.liste()->sizeHintForColumn(0) < 10000);
+    QVERIFY2(uhr.elapsed() < 3000, qPrintable(QString::number(uhr.elapsed())));
+    QCOMPARE(f.schein().listenzeilen().value(1), lang);  // the line itself is kept whole
   }
 };
 
