@@ -10,12 +10,14 @@
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 
 namespace plattform {
@@ -143,6 +145,14 @@ QString druckdateiname(const QString& name) {
 
 namespace {
 
+// Paper, orientation and margins one by one: a printer that finds the whole layout outside its
+// printable area would refuse it at once.
+void einrichten(QPrinter& d, const QPageLayout& l) {
+  d.setPageSize(l.pageSize());
+  d.setPageOrientation(l.orientation());
+  d.setPageMargins(l.margins(), l.units());
+}
+
 // While the print dialog runs: its page setup (in the printer's properties) shows the page of
 // the report when it opens, and whether the user confirmed it is kept.
 class Eigenschaftenwache final : public QObject {
@@ -158,6 +168,9 @@ class Eigenschaftenwache final : public QObject {
     if (e->type() != QEvent::Show) return false;
     auto* d = qobject_cast<QDialog*>(o);
     if (!d || d == &dialog_ || !unterDialog(d)) return false;
+    // Only its first showing: opened again, it keeps what the user chose before.
+    if (std::any_of(gezeigt_.cbegin(), gezeigt_.cend(), [d](const QPointer<QDialog>& g) { return g == d; })) return false;
+    gezeigt_ << d;
     if (zeigeSeite(*d, seite_))
       connect(d, &QDialog::accepted, this, &Eigenschaftenwache::angenommen, Qt::UniqueConnection);
     return false;
@@ -172,6 +185,7 @@ class Eigenschaftenwache final : public QObject {
   }
   QDialog& dialog_;
   QPageLayout seite_;
+  QList<QPointer<QDialog>> gezeigt_;
   bool bestaetigt_ = false;
 };
 
@@ -183,7 +197,7 @@ class Drucker final : public Berichtsdruck {
     drucker.setFullPage(true);
     drucker.setDocName(b.name);
     const QPageLayout seite = seitenlayout(b.seiten.front());
-    drucker.setPageLayout(seite);
+    einrichten(drucker, seite);
     QPrintDialog dialog(&drucker, hauptfenster());
     if (auto* datei = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) datei->setText(druckdateiname(b.name));
     bool geaendert = false;
@@ -194,12 +208,12 @@ class Drucker final : public Berichtsdruck {
     }
     // A dialog left alone keeps the report's page: Qt's dialog replaces a size of its own by
     // its default paper while it is not opened.
-    if (!geaendert) drucker.setPageLayout(seite);
+    if (!geaendert) einrichten(drucker, seite);
     QPainter p;
     if (!p.begin(&drucker)) return false;
     for (std::size_t i = 0; i < b.seiten.size(); ++i) {
       if (i > 0) {
-        if (!geaendert) drucker.setPageLayout(seitenlayout(b.seiten[i]));
+        if (!geaendert) einrichten(drucker, seitenlayout(b.seiten[i]));
         drucker.newPage();
       }
       zeichneSeite(p, b.seiten[i], drucker.resolution() / 96.0, false);
@@ -210,7 +224,7 @@ class Drucker final : public Berichtsdruck {
   bool seiteEinrichten(Berichtsseite& s) override {
     QPrinter drucker(QPrinter::HighResolution);
     const QPageLayout seite = seitenlayout(s);
-    drucker.setPageLayout(seite);
+    einrichten(drucker, seite);
     QPageSetupDialog dialog(&drucker, hauptfenster());
     zeigeSeite(dialog, seite);
     if (dialog.exec() != QDialog::Accepted) return false;

@@ -67,7 +67,7 @@ plattform::VorbereiteterBericht bericht(const Berichtsseite& s) {
 }
 
 // What the user does in the properties of the printer before printing.
-enum class Eigenschaften { nicht, unveraendert, abgebrochen, a5quer };
+enum class Eigenschaften { nicht, unveraendert, abgebrochen, a5quer, a5querZweimalGeoeffnet };
 
 // The page setup controls of a dialog: the paper's entry, width and height in mm, landscape.
 struct Einrichtung {
@@ -172,6 +172,7 @@ class TstBerichtsdruck : public QObject {
     QTest::newRow("Eigenschaften OK") << 256 << 105.0 << 198.0 << false << Eigenschaften::unveraendert << schein;
     QTest::newRow("Eigenschaften abgebrochen") << 256 << 105.0 << 198.0 << false << Eigenschaften::abgebrochen << schein;
     QTest::newRow("Eigenschaften A5 quer") << 256 << 105.0 << 198.0 << false << Eigenschaften::a5quer << a5quer;
+    QTest::newRow("Eigenschaften zweimal") << 256 << 105.0 << 198.0 << false << Eigenschaften::a5querZweimalGeoeffnet << a5quer;
   }
   void druckInPdf() {
     QFETCH(int, code);
@@ -193,11 +194,21 @@ class TstBerichtsdruck : public QObject {
       beimDialog("QPrintDialog", [&](QDialog& d) {
         beimDialog("QPrintPropertiesDialog", [&](QDialog& e) {
           gezeigt.emplace(e);
-          if (eigenschaften == Eigenschaften::a5quer) waehle(e, "A5", true);
+          if (eigenschaften == Eigenschaften::a5quer || eigenschaften == Eigenschaften::a5querZweimalGeoeffnet)
+            waehle(e, "A5", true);
           if (eigenschaften == Eigenschaften::abgebrochen) e.reject();
           else e.accept();
         });
         d.findChild<QPushButton*>("properties")->click();
+        if (eigenschaften == Eigenschaften::a5querZweimalGeoeffnet) {
+          // Opened again, the properties show the user's choice.
+          beimDialog("QPrintPropertiesDialog", [](QDialog& e) {
+            QVERIFY(e.findChild<QRadioButton*>("landscape")->isChecked());
+            QCOMPARE(e.findChild<QComboBox*>("pageSizeCombo")->currentText(), QStringLiteral("A5"));
+            e.accept();
+          });
+          d.findChild<QPushButton*>("properties")->click();
+        }
         druckeInDateien({pdf}, &vorschlag);
       });
     else
