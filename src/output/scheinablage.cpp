@@ -2,6 +2,7 @@
 
 #include "plattform/formate.h"
 #include "plattform/registry.h"
+#include "plattform/reportvorlage.h"
 
 #include <algorithm>
 #include <functional>
@@ -61,9 +62,20 @@ std::optional<T> lies(const plattform::Registry& reg, const QString& name, T (pl
 }
 
 double zahlOder(QString& text, const char* vorgabe) {
-  if (const auto w = plattform::liesReal(text)) return *w;
+  if (const auto w = layoutzahl(text)) return *w;
   text = n(vorgabe);
-  return plattform::liesReal(text).value_or(0);
+  return layoutzahl(text).value_or(0);
+}
+
+// A value that exists and does not read is named in `unlesbar`.
+template <class T>
+std::optional<T> lies(const plattform::Registry& reg, const char* name, T (plattform::Registry::*leser)(const QString&) const,
+                      QStringList& unlesbar, const std::function<bool(const T&)>& gut = {}) {
+  if (!reg.ValueExists(n(name))) return std::nullopt;
+  const auto w = lies<T>(reg, n(name), leser);
+  if (w && (!gut || gut(*w))) return w;
+  unlesbar << n(name);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -79,20 +91,21 @@ bool layoutVorhanden(const QString& schluessel) {
   return reg.KeyExists(layoutschluessel(schluessel));
 }
 
-void liesLayout(const QString& schluessel, Layoutsteuerung& s) {
+QStringList liesLayout(const QString& schluessel, Layoutsteuerung& s) {
+  QStringList unlesbar;
   plattform::Registry reg;
-  if (!reg.OpenKeyReadOnly(layoutschluessel(schluessel))) return;
+  if (!reg.OpenKeyReadOnly(layoutschluessel(schluessel))) return unlesbar;
   for (const Hakenwert& h : kHaken)
-    if (const auto w = lies<bool>(reg, n(h.name), &plattform::Registry::ReadBool)) s.*h.feld = *w;
-  for (const Textwert& t : kTexte) {
-    const auto w = lies<QString>(reg, n(t.name), &plattform::Registry::ReadString);
-    if (!w || (t.zahl && !plattform::liesReal(*w))) continue;
-    s.*t.feld = *w;
-  }
+    if (const auto w = lies<bool>(reg, h.name, &plattform::Registry::ReadBool, unlesbar)) s.*h.feld = *w;
+  const std::function<bool(const QString&)> zahl = [](const QString& t) { return layoutzahl(t).has_value(); };
+  for (const Textwert& t : kTexte)
+    if (const auto w = lies<QString>(reg, t.name, &plattform::Registry::ReadString, unlesbar, t.zahl ? zahl : nullptr))
+      s.*t.feld = *w;
   if (s.Reportvorlage.isEmpty()) s.Reportvorlage = kVorlage;
   for (const Ganzwert& g : kGanz)
-    if (const auto w = lies<int>(reg, n(g.name), &plattform::Registry::ReadInteger)) s.*g.feld = std::clamp(*w, g.min, g.max);
+    if (const auto w = lies<int>(reg, g.name, &plattform::Registry::ReadInteger, unlesbar)) s.*g.feld = std::clamp(*w, g.min, g.max);
   reg.CloseKey();
+  return unlesbar;
 }
 
 Scheinlayout felderAusSteuerung(Layoutsteuerung& s) {
@@ -114,33 +127,44 @@ GespeichertesPapier liesPapier(const QString& schluessel) {
   GespeichertesPapier p;
   plattform::Registry reg;
   if (!reg.OpenKeyReadOnly(layoutschluessel(schluessel))) return p;
-  if (const auto t = lies<QString>(reg, QStringLiteral("PaperSize"), &plattform::Registry::ReadString))
-    if (const auto code = plattform::liesGanzzahl(*t); code && *code > 0) p.PaperSize = code;
-  if (const auto o = lies<int>(reg, QStringLiteral("PaperOr"), &plattform::Registry::ReadInteger)) p.Querformat = *o != 1;
-  auto groesse = [&](const char* name) -> std::optional<double> {
-    const auto t = lies<QString>(reg, n(name), &plattform::Registry::ReadString);
-    if (!t) return std::nullopt;
-    const auto w = plattform::liesReal(*t);
-    if (!w || !(*w > 0)) return std::nullopt;
-    return w;
+  const std::function<bool(const QString&)> code = [](const QString& t) {
+    const auto c = plattform::liesGanzzahl(t);
+    return c && plattform::papiercode(*c);
   };
-  p.PaperHeight = groesse("PaperHeight");
-  p.PaperWidth = groesse("PaperWidth");
+  if (const auto t = lies<QString>(reg, "PaperSize", &plattform::Registry::ReadString, p.unlesbar, code))
+    p.PaperSize = plattform::liesGanzzahl(*t);
+  if (const auto o = lies<int>(reg, "PaperOr", &plattform::Registry::ReadInteger, p.unlesbar)) p.Querformat = *o != 1;
+  const std::function<bool(const QString&)> mass = [](const QString& t) {
+    const auto w = plattform::liesRealPunktOderKomma(t);
+    return w && plattform::papiermass(*w);
+  };
+  for (const auto& [name, feld] : {std::pair{"PaperHeight", &GespeichertesPapier::PaperHeight},
+                                   std::pair{"PaperWidth", &GespeichertesPapier::PaperWidth}})
+    if (const auto t = lies<QString>(reg, name, &plattform::Registry::ReadString, p.unlesbar, mass))
+      p.*feld = plattform::liesRealPunktOderKomma(*t);
   reg.CloseKey();
   return p;
 }
 
-bool schreibeLayout(const QString& schluessel, const Layoutsteuerung& s, const std::optional<Papier>& papier) {
+bool schreibeLayout(const QString& schluessel, const Layoutsteuerung& s, const std::optional<Papier>& papier,
+                    const Behalten& behalten) {
   plattform::Registry reg;
   if (!reg.OpenKey(layoutschluessel(schluessel), true)) return false;
-  for (const Hakenwert& h : kHaken) reg.WriteBool(n(h.name), s.*h.feld);
-  for (const Textwert& t : kTexte) reg.WriteString(n(t.name), s.*t.feld);
-  for (const Ganzwert& g : kGanz) reg.WriteInteger(n(g.name), s.*g.feld);
+  // A stored value that did not read stays while its control still holds what the reading left.
+  auto bleibt = [&](const char* name, bool unveraendert) { return unveraendert && behalten.namen.contains(n(name)); };
+  for (const Hakenwert& h : kHaken)
+    if (!bleibt(h.name, s.*h.feld == behalten.steuerung.*h.feld)) reg.WriteBool(n(h.name), s.*h.feld);
+  for (const Textwert& t : kTexte)
+    if (!bleibt(t.name, s.*t.feld == behalten.steuerung.*t.feld) && (!t.zahl || layoutzahl(s.*t.feld)))
+      reg.WriteString(n(t.name), s.*t.feld);
+  for (const Ganzwert& g : kGanz)
+    if (!bleibt(g.name, s.*g.feld == behalten.steuerung.*g.feld)) reg.WriteInteger(n(g.name), s.*g.feld);
   if (papier) {
-    reg.WriteString(QStringLiteral("PaperSize"), QString::number(papier->PaperSize));
-    reg.WriteString(QStringLiteral("PaperHeight"), allgemein(papier->PaperHeight));
-    reg.WriteString(QStringLiteral("PaperWidth"), allgemein(papier->PaperWidth));
-    reg.WriteInteger(QStringLiteral("PaperOr"), papier->Querformat ? 2 : 1);
+    const bool gleich = papier == behalten.papier;
+    if (!bleibt("PaperSize", gleich)) reg.WriteString(QStringLiteral("PaperSize"), QString::number(papier->PaperSize));
+    if (!bleibt("PaperHeight", gleich)) reg.WriteString(QStringLiteral("PaperHeight"), allgemein(papier->PaperHeight));
+    if (!bleibt("PaperWidth", gleich)) reg.WriteString(QStringLiteral("PaperWidth"), allgemein(papier->PaperWidth));
+    if (!bleibt("PaperOr", gleich)) reg.WriteInteger(QStringLiteral("PaperOr"), papier->Querformat ? 2 : 1);
   }
   reg.CloseKey();
   return true;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "output/scheinlayout.h"
@@ -39,32 +40,47 @@ struct Papier {
   int PaperSize = 9;
   double PaperHeight = 297, PaperWidth = 210;  // mm
   bool Querformat = false;
+  bool operator==(const Papier&) const = default;
+};
+
+// Stored values that could not be read (another type, no number, a paper no printer has) and
+// the controls and the paper as the showing left them: the closing keeps such a stored value
+// unless the user changed what stands in its place.
+struct Behalten {
+  QStringList namen;
+  Layoutsteuerung steuerung;
+  std::optional<Papier> papier;
 };
 
 QString layoutschluessel(const QString& schluessel);
 bool layoutVorhanden(const QString& schluessel);
 
-// Reads every stored value into its control. A value of the wrong type, or a position or
-// pitch text that does not read as a number with the user's decimal separator (stored under
-// other regional settings), is skipped as if it were missing, so a damaged layout never
-// keeps the dialog from opening. An empty "Reportvorlage" gives "schein.fr3".
-void liesLayout(const QString& schluessel, Layoutsteuerung& s);
+// Reads every stored value into its control. A position or pitch text reads with either
+// decimal separator, so that a layout stored under other regional settings keeps its values
+// (the text stays as stored). A value of the wrong type, or a text that gives no layout value,
+// is skipped and its name returned, so a damaged layout never keeps the dialog from opening.
+// An empty "Reportvorlage" gives "schein.fr3".
+QStringList liesLayout(const QString& schluessel, Layoutsteuerung& s);
 
-// The fields from the controls; an edit that still holds no number takes its default, and
-// its text with it.
+// The fields from the controls; an edit that still holds no layout value takes its default,
+// and its text with it.
 Scheinlayout felderAusSteuerung(Layoutsteuerung& s);
 
-// The stored paper values that read: a code above 0, sizes above 0 with the user's decimal
-// separator, "PaperOr" 1 for portrait and anything else for landscape.
+// The stored paper values that read: a paper code and sizes (with either decimal separator) a
+// printer takes, "PaperOr" 1 for portrait and anything else for landscape; the names of those
+// that exist and do not read.
 struct GespeichertesPapier {
   std::optional<int> PaperSize;
   std::optional<bool> Querformat;
   std::optional<double> PaperHeight, PaperWidth;
+  QStringList unlesbar;
 };
 GespeichertesPapier liesPapier(const QString& schluessel);
 
-// Writes every value, the paper only when the template has its page. False when the key
-// cannot be opened: nothing was written. Raises plattform::Fehler when a write fails.
-bool schreibeLayout(const QString& schluessel, const Layoutsteuerung& s, const std::optional<Papier>& papier);
+// Writes every value, the paper only when the template has its page, except a position or
+// pitch text that gives no layout value and what `behalten` keeps. False when the key cannot
+// be opened: nothing was written. Raises plattform::Fehler when a write fails.
+bool schreibeLayout(const QString& schluessel, const Layoutsteuerung& s, const std::optional<Papier>& papier,
+                    const Behalten& behalten = {});
 
 }  // namespace schein

@@ -1,7 +1,7 @@
 #include "output/scheinlayout.h"
 
+#include "plattform/fehler.h"
 #include "plattform/formate.h"
-#include "plattform/reportvorlage.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -49,6 +49,17 @@ std::optional<QString> kalibriere(const plattform::Report& r, const Feldgroessen
     l.EuroHoch = g.euroZeilen > 1 ? (s2->Top - s1->Top) / (g.euroZeilen - 1) : 0;
   }
   return std::nullopt;
+}
+
+std::optional<double> layoutzahl(const QString& text) {
+  const auto w = plattform::liesRealPunktOderKomma(text);
+  if (!w || *w < -kLayoutMax || *w > kLayoutMax) return std::nullopt;
+  return w;
+}
+
+double layoutwert(const QString& text) {
+  if (const auto w = layoutzahl(text)) return *w;
+  throw plattform::keinGleitkommawert(text);
 }
 
 QString allgemein(double wert) {
@@ -130,9 +141,9 @@ std::vector<QStringList> zahlenraster(int zeilen, int spalten, bool horizontal, 
 }
 
 std::optional<int> rasterzelle(const QString& text) {
-  const auto w = plattform::liesReal(text);
+  const auto w = layoutzahl(text);
   if (!w) return std::nullopt;
-  return static_cast<int>(std::clamp<long long>(plattform::rundeGerade(std::clamp(*w, -1e6, 1e6)), 1, 100000));
+  return static_cast<int>(std::max<long long>(plattform::rundeGerade(*w), 1));
 }
 
 }  // namespace schein

@@ -4,9 +4,7 @@
 #include <optional>
 #include <vector>
 
-namespace plattform {
-class Report;
-}
+#include "plattform/reportvorlage.h"
 
 // The geometry of the pre-printed play coupon: where the cells of each tip block lie, in the
 // units of the template's object positions (1/96 inch from the paper's top-left corner).
@@ -41,6 +39,14 @@ struct Feldgroessen {
 // missing comes back; without Stern1_1 or Stern2_1 the extra-field values stay.
 std::optional<QString> kalibriere(const plattform::Report& r, const Feldgroessen& g, Scheinlayout& l);
 
+// A position or pitch of the layout reaches at most from one template position to another.
+inline constexpr double kLayoutMax = 2 * plattform::kLageMax;
+// A layout value as its edit or the store holds it: a number written with either decimal
+// separator, within -kLayoutMax..kLayoutMax; empty otherwise.
+std::optional<double> layoutzahl(const QString& text);
+// The same, but a text that gives none raises the conversion message.
+double layoutwert(const QString& text);
+
 // A calibrated value as its edit shows it: rounded to two decimals (half to even), in the
 // shortest form with the user's decimal separator, never "-0" (13.7, 136.06, 0).
 QString anzeigewert(double wert);
@@ -65,7 +71,7 @@ QStringList normalisiere(const QStringList& zeilen);
 // (horizontal) or column by column, from the bottom row up when untenBeginnen; a cell whose
 // counter exceeds maxZahl shows " ".
 std::vector<QStringList> zahlenraster(int zeilen, int spalten, bool horizontal, bool untenBeginnen, int maxZahl);
-// A grid cell's pixels from its edit's text (rounded, at least 1); empty when it is no number.
+// A grid cell's pixels from its edit's text (rounded, at least 1); empty when it is no layout value.
 std::optional<int> rasterzelle(const QString& text);
 
 }  // namespace schein

@@ -108,10 +108,20 @@ std::optional<double> liesReal(QStringView text, QChar dezimal) {
 
 std::optional<double> liesReal(QStringView text) { return liesReal(text, dezimaltrenner()); }
 
+Fehler keinGleitkommawert(const QString& text) {
+  return Fehler(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+}
+
 double StrToFloat(const QString& text) {
   const auto wert = liesReal(text);
-  if (!wert) throw Fehler(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+  if (!wert) throw keinGleitkommawert(text);
   return *wert;
+}
+
+std::optional<double> liesRealPunktOderKomma(QStringView text) {
+  if (const auto w = liesReal(text)) return w;
+  if (const auto w = liesReal(text, QLatin1Char('.'))) return w;
+  return liesReal(text, QLatin1Char(','));
 }
 
 QString festkomma(double wert, int stellen, int nachkomma, QChar dezimal) {

@@ -22,6 +22,11 @@ std::optional<double> liesReal(QStringView text, QChar dezimal);
 std::optional<double> liesReal(QStringView text);
 // The same, but a failure raises Fehler with the conversion message.
 double StrToFloat(const QString& text);
+class Fehler;
+Fehler keinGleitkommawert(const QString& text);  // that message
+// A number that either regional setting may have written: with the user's decimal separator,
+// else with "." or ",".
+std::optional<double> liesRealPunktOderKomma(QStringView text);
 
 // Fixed-point output: the value rounded to at most `stellen` significant digits and at most
 // `nachkomma` decimals (a half going to the even neighbour), written with exactly `nachkomma`

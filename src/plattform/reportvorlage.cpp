@@ -12,39 +12,66 @@ namespace plattform {
 
 namespace {
 
-double zahl(const QXmlStreamAttributes& a, QLatin1String name, double vorgabe) {
-  if (!a.hasAttribute(name)) return vorgabe;
-  return liesReal(a.value(name), QLatin1Char('.')).value_or(vorgabe);
-}
-
 bool wahr(QStringView s) { return s.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0; }
 
-Berichtsseite liesSeite(const QXmlStreamAttributes& a) {
-  Berichtsseite s;
+// Reads the number attributes of one element; the first one that does not read or lies out of
+// its bounds is kept as the template's fault.
+class Zahlen {
+ public:
+  explicit Zahlen(const QXmlStreamAttributes& a) : a_(a) {}
+  void real(QLatin1String name, double& wert, double min, double max) {
+    if (!a_.hasAttribute(name)) return;
+    const auto w = liesReal(a_.value(name), QLatin1Char('.'));
+    if (w && *w >= min && *w <= max) wert = *w;
+    else falsch(name);
+  }
+  void ganz(QLatin1String name, int& wert, int min, int max) {
+    if (!a_.hasAttribute(name)) return;
+    const auto w = liesGanzzahl(a_.value(name));
+    if (w && *w >= min && *w <= max) wert = *w;
+    else falsch(name);
+  }
+  const QString& fehler() const { return fehler_; }
+
+ private:
+  void falsch(QLatin1String name) {
+    if (fehler_.isEmpty())
+      fehler_ = QStringLiteral("Der Wert \"%1\" von %2 ist ungültig.").arg(a_.value(name).left(40).toString(), name);
+  }
+  const QXmlStreamAttributes& a_;
+  QString fehler_;
+};
+
+QString liesSeite(const QXmlStreamAttributes& a, Berichtsseite& s) {
   s.Name = a.value(QLatin1String("Name")).toString();
-  s.PaperWidth = zahl(a, QLatin1String("PaperWidth"), s.PaperWidth);
-  s.PaperHeight = zahl(a, QLatin1String("PaperHeight"), s.PaperHeight);
-  if (const auto code = liesGanzzahl(a.value(QLatin1String("PaperSize")))) s.PaperSize = *code;
+  Zahlen z(a);
+  z.real(QLatin1String("PaperWidth"), s.PaperWidth, kPapierMinMm, kPapierMaxMm);
+  z.real(QLatin1String("PaperHeight"), s.PaperHeight, kPapierMinMm, kPapierMaxMm);
+  z.ganz(QLatin1String("PaperSize"), s.PaperSize, 1, 32767);
   s.Querformat = a.value(QLatin1String("Orientation")) == QLatin1String("poLandscape");
-  return s;
+  return z.fehler();
 }
 
-Berichtsobjekt liesObjekt(const QXmlStreamReader& x) {
+QString liesObjekt(const QXmlStreamReader& x, Berichtsobjekt& o) {
   const QXmlStreamAttributes a = x.attributes();
-  Berichtsobjekt o;
   o.klasse = x.name().toString();
   o.Name = a.value(QLatin1String("Name")).toString();
-  o.Left = zahl(a, QLatin1String("Left"), 0);
-  o.Top = zahl(a, QLatin1String("Top"), 0);
-  o.Width = zahl(a, QLatin1String("Width"), 0);
-  o.Height = zahl(a, QLatin1String("Height"), 0);
+  Zahlen z(a);
+  z.real(QLatin1String("Left"), o.Left, -kLageMax, kLageMax);
+  z.real(QLatin1String("Top"), o.Top, -kLageMax, kLageMax);
+  z.real(QLatin1String("Width"), o.Width, 0, kLageMax);
+  z.real(QLatin1String("Height"), o.Height, 0, kLageMax);
+  z.ganz(QLatin1String("Font.Size"), o.FontSize, 1, kSchriftMax);
   o.Text = a.value(QLatin1String("Text")).toString();
-  if (const auto g = liesGanzzahl(a.value(QLatin1String("Font.Size")))) o.FontSize = *g;
   if (a.hasAttribute(QLatin1String("Visible"))) o.Visible = wahr(a.value(QLatin1String("Visible")));
-  return o;
+  return z.fehler();
 }
 
 }  // namespace
+
+bool papiermass(double mm) { return mm >= kPapierMinMm && mm <= kPapierMaxMm; }
+
+bool papiercode(int code) { return code >= 1 && code <= 32767; }
 
 bool istGepackt(const QByteArray& d) {
   if (d.size() < 2) return false;
@@ -80,6 +107,7 @@ void Report::leeren() {
   seiten_.clear();
   objekte_.clear();
   grund_.clear();
+  name_.clear();
 }
 
 Report::Laden Report::laden(const QString& pfad) {
@@ -97,7 +125,9 @@ Report::Laden Report::laden(const QString& pfad) {
     grund_ = f.text();
     return Laden::unlesbar;
   }
-  return ladeDaten(daten);
+  const Laden l = ladeDaten(daten);
+  if (l == Laden::geladen && name_.isEmpty()) name_ = info.completeBaseName();
+  return l;
 }
 
 Report::Laden Report::ladeDaten(const QByteArray& roh) {
@@ -113,6 +143,7 @@ Report::Laden Report::ladeDaten(const QByteArray& roh) {
   }
   QXmlStreamReader x(daten);
   std::vector<Berichtsseite> seiten;
+  QString name;
   bool wurzel = false;
   int tiefeSeite = -1;  // depth of the page element being read, -1 outside a page
   int tiefe = 0;
@@ -130,11 +161,20 @@ Report::Laden Report::ladeDaten(const QByteArray& roh) {
           break;
         }
         wurzel = true;
+        name = x.attributes().value(QLatin1String("ReportOptions.Name")).toString().trimmed();
       } else if (tiefeSeite < 0 && x.name() == QLatin1String("TfrxReportPage")) {
-        seiten.push_back(liesSeite(x.attributes()));
+        seiten.emplace_back();
         tiefeSeite = tiefe;
+        if (const QString f = liesSeite(x.attributes(), seiten.back()); !f.isEmpty()) {
+          x.raiseError(f);
+          break;
+        }
       } else if (tiefeSeite >= 0 && x.attributes().hasAttribute(QLatin1String("Name"))) {
-        seiten.back().objekte.push_back(liesObjekt(x));
+        seiten.back().objekte.emplace_back();
+        if (const QString f = liesObjekt(x, seiten.back().objekte.back()); !f.isEmpty()) {
+          x.raiseError(f);
+          break;
+        }
       }
     } else if (t == QXmlStreamReader::EndElement) {
       if (tiefe == tiefeSeite) tiefeSeite = -1;
@@ -146,6 +186,7 @@ Report::Laden Report::ladeDaten(const QByteArray& roh) {
     return Laden::unlesbar;
   }
   seiten_ = std::move(seiten);
+  name_ = name;
   indexieren();
   return Laden::geladen;
 }

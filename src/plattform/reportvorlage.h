@@ -33,6 +33,19 @@ struct Berichtsobjekt {
 // Paper codes as the page stores them; 256 is a size of the user's own.
 inline constexpr int kPapierEigen = 256;
 
+// The paper a printer can take, in mm, each side: from a small label up to beyond the largest
+// standard sheet (JIS B0, 1030 x 1456). Also bounds what the preview and a print allocate.
+inline constexpr double kPapierMinMm = 10;
+inline constexpr double kPapierMaxMm = 2000;
+// A paper side within those bounds (never NaN or infinite).
+bool papiermass(double mm);
+// A paper code as a printer takes it (a positive 16-bit number).
+bool papiercode(int code);
+// Positions, sizes and font sizes of a template's objects that a page can show: a position
+// reaches at most one largest page beyond the paper's corner (1/96 inch units).
+inline constexpr double kLageMax = kPapierMaxMm * 96 / 25.4;
+inline constexpr int kSchriftMax = 1000;
+
 struct Berichtsseite {
   QString Name;
   int PaperSize = 9;  // A4
@@ -43,9 +56,11 @@ struct Berichtsseite {
   std::vector<Berichtsobjekt> objekte;
 };
 
-// The prepared report: the pages with their objects as they stood when it was prepared.
+// The prepared report: the pages with their objects as they stood when it was prepared, and
+// the report's name (a print job's name and the proposed file name of a print to a file).
 struct VorbereiteterBericht {
   std::vector<Berichtsseite> seiten;
+  QString name;
 };
 
 class Report {
@@ -68,18 +83,22 @@ class Report {
   Berichtsseite* seite(const QString& name);
   const std::vector<Berichtsseite>& seiten() const { return seiten_; }
   bool leer() const { return seiten_.empty(); }
+  // ReportOptions.Name, else the template file's name without its extension; empty when
+  // neither is known.
+  const QString& name() const { return name_; }
 
   // Loads a picture file as a page's background (its bytes; the renderer decodes them).
   // Raises Fehler when the file cannot be read.
   static void ladeHintergrund(Berichtsseite& seite, const QString& pfad);
 
-  VorbereiteterBericht vorbereiten() const { return {seiten_}; }
+  VorbereiteterBericht vorbereiten() const { return {seiten_, name_}; }
 
  private:
   void indexieren();
   std::vector<Berichtsseite> seiten_;
   QHash<QString, std::pair<int, int>> objekte_;  // name -> page, object (-1 for the page itself)
   QString grund_;
+  QString name_;
 };
 
 // Inflates zlib or gzip data; empty when it is neither, broken, or larger than `max`.

@@ -419,10 +419,11 @@ class TstSchein : public QObject {
       QCOMPARE(reg.ReadInteger("Spalten"), 4);
     }
     Layoutsteuerung g;
-    liesLayout(k, g);
-    // "13.7" does not read under a decimal comma: the edit keeps its text.
+    QVERIFY(liesLayout(k, g).isEmpty());
+    // "13.7", stored under a decimal point, reads under a decimal comma too; the text stays.
     QCOMPARE(g.Edit16, QStringLiteral("75,59"));
-    QCOMPARE(g.Edit1, QStringLiteral("14"));
+    QCOMPARE(g.Edit1, QStringLiteral("13.7"));
+    QCOMPARE(felderAusSteuerung(g).Hoehe, 13.7);
     QCOMPARE(g.UpDown6, 4);
     QCOMPARE(g.fontsize, 12);
     QVERIFY(!g.CheckBox1 && !g.CheckBox2 && g.CheckBox3 && g.CheckBox4);
@@ -449,7 +450,8 @@ class TstSchein : public QObject {
     }
     Layoutsteuerung b;
     b.fontsize = 7;
-    liesLayout(k, b);
+    const QStringList unlesbar = liesLayout(k, b);
+    QCOMPARE(unlesbar, (QStringList{"Checkbox1", "Zeichen", "FontSize"}));
     QCOMPARE(b.fontsize, 7);
     QCOMPARE(b.Zeichen, QStringLiteral("x"));
     QVERIFY(b.CheckBox1);
@@ -457,15 +459,47 @@ class TstSchein : public QObject {
     const GespeichertesPapier bp = liesPapier(k);
     QVERIFY(!bp.PaperSize && !bp.PaperHeight && !bp.Querformat);
     QCOMPARE(bp.PaperWidth, std::optional<double>(148.5));
+    QCOMPARE(bp.unlesbar, (QStringList{"PaperSize", "PaperOr", "PaperHeight"}));
+
+    // Closing keeps what did not read while its control holds what the reading left; a changed
+    // control is written; a position text that gives no layout value is never written.
+    Behalten behalten{unlesbar + bp.unlesbar, b, Papier{11, 297, 148.5, true}};
+    Layoutsteuerung c = b;
+    c.fontsize = 9;
+    c.Edit3 = "1e308";
+    QVERIFY(schreibeLayout(k, c, Papier{11, 297, 148.5, true}, behalten));
+    {
+      plattform::Registry reg;
+      QVERIFY(reg.OpenKeyReadOnly(k + "\\druck"));
+      QCOMPARE(reg.ReadString("Checkbox1"), QStringLiteral("ja"));
+      QCOMPARE(reg.ReadInteger("Zeichen"), 5);
+      QCOMPARE(reg.ReadInteger("FontSize"), 9);
+      QCOMPARE(reg.ReadString("BlockTop"), QStringLiteral("5"));
+      QCOMPARE(reg.ReadString("PaperSize"), QStringLiteral("0"));
+      QCOMPARE(reg.ReadString("PaperHeight"), QStringLiteral("-3"));
+      QCOMPARE(reg.ReadString("PaperOr"), QStringLiteral("2"));
+      QCOMPARE(reg.ReadString("PaperWidth"), QStringLiteral("148,5"));
+    }
+    // Another page is stored whole.
+    QVERIFY(schreibeLayout(k, c, Papier{256, 198, 105, false}, behalten));
+    const GespeichertesPapier neu = liesPapier(k);
+    QCOMPARE(neu.PaperSize, std::optional<int>(256));
+    QCOMPARE(neu.PaperHeight, std::optional<double>(198));
+    QCOMPARE(neu.Querformat, std::optional<bool>(false));
+    QVERIFY(neu.unlesbar.isEmpty());
     QLocale::setDefault(alt);
 
     // An edit that holds no number takes its default, its text with it.
     Layoutsteuerung leer;
     leer.Edit2 = "";
     leer.Edit3 = "abc";
+    leer.Edit4 = "1e308";
+    leer.Edit1 = "13,5";
     const Scheinlayout l = felderAusSteuerung(leer);
     QCOMPARE(l.Breite, 14.0);
     QCOMPARE(l.BlockTop, 5.0);
+    QCOMPARE(l.BlockLeft, 5.0);
+    QCOMPARE(l.Hoehe, 13.5);
     QCOMPARE(leer.Edit2, QStringLiteral("14"));
   }
 };

@@ -12,8 +12,8 @@ namespace {
 
 const QByteArray kVorlage =
     "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-    "<TfrxReport Version=\"1\">\n"
-    " <TfrxReportPage Name=\"Page1\" PaperWidth=\"105\" PaperHeight=\"198,5\" PaperSize=\"256\" Orientation=\"poLandscape\">\n"
+    "<TfrxReport Version=\"1\" ReportOptions.Name=\" Quintavola-Spielschein \">\n"
+    " <TfrxReportPage Name=\"Page1\" PaperWidth=\"105\" PaperHeight=\"198.5\" PaperSize=\"256\" Orientation=\"poLandscape\">\n"
     "  <TfrxMemoView Name=\"Zahl1_1\" Left=\"37.8\" Top=\"75.59\" Width=\"11.34\" Height=\"15.12\" Text=\"a&#13;&#10;b\" Font.Size=\"12\"/>\n"
     "  <TfrxMasterData Name=\"Band1\" Top=\"300\">\n"
     "   <TfrxMemoView Name=\"Stern1_1\" Left=\"-4.5\" Visible=\"False\"/>\n"
@@ -57,7 +57,8 @@ class TstReportvorlage : public QObject {
     QVERIFY(s);
     QCOMPARE(s->PaperSize, 256);
     QCOMPARE(s->PaperWidth, 105.0);
-    QCOMPARE(s->PaperHeight, 297.0);  // "198,5" is no number in the file's form: the default stays
+    QCOMPARE(s->PaperHeight, 198.5);
+    QCOMPARE(r.name(), QStringLiteral("Quintavola-Spielschein"));
     QVERIFY(s->Querformat);
     plattform::Berichtsobjekt* z = r.objekt("Zahl1_1");
     QVERIFY(z && z->istMemo());
@@ -95,6 +96,21 @@ class TstReportvorlage : public QObject {
         "<TfrxReport><TfrxReportPage Name=\"Page1\"><TfrxMemoView Name=\"Zahl1_1\" Text=\"&b;\"/></TfrxReportPage></TfrxReport>");
     QTest::newRow("externe Entitaet") << QByteArray(
         "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><TfrxReport>&x;</TfrxReport>");
+    // Numbers that do not read or that no page holds: a paper no printer has, a position far
+    // off every page, a font no mark has.
+    auto mit = [](const char* alt, const char* neu) { return QByteArray(kVorlage).replace(alt, neu); };
+    QTest::newRow("Left nan") << mit("Left=\"37.8\"", "Left=\"nan\"");
+    QTest::newRow("Top inf") << mit("Top=\"75.59\"", "Top=\"inf\"");
+    QTest::newRow("Left 1e308") << mit("Left=\"999\"", "Left=\"1e308\"");
+    QTest::newRow("Left -8000") << mit("Left=\"-4.5\"", "Left=\"-8000\"");
+    QTest::newRow("Width negativ") << mit("Width=\"11.34\"", "Width=\"-1\"");
+    QTest::newRow("Komma") << mit("198.5", "198,5");
+    QTest::newRow("PaperWidth 5000") << mit("PaperWidth=\"105\"", "PaperWidth=\"5000\"");
+    QTest::newRow("PaperHeight 20000") << mit("198.5", "20000");
+    QTest::newRow("PaperHeight -5") << mit("198.5", "-5");
+    QTest::newRow("PaperWidth 1e300") << mit("PaperWidth=\"105\"", "PaperWidth=\"1e300\"");
+    QTest::newRow("PaperSize 0") << mit("PaperSize=\"256\"", "PaperSize=\"0\"");
+    QTest::newRow("Font.Size 100000") << mit("Font.Size=\"12\"", "Font.Size=\"100000\"");
     // Inflated beyond 32 MiB: refused before it fills the memory.
     QTest::newRow("zu gross entpackt") << packe(QByteArray("<TfrxReport>") + QByteArray(33 * 1024 * 1024, ' '), false);
   }
@@ -117,6 +133,11 @@ class TstReportvorlage : public QObject {
     Testumgebung::schreibe(pfad, packe(kVorlage, true));
     QCOMPARE(r.laden(pfad), Report::Laden::geladen);
     QVERIFY(r.objekt("Zahl1_1"));
+    QCOMPARE(r.vorbereiten().name, QStringLiteral("Quintavola-Spielschein"));
+    // Without a name of its own the report takes the file's.
+    Testumgebung::schreibe(pfad, QByteArray(kVorlage).replace("ReportOptions.Name", "x"));
+    QCOMPARE(r.laden(pfad), Report::Laden::geladen);
+    QCOMPARE(r.name(), QStringLiteral("schein"));
     // Loading discards what was there, also when the new file does not exist.
     QCOMPARE(r.laden(pfad + "x"), Report::Laden::fehlt);
     QVERIFY(!r.objekt("Zahl1_1"));

@@ -11,8 +11,11 @@
 #include "plattform/formate.h"
 #include "plattform/pfade.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -20,7 +23,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPainter>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -52,7 +57,50 @@ plattform::UpDown* auf(QWidget* eltern, const char* name, QLineEdit* partner, in
   u->setMax(max);
   u->setAssociate(partner);
   u->setPosition(pos);
+  // When the typing ends the edit shows the position that is used: a number beyond the range
+  // as its bound, any other text as the position it left.
+  QObject::connect(partner, &QLineEdit::editingFinished, u, [u, partner] {
+    if (const auto v = plattform::liesGanzzahl(partner->text())) u->setPosition(*v);
+    partner->setText(QString::number(u->Position()));
+  });
   return u;
+}
+
+// Draws a grid cell's text centred in the whole cell in the item's font, never shortened: the
+// cells are as small as the coupon's (about 14 pixels), too small for the usual margins.
+class Rasterzelle final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem o(option);
+    initStyleOption(&o, index);
+    const QString text = o.text;
+    o.text.clear();
+    QStyle* stil = o.widget ? o.widget->style() : QApplication::style();
+    stil->drawControl(QStyle::CE_ItemViewItem, &o, p, o.widget);
+    p->save();
+    p->setFont(o.font);
+    p->setPen(o.palette.color(QPalette::Text));
+    p->drawText(o.rect, Qt::AlignCenter | Qt::TextDontClip, text);
+    p->restore();
+  }
+};
+
+// The grid's font: at most the usual size, small enough that the longest text fits a cell with
+// a pixel to spare on each side.
+QFont rasterschrift(const QFont& basis, const std::vector<QStringList>& inhalt, QSize zelle) {
+  QString laengster;
+  for (const QStringList& zeile : inhalt)
+    for (const QString& t : zeile)
+      if (t.size() > laengster.size()) laengster = t;
+  QFont f(basis);
+  int px = std::min(QFontInfo(basis).pixelSize(), zelle.height() - 2);
+  for (; px > 1; --px) {
+    f.setPixelSize(px);
+    if (QFontMetrics(f).horizontalAdvance(laengster) <= zelle.width() - 2) break;
+  }
+  f.setPixelSize(std::max(px, 1));
+  return f;
 }
 
 QTableWidget* gitter(QWidget* eltern, const char* name, const QRect& platz) {
@@ -62,6 +110,7 @@ QTableWidget* gitter(QWidget* eltern, const char* name, const QRect& platz) {
   g->horizontalHeader()->setMinimumSectionSize(1);
   g->verticalHeader()->setMinimumSectionSize(1);
   g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  g->setItemDelegate(new Rasterzelle(g));
   return g;
 }
 
@@ -316,13 +365,15 @@ QStringList TForm8::memoZeilen() const {
 
 bool TForm8::vorlageLaden() {
   const QString programm = plattform::Programmpfad();
-  const QString pfad = schein::vorlagenpfad(Reportvorlage->text(), programm);
+  const QString gewaehlt = Reportvorlage->text();
+  const QString pfad = schein::vorlagenpfad(gewaehlt, programm);
   Reportvorlage->setText(pfad);
   switch (frxReport1.laden(pfad)) {
     case plattform::Report::Laden::geladen:
       break;
     case plattform::Report::Laden::fehlt:
-      meldung(QStringLiteral("Die Reportvorlage \"%1\" wurde nicht gefunden.").arg(pfad));
+      // The file the user chose, not the last fallback that was tried.
+      meldung(QStringLiteral("Die Reportvorlage \"%1\" wurde nicht gefunden.").arg(gewaehlt));
       return false;
     case plattform::Report::Laden::unlesbar:
       meldung(QStringLiteral("Die Reportvorlage \"%1\" kann nicht gelesen werden.").arg(pfad));
@@ -357,9 +408,11 @@ void TForm8::FormShow() {
     return;
   }
   schein::Layoutsteuerung s = steuerung();
-  schein::liesLayout(schluessel, s);
+  behalten_ = {};
+  behalten_.namen = schein::liesLayout(schluessel, s);
   layout = schein::felderAusSteuerung(s);
   steuerungSetzen(s);
+  behalten_.steuerung = steuerung();
   if (!vorlageLaden()) return;
   if (plattform::Berichtsseite* page = frxReport1.seite(QStringLiteral("Page1"))) {
     const schein::GespeichertesPapier p = schein::liesPapier(schluessel);
@@ -367,16 +420,21 @@ void TForm8::FormShow() {
     if (p.Querformat) page->Querformat = *p.Querformat;
     if (p.PaperHeight) page->PaperHeight = PapierH = *p.PaperHeight;
     if (p.PaperWidth) page->PaperWidth = PapierB = *p.PaperWidth;
+    behalten_.namen += p.unlesbar;
+    behalten_.papier = papier();
     vorschauAuffrischen();
   }
   Tippsetzen();
 }
 
+std::optional<schein::Papier> TForm8::papier() {
+  const plattform::Berichtsseite* page = frxReport1.seite(QStringLiteral("Page1"));
+  if (!page) return std::nullopt;
+  return schein::Papier{page->PaperSize, page->PaperHeight, page->PaperWidth, page->Querformat};
+}
+
 void TForm8::FormClose() {
-  std::optional<schein::Papier> papier;
-  if (const plattform::Berichtsseite* page = frxReport1.seite(QStringLiteral("Page1")))
-    papier = schein::Papier{page->PaperSize, page->PaperHeight, page->PaperWidth, page->Querformat};
-  if (!schein::schreibeLayout(schluessel, steuerung(), papier)) BitBtn2Click();
+  if (!schein::schreibeLayout(schluessel, steuerung(), papier(), behalten_)) BitBtn2Click();
 }
 
 void TForm8::BitBtn2Click() {
@@ -419,16 +477,16 @@ void TForm8::BitBtn1Click() {
 
 void TForm8::BitBtn3Click() {
   oeffnen = false;
-  layout.AnfangTop = plattform::StrToFloat(Edit17->text());
-  layout.AnfangLeft = plattform::StrToFloat(Edit16->text());
-  layout.Hoehe = plattform::StrToFloat(Edit1->text());
-  layout.Breite = plattform::StrToFloat(Edit2->text());
-  layout.BlockTop = plattform::StrToFloat(Edit3->text());
-  layout.BlockLeft = plattform::StrToFloat(Edit4->text());
+  layout.AnfangTop = schein::layoutwert(Edit17->text());
+  layout.AnfangLeft = schein::layoutwert(Edit16->text());
+  layout.Hoehe = schein::layoutwert(Edit1->text());
+  layout.Breite = schein::layoutwert(Edit2->text());
+  layout.BlockTop = schein::layoutwert(Edit3->text());
+  layout.BlockLeft = schein::layoutwert(Edit4->text());
   layout.EuroLeft = UpDown12->Position();
   layout.EuroTop = UpDown11->Position();
-  layout.EuroBreit = plattform::StrToFloat(Edit12->text());
-  layout.EuroHoch = plattform::StrToFloat(Edit11->text());
+  layout.EuroBreit = schein::layoutwert(Edit12->text());
+  layout.EuroHoch = schein::layoutwert(Edit11->text());
   Tippsetzen();
   vorschauAuffrischen();
 }
@@ -458,15 +516,20 @@ void TForm8::raster(QTableWidget* g, int zeilen, int spalten, const QString& bre
                     bool horizontal, bool unten, int max) {
   const auto b = schein::rasterzelle(breite);
   const auto h = schein::rasterzelle(hoehe);
-  if (!b) plattform::StrToFloat(breite);  // raises the conversion message
-  if (!h) plattform::StrToFloat(hoehe);
+  if (!b) schein::layoutwert(breite);  // raises the conversion message
+  if (!h) schein::layoutwert(hoehe);
   const auto inhalt = schein::zahlenraster(zeilen, spalten, horizontal, unten, max);
+  const QFont schrift = rasterschrift(g->font(), inhalt, QSize(*b, *h));
   g->clear();
   g->setRowCount(zeilen);
   g->setColumnCount(spalten);
   for (int z = 0; z < zeilen; ++z) {
     g->setRowHeight(z, *h);
-    for (int s = 0; s < spalten; ++s) g->setItem(z, s, new QTableWidgetItem(inhalt[static_cast<std::size_t>(z)][s]));
+    for (int s = 0; s < spalten; ++s) {
+      auto* zelle = new QTableWidgetItem(inhalt[static_cast<std::size_t>(z)][s]);
+      zelle->setFont(schrift);
+      g->setItem(z, s, zelle);
+    }
   }
   for (int s = 0; s < spalten; ++s) g->setColumnWidth(s, *b);
   g->resize(*b * spalten + 20, *h * zeilen + 20);

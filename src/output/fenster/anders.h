@@ -107,7 +107,10 @@ class TForm8 : public QDialog, private schein::Scheindialog {
   void raster(QTableWidget* g, int zeilen, int spalten, const QString& breite, const QString& hoehe, bool horizontal,
               bool unten, int max);
 
+  std::optional<schein::Papier> papier();  // the paper of Page1, none without it
+
   schein::Setzen letzteSetzung_ = schein::Setzen::nichts;
+  schein::Behalten behalten_;
 
   // What the placement asks of the dialog.
   void vorschauAuffrischen() override;

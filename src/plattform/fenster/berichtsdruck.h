@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QScrollArea>
 #include <QSizeF>
@@ -45,6 +46,15 @@ void setzeBerichtsdruck(std::unique_ptr<Berichtsdruck> d);
 // Paper codes of the page and Qt's page sizes (Windows paper ids; 256 a size of its own).
 QPageSize seitenformat(const Berichtsseite& s);
 void uebernimmFormat(Berichtsseite& s, const QPageSize& format, bool quer);
+// The printer's page for a report page: its paper, its orientation, no margins.
+QPageLayout seitenlayout(const Berichtsseite& s);
+bool gleicheSeite(const QPageLayout& a, const QPageLayout& b);
+// Sets the controls of a page setup of Qt's print dialogs (the page setup dialog, the printer's
+// properties) to the page; false when it has none of them.
+bool zeigeSeite(QWidget& einrichtung, const QPageLayout& l);
+// The file a print to a file proposes: the report's name (characters no file name holds
+// replaced) with ".pdf" in the user's documents folder, else the home folder.
+QString druckdateiname(const QString& name);
 
 // The embedded preview: the prepared report's shown page at 96 dpi with its background
 // picture. A new report keeps the page number (page 1 when that page no longer exists) and the
@@ -63,6 +73,7 @@ class Berichtsvorschau : public QScrollArea {
  private:
   class Blatt;
   void neuZeichnen();
+  void malen(QPainter& p);
   VorbereiteterBericht bericht_;
   int seite_ = 0;
   Blatt* blatt_ = nullptr;

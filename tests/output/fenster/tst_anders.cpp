@@ -1,7 +1,11 @@
 #include <QtTest>
 
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -11,6 +15,7 @@
 
 #include "hilfen/fenster/druckdouble.h"
 #include "hilfen/fenster/fenstertest.h"
+#include "hilfen/fenster/pdfdruck.h"
 #include "output/fenster/anders.h"
 #include "output/scheinlayout.h"
 #include "plattform/fenster/berichtsdruck.h"
@@ -81,6 +86,33 @@ struct Programm {
     fenstertest::klick(fenstertest::ctl(&form1, "SpeedButton27"));
   }
 };
+
+// Each tip line's marks on a printed PDF page begin inside the views the layout puts them in.
+bool markenAufSeite(const PdfSeite& seite, const TForm8& f, const QStringList& linien) {
+  const plattform::Berichtsobjekt* v = f.frxReport1.objekt("Zahl1_1");
+  int j = 1, k = 1;
+  for (const QString& linie : linien) {
+    for (const QString& zahl : linie.split(',').mid(0, 5)) {
+      const schein::Punkt p = schein::markenposition(f.layout, f.UpDown2->Position(), j, k, zahl.toInt());
+      const QRectF r(p.Left * 0.75, p.Top * 0.75, v->Width * 0.75, v->Height * 0.75);  // units to points
+      if (std::none_of(seite.texte.begin(), seite.texte.end(), [&](const QPointF& t) { return r.contains(t); })) return false;
+    }
+    if (++j > f.UpDown6->Position()) j = 1, ++k;
+  }
+  return seite.texte.size() == 5 * linien.size();
+}
+
+bool seiteIst(const QList<PdfSeite>& seiten, double breiteMm, double hoeheMm) {
+  if (seiten.size() != 1) return false;
+  // Qt writes a page in whole points.
+  const QSizeF g = seiten[0].groesse;
+  const bool gut = qAbs(ptZuMm(g.width()) - breiteMm) < 0.2 && qAbs(ptZuMm(g.height()) - hoeheMm) < 0.2;
+  if (!gut) qWarning("page %g x %g pt", g.width(), g.height());
+  return gut;
+}
+
+// The store file, as closing the dialog leaves it.
+QByteArray ablage() { return Testumgebung::lies(plattform::Registry::ablageDatei(plattform::Hive::CurrentUser)); }
 
 }  // namespace
 
@@ -207,6 +239,184 @@ class TstAnders : public QObject {
     QCOMPARE(d.objekt("Zahl1_1")->Left, links);
   }
 
+  // The shipped coupon through Qt's print dialog into PDF files: every print ("&Drucken" after
+  // a question and at its end, "Zahlen eintragen" after Yes) has the template's page, 105 x 198
+  // mm, with the marks where the layout puts them; "Seite" left alone keeps it; after "Seite"
+  // set to A5 landscape, also in the next run of the program, A5 landscape.
+  void druckInPdf() {
+    Dialog d;
+    plattform::setzeBerichtsdruck(nullptr);  // Qt's print dialog and page setup
+    QTemporaryDir ordner;
+    auto pdf = [&](int i) { return ordner.filePath(QStringLiteral("schein%1.pdf").arg(i)); };
+    const QStringList linien = zeilen(15);
+    d.memo(linien);
+    d.anzeigen();
+    d.u.dialoge().antworten = {true};
+    druckeInDateien({pdf(1), pdf(2)});
+    d.klick("BitBtn1");
+    QCOMPARE(d.u.dialoge().arten(), QStringList{"frage"});
+    QVERIFY(seiteIst(pdfSeiten(pdf(1)), 105, 198));
+    QVERIFY(markenAufSeite(pdfSeiten(pdf(1))[0], d.form, linien.mid(0, 10)));
+    QVERIFY(seiteIst(pdfSeiten(pdf(2)), 105, 198));
+    QVERIFY(markenAufSeite(pdfSeiten(pdf(2))[0], d.form, linien.mid(10)));
+
+    // The page setup opens on the coupon's page; OK without a change changes nothing.
+    beimDialog("QPageSetupDialog", [](QDialog& e) {
+      QCOMPARE(e.findChild<QDoubleSpinBox*>("pageWidth")->value(), 105.0);
+      QCOMPARE(e.findChild<QDoubleSpinBox*>("pageHeight")->value(), 198.0);
+      e.accept();
+    });
+    d.klick("Seite");
+    d.u.dialoge().antworten = {true};
+    druckeInDateien({pdf(3)});
+    d.klick("BitBtn3");
+    QVERIFY(seiteIst(pdfSeiten(pdf(3)), 105, 198));
+    d.schliessen();
+    {
+      plattform::Registry reg;
+      QVERIFY(reg.OpenKeyReadOnly(kSchluessel));
+      QCOMPARE(reg.ReadString("PaperSize"), QStringLiteral("256"));
+      QCOMPARE(reg.ReadString("PaperWidth"), QStringLiteral("105"));
+      QCOMPARE(reg.ReadString("PaperHeight"), QStringLiteral("198"));
+      QCOMPARE(reg.ReadInteger("PaperOr"), 1);
+    }
+
+    d.anzeigen();
+    beimDialog("QPageSetupDialog", [](QDialog& e) {
+      auto* c = e.findChild<QComboBox*>("pageSizeCombo");
+      c->setCurrentIndex(c->findText("A5"));
+      e.findChild<QRadioButton*>("landscape")->click();
+      e.accept();
+    });
+    d.klick("Seite");
+    d.memo(linien.mid(0, 3));
+    druckeInDateien({pdf(4)});
+    d.klick("BitBtn1");
+    QVERIFY(seiteIst(pdfSeiten(pdf(4)), 210, 148));
+    QVERIFY(markenAufSeite(pdfSeiten(pdf(4))[0], d.form, linien.mid(0, 3)));
+    d.schliessen();
+    TForm8 naechsterLauf;
+    naechsterLauf.Memo1->setPlainText("1,2,3,4,5");
+    naechsterLauf.show();
+    druckeInDateien({pdf(5)});
+    fenstertest::klick(fenstertest::ctl(&naechsterLauf, "BitBtn1"));
+    QVERIFY(seiteIst(pdfSeiten(pdf(5)), 210, 148));
+  }
+
+  // A layout stored under one decimal separator and read under the other keeps every value: the
+  // marks stand where they stood, "Zahlen eintragen" takes the texts, and closing stores the
+  // same again.
+  void regionaleinstellungen_data() {
+    QTest::addColumn<QLocale>("schreiben");
+    QTest::addColumn<QLocale>("lesen");
+    const QLocale de(QLocale::German, QLocale::Germany), en(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("Punkt, dann Komma") << en << de;
+    QTest::newRow("Komma, dann Punkt") << de << en;
+  }
+  void regionaleinstellungen() {
+    QFETCH(QLocale, schreiben);
+    QFETCH(QLocale, lesen);
+    const QLocale alt;
+    Fensterumgebung u;
+    DruckProtokoll& druck = installiereDruckDouble();
+    druck.einrichtung = DruckProtokoll::Einrichtung{256, 105.5, 197.5, false};
+    QLocale::setDefault(schreiben);
+    schein::Scheinlayout vorher;
+    double oben = 0;
+    {
+      TForm8 f;
+      f.Memo1->setPlainText("3,17,28,41,55");
+      f.show();  // calibrates: the shown values carry the separator
+      f.Edit1->setText(QStringLiteral("13") + schreiben.decimalPoint() + "7");
+      fenstertest::klick(fenstertest::ctl(&f, "Seite"));
+      fenstertest::klick(fenstertest::ctl(&f, "BitBtn3"));
+      vorher = f.layout;
+      oben = f.frxReport1.objekt("Zahl5_1")->Top;
+      f.done(0);
+    }
+    {
+      plattform::Registry reg;
+      QVERIFY(reg.OpenKeyReadOnly(kSchluessel));
+      QCOMPARE(reg.ReadString("Hoehe"), "13" + schreiben.decimalPoint() + "7");
+      QCOMPARE(reg.ReadString("PaperHeight"), "197" + schreiben.decimalPoint() + "5");
+    }
+    const QByteArray gespeichert = ablage();
+    // Read under the other separator, then once more under the first: nothing lost on the way.
+    for (const QLocale& l : {lesen, schreiben}) {
+      QLocale::setDefault(l);
+      TForm8 f;
+      f.Memo1->setPlainText("3,17,28,41,55");
+      f.show();
+      QCOMPARE(f.layout.Hoehe, 13.7);
+      QCOMPARE(f.layout.Breite, vorher.Breite);
+      QCOMPARE(f.layout.BlockTop, vorher.BlockTop);
+      QCOMPARE(f.frxReport1.objekt("Zahl5_1")->Top, oben);
+      QCOMPARE(f.frxReport1.seite("Page1")->PaperWidth, 105.5);
+      QCOMPARE(f.frxReport1.seite("Page1")->PaperHeight, 197.5);
+      fenstertest::klick(fenstertest::ctl(&f, "BitBtn3"));
+      QVERIFY(u.meldungen().isEmpty());
+      QCOMPARE(f.frxReport1.objekt("Zahl5_1")->Top, oben);
+      f.done(0);
+    }
+    QLocale::setDefault(alt);
+    QCOMPARE(ablage(), gespeichert);
+  }
+
+  // Values in the store that cannot be used (no number, not finite, a paper no printer has, of
+  // another type) are read as missing: the dialog opens without a message, its preview keeps
+  // the template's page, and closing leaves the stored value alone until the user changes its
+  // control.
+  void gespeichertUnbrauchbar_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("wert");
+    QTest::newRow("Hoehe abc") << "Hoehe" << "abc";
+    QTest::newRow("Anfangleft nan") << "Anfangleft" << "nan";
+    QTest::newRow("BlockLeft inf") << "BlockLeft" << "inf";
+    QTest::newRow("AnfangTop 1e308") << "AnfangTop" << "1e308";
+    QTest::newRow("PaperWidth 1e300") << "PaperWidth" << "1e300";
+    QTest::newRow("PaperHeight -5") << "PaperHeight" << "-5";
+    QTest::newRow("PaperWidth 5000") << "PaperWidth" << "5000";
+    QTest::newRow("PaperHeight 20000") << "PaperHeight" << "20000";
+    QTest::newRow("PaperSize 0") << "PaperSize" << "0";
+    QTest::newRow("FontSize als Text") << "FontSize" << "12";
+  }
+  void gespeichertUnbrauchbar() {
+    QFETCH(QString, name);
+    QFETCH(QString, wert);
+    Dialog d;
+    d.memo({"1,2,3,4,5"});
+    d.anzeigen();
+    d.schliessen();
+    {
+      plattform::Registry reg;
+      QVERIFY(reg.OpenKey(kSchluessel, false));
+      reg.WriteString(name, wert);
+      reg.CloseKey();
+    }
+    const QByteArray gespeichert = ablage();
+    QElapsedTimer uhr;
+    uhr.start();
+    TForm8 f;
+    f.Memo1->setPlainText("1,2,3,4,5");
+    f.show();
+    QVERIFY(d.meldungen().isEmpty());
+    QCOMPARE(f.frxPreview1->widget()->size(), QSize(397, 749));  // 105 x 198 mm at 96 dpi
+    for (double w : {f.layout.AnfangLeft, f.layout.AnfangTop, f.layout.BlockLeft, f.layout.Hoehe})
+      QVERIFY(std::isfinite(w) && qAbs(w) < 1000);
+    f.done(0);
+    QVERIFY(uhr.elapsed() < 5000);
+    QCOMPARE(ablage(), gespeichert);
+    // A control the user changed is stored.
+    if (name == "Hoehe") {
+      f.show();
+      f.Edit1->setText("15");
+      f.done(0);
+      plattform::Registry reg;
+      QVERIFY(reg.OpenKeyReadOnly(kSchluessel));
+      QCOMPARE(reg.ReadString("Hoehe"), QStringLiteral("15"));
+    }
+  }
+
   void seite() {
     Dialog d;
     d.anzeigen();
@@ -231,12 +441,25 @@ class TstAnders : public QObject {
   void vorlageFehlerhaft_data() {
     QTest::addColumn<QByteArray>("inhalt");  // empty: no file
     QTest::addColumn<QString>("meldung");
-    QTest::newRow("nirgends") << QByteArray() << "Die Reportvorlage \"schein.fr3\" wurde nicht gefunden.";
-    QTest::newRow("kaputt") << QByteArray("<TfrxReport><TfrxReportPage") << "Die Reportvorlage \"%1\" kann nicht gelesen werden.";
-    QTest::newRow("keine Vorlage") << QByteArray("<Bericht/>") << "Die Reportvorlage \"%1\" kann nicht gelesen werden.";
+    const QString kaputt = "Die Reportvorlage \"%1\" kann nicht gelesen werden.";
+    // The file the user chose is named, not the fallback tried last.
+    QTest::newRow("nirgends") << QByteArray() << "Die Reportvorlage \"C:\\weg\\eigen.fr3\" wurde nicht gefunden.";
+    QTest::newRow("kaputt") << QByteArray("<TfrxReport><TfrxReportPage") << kaputt;
+    QTest::newRow("keine Vorlage") << QByteArray("<Bericht/>") << kaputt;
     QTest::newRow("ohne Zahl4_1") << QByteArray(
         "<TfrxReport><TfrxReportPage Name=\"Page1\"><TfrxMemoView Name=\"Zahl1_1\"/></TfrxReportPage></TfrxReport>")
                                   << "Die Reportvorlage \"%1\" enthält das Feld Zahl2_1 nicht.";
+    // Values no page holds make a damaged template; nothing of it is calibrated or stored.
+    const QByteArray schein = Testumgebung::lies(ZK_QUELLDATEN "/schein.fr3");
+    QTest::newRow("Left nan") << QByteArray(schein).replace("Left=\"37.8\"", "Left=\"nan\"") << kaputt;
+    QTest::newRow("Top inf") << QByteArray(schein).replace("Top=\"75.59\"", "Top=\"inf\"") << kaputt;
+    QTest::newRow("Left 1e308") << QByteArray(schein).replace("Left=\"196.54\"", "Left=\"1e308\"") << kaputt;
+    QTest::newRow("Seite 5000 mm") << QByteArray(schein).replace("PaperWidth=\"105\" PaperHeight=\"198\"",
+                                                                  "PaperWidth=\"5000\" PaperHeight=\"5000\"")
+                                   << kaputt;
+    QTest::newRow("Seite 20000 mm") << QByteArray(schein).replace("PaperWidth=\"105\" PaperHeight=\"198\"",
+                                                                   "PaperWidth=\"20000\" PaperHeight=\"20000\"")
+                                    << kaputt;
   }
   void vorlageFehlerhaft() {
     QFETCH(QByteArray, inhalt);
@@ -245,12 +468,21 @@ class TstAnders : public QObject {
     QFile::remove(d.u.programmordner() + "schein.fr3");
     const QString pfad = d.u.home() + "eigen.fr3";
     if (!inhalt.isEmpty()) Testumgebung::schreibe(pfad, inhalt);
-    d.ctl<QLineEdit>("Reportvorlage")->setText(inhalt.isEmpty() ? "C:\\weg\\schein.fr3" : pfad);
+    d.ctl<QLineEdit>("Reportvorlage")->setText(inhalt.isEmpty() ? "C:\\weg\\eigen.fr3" : pfad);
     d.memo({"1,2,3,4,5"});
+    QElapsedTimer uhr;
+    uhr.start();
     d.anzeigen();
+    QVERIFY(uhr.elapsed() < 5000);
     QCOMPARE(d.meldungen(), QStringList{meldung.contains("%1") ? meldung.arg(pfad) : meldung});
     QCOMPARE(d.edit("Edit2"), QStringLiteral("14"));  // nothing calibrated
-    d.schliessen();  // the dialog still closes and stores
+    const bool leer = !meldung.contains("enthält");
+    if (leer) QVERIFY(d.form.frxPreview1->widget()->width() <= 1);  // an empty report, no page
+    d.schliessen();  // the dialog still closes and stores; without a page, no paper
+    plattform::Registry reg;
+    QVERIFY(reg.OpenKeyReadOnly(kSchluessel));
+    QCOMPARE(reg.ReadString("Breite"), QStringLiteral("14"));
+    QCOMPARE(reg.ValueExists("PaperWidth"), !leer);
   }
 
   void hintergrund_data() {
@@ -368,6 +600,26 @@ class TstAnders : public QObject {
     for (int z = 0; z < 5; ++z) QCOMPARE(g->item(z, 0)->text(), QString::number(5 - z));
     QCOMPARE(g->item(0, 10)->text(), QStringLiteral("55"));
     QCOMPARE(g->height(), 14 * 5 + 20);
+    // Two digits show whole in a cell of 14 pixels: about twice the ink of one digit, inside
+    // the cell.
+    QVERIFY(d.zeigen());
+    d.form.PageControl1->setCurrentWidget(d.form.Zahlenfeld);
+    const QImage bild = g->viewport()->grab().toImage();
+    auto tinte = [&](int z, int sp) {
+      const QRect zelle = g->visualRect(g->model()->index(z, sp));
+      QRect r;
+      for (int y = zelle.top(); y <= zelle.bottom(); ++y)
+        for (int x = zelle.left(); x <= zelle.right(); ++x)
+          if (qGray(bild.pixel(x, y)) < 128) r |= QRect(x, y, 1, 1);
+      return std::pair{r, zelle};
+    };
+    const auto [eins, zelleEins] = tinte(4, 0);   // "1"
+    const auto [fuenf, zelleFuenf] = tinte(0, 0);  // "5"
+    const auto [zwei, zelleZwei] = tinte(0, 10);   // "55"
+    QVERIFY(!fuenf.isEmpty() && !zwei.isEmpty() && !eins.isEmpty());
+    QVERIFY2(zwei.width() >= 2 * fuenf.width(), qPrintable(QStringLiteral("%1 / %2").arg(zwei.width()).arg(fuenf.width())));
+    QVERIFY(zwei.height() >= 7);
+    QVERIFY(zelleZwei.contains(zwei));
     QCOMPARE(d.ctl<QTableWidget>("StringGrid1")->columnWidth(0), 33);
     d.ctl<plattform::UpDown>("UpDown1")->setPosition(6);
     d.ctl<plattform::UpDown>("UpDown2")->setPosition(10);
@@ -377,6 +629,23 @@ class TstAnders : public QObject {
     QCOMPARE(g->item(5, 4)->text(), QStringLiteral("55"));
     QCOMPARE(g->item(5, 5)->text(), QStringLiteral(" "));
     QCOMPARE(g->columnWidth(0), 1);  // below one pixel draws as one
+  }
+
+  // A typed position beyond the up-down's range shows as the bound that is used once the typing
+  // ends; a text that is no number shows the position again.
+  void upDownEingabe() {
+    Dialog d;
+    QVERIFY(d.zeigen());
+    auto* edit = d.ctl<QLineEdit>("Edit7");
+    auto* ud = d.ctl<plattform::UpDown>("UpDown5");
+    for (const auto& [getippt, gezeigt] : {std::pair{"99", "10"}, std::pair{"0", "1"}, std::pair{"abc", "1"}, std::pair{"7", "7"}}) {
+      edit->setFocus();
+      edit->selectAll();
+      QTest::keyClicks(edit, getippt);
+      QTest::keyClick(edit, Qt::Key_Return);
+      QCOMPARE(edit->text(), QString::fromLatin1(gezeigt));
+      QCOMPARE(ud->Position(), edit->text().toInt());
+    }
   }
 };
 
