@@ -10,7 +10,7 @@ Fundstelle sucheAbTag(const std::vector<Ziehung>& saetze, qint64 zieltag) {
   for (int i = 0; i < n; ++i) {
     const auto t = saetze[static_cast<std::size_t>(i)].tag();
     if (!t) {
-      ++f.lesefehler;
+      if (f.lesefehler++ == 0) f.ersterFehler = i;
       continue;
     }
     if (*t >= zieltag) {

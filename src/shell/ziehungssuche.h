@@ -21,6 +21,7 @@ struct Ziehungszeitfilter {
 struct Fundstelle {
   int index = -1;
   int lesefehler = 0;
+  int ersterFehler = -1;  // index of the first record passed over
 };
 Fundstelle sucheAbTag(const std::vector<Ziehung>& saetze, qint64 zieltag);
 

@@ -26,6 +26,7 @@
 #include "plattform/formate.h"
 #include "plattform/registry.h"
 #include "plattform/textdatei.h"
+#include "engine/fenster/Berechnung.h"
 #include "programm/Einstellungen.h"
 #include "shell/fenster/Internetseite.h"
 #include "programm/LottoZahlen.h"
@@ -134,6 +135,54 @@ QDate startdatumVon(TForm1& f) { return c<plattform::DatumsWahl>(f, QStringLiter
 class TstEinstellungen : public QObject {
   Q_OBJECT
  private slots:
+  // After a press on the arrows has coupled a field's limit, a value typed beyond it is what
+  // the run reads, what is stored and what the next start shows; the next press couples again.
+  void gekoppelterWertGetippt_data() {
+    QTest::addColumn<int>("updown");  // the up-down of the typed field
+    QTest::addColumn<int>("feld");    // its field
+    QTest::addColumn<int>("pfeil");   // the up-down whose press couples its limit
+    QTest::addColumn<QString>("getippt");
+    QTest::newRow("Edit90 ueber 6 - UpDown15") << 16 << 90 << 16 << "6";
+    QTest::newRow("Edit88 ueber UpDown3") << 9 << 88 << 3 << "4";
+    QTest::newRow("Edit39 unter UpDown9") << 3 << 39 << 9 << "0";
+  }
+  void gekoppelterWertGetippt() {
+    QFETCH(int, updown);
+    QFETCH(int, feld);
+    QFETCH(int, pfeil);
+    QFETCH(QString, getippt);
+    const int wert = getippt.toInt();
+    auto druecke = [](plattform::UpDown* u, int richtung) {
+      QTest::mousePress(u->pfeil(richtung), Qt::LeftButton);
+      QTest::mouseRelease(u->pfeil(richtung), Qt::LeftButton);
+    };
+    auto ausserhalb = [&](TForm1& form) { return wert < ud(form, updown)->Min() || wert > ud(form, updown)->Max(); };
+    Fensterumgebung u;
+    {
+      TForm1 form;
+      if (pfeil == 9) ud(form, 9)->setPosition(2);  // the release lifts UpDown3's minimum to 3
+      druecke(ud(form, pfeil), pfeil == 9 ? +1 : -1);
+      QVERIFY(ausserhalb(form));
+      QLineEdit* e = edit(form, feld);
+      e->selectAll();
+      QTest::keyClicks(e, getippt);
+      QCOMPARE(e->text(), getippt);
+      QCOMPARE(ud(form, updown)->Position(), wert);
+      const Berechnungsparameter& p = form.Rechner->optionen();
+      QCOMPARE(updown == 16 ? p.UpDown16 : updown == 9 ? p.UpDown9 : p.UpDown3, wert);
+      QVERIFY(form.close());
+    }
+    QCOMPARE(gespeichert().value(nr("UpDown", updown)).toInt(), wert);
+    TForm1 form;
+    QCOMPARE(edit(form, feld)->text(), getippt);
+    QCOMPARE(ud(form, updown)->Position(), wert);
+    // The next press on the coupling's arrows limits the value again.
+    druecke(ud(form, pfeil), pfeil == 9 ? +1 : -1);
+    QVERIFY(ausserhalb(form));
+    QVERIFY(ud(form, updown)->Position() != wert);
+    QCOMPARE(edit(form, feld)->text(), QString::number(ud(form, updown)->Position()));
+  }
+
   // A fresh account: the controls keep their defaults; the first exit stores every value with
   // its type and default, but never "Losnummer".
   void frischesKonto() {

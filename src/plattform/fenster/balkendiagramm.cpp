@@ -231,8 +231,16 @@ void Balkendiagramm::setzeBeschriftung(const std::vector<int>& xs) {
 void Balkendiagramm::zeigeBereich() {
   // An empty span is drawn one unit high; the range read back stays as set.
   const int oben = max_ > min_ ? max_ : min_ + 1;
-  links_->setRange(min_, oben);
-  links_->setTickInterval(tickschritt(oben - min_));
+  // The axis lays out one tick per step at each of the two changes, so the step must never
+  // meet a range many times its size on the way: a coarser step goes first, a finer one last.
+  const double schritt = tickschritt(oben - min_);
+  if (schritt >= links_->tickInterval()) {
+    links_->setTickInterval(schritt);
+    links_->setRange(min_, oben);
+  } else {
+    links_->setRange(min_, oben);
+    links_->setTickInterval(schritt);
+  }
 }
 
 }  // namespace plattform

@@ -189,6 +189,7 @@ StatusLeiste::StatusLeiste(const QList<int>& breiten, QWidget* eltern) : QStatus
     l->installEventFilter(this);
     panels_.append(l);
     rahmen_.append(r);
+    texte_.append(QString());
   }
   passeHoeheAn();
 }
@@ -207,17 +208,31 @@ void StatusLeiste::changeEvent(QEvent* e) {
 
 bool StatusLeiste::eventFilter(QObject* o, QEvent* e) {
   if (e->type() == QEvent::FontChange) passeHoeheAn();
+  if (e->type() == QEvent::FontChange || e->type() == QEvent::Resize)
+    if (const qsizetype i = panels_.indexOf(qobject_cast<QLabel*>(o)); i >= 0) zeigeText(static_cast<int>(i));
   return QStatusBar::eventFilter(o, e);
 }
 
 void StatusLeiste::setzePanel(int index, const QString& text) {
   // An unchanged text costs nothing: the hints set it at every mouse move.
-  if (auto* l = panels_.value(index); l && l->text() != text) l->setText(text);
+  if (index < 0 || index >= texte_.size() || texte_.at(index) == text) return;
+  texte_[index] = text;
+  zeigeText(index);
 }
 
-QString StatusLeiste::panel(int index) const {
-  const auto* l = panels_.value(index);
-  return l ? l->text() : QString();
+void StatusLeiste::zeigeText(int index) {
+  // A text wider than its panel ends in "…" and stands whole in the panel's tool tip.
+  QLabel* l = panels_.at(index);
+  const QString& text = texte_.at(index);
+  const QFontMetrics fm(l->font());
+  const int platz = l->contentsRect().width();
+  const bool passt = fm.horizontalAdvance(text) <= platz;
+  const QString gezeigt = passt ? text : fm.elidedText(text, Qt::ElideRight, platz);
+  if (l->text() != gezeigt) l->setText(gezeigt);
+  const QString tipp = passt ? QString() : text;
+  if (l->toolTip() != tipp) l->setToolTip(tipp);
 }
+
+QString StatusLeiste::panel(int index) const { return texte_.value(index); }
 
 }  // namespace plattform

@@ -94,7 +94,8 @@ class RadioGroup : public QGroupBox {
   QList<QRadioButton*> knoepfe_;
 };
 
-// Status bar with fixed panels; panel texts can be read back. Each panel's label sits in a
+// Status bar with fixed panels; panel texts can be read back whole. A text wider than its panel
+// is shown shortened with "…" and whole as the panel's tool tip. Each panel's label sits in a
 // frame of its own that the bar lays out; a new text repaints the label and leaves the frame,
 // the bar and the window's layout alone (a long catch-up sets texts once per day).
 class StatusLeiste : public QStatusBar {
@@ -112,7 +113,9 @@ class StatusLeiste : public QStatusBar {
 
  private:
   void passeHoeheAn();
+  void zeigeText(int index);
   QList<QLabel*> panels_;
+  QStringList texte_;  // whole, as set; a label may show its text shortened
   QList<QWidget*> rahmen_;
 };
 

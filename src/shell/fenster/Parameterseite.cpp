@@ -2,6 +2,7 @@
 
 #include "plattform/fenster/befehl.h"
 #include "plattform/fenster/steuerelemente.h"
+#include "plattform/formate.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -57,6 +58,20 @@ Parameterseite::Parameterseite(QTabWidget* PageControl2, QObject* eltern) : QObj
   verbinde(UpDown16, &UpDown::losgelassen, this, &Parameterseite::UpDown16MouseUp);
   verbinde(UpDown3, &UpDown::gedrueckt, this, &Parameterseite::UpDown3MouseDown);
   verbinde(UpDown9, &UpDown::losgelassen, this, &Parameterseite::UpDown9MouseUp);
+  for (UpDown* ud : {UpDown15, UpDown16, UpDown3, UpDown9}) getipptUngekoppelt(ud);
+}
+
+void Parameterseite::getipptUngekoppelt(UpDown* ud) {
+  // The up-down itself ignores a text outside its limits; a coupled one's limits are the
+  // coupling's, so a value typed within the designed range lifts them until the next press.
+  const int min = ud->Min(), max = ud->Max();
+  connect(ud->associate(), &QLineEdit::textChanged, this, [ud, min, max](const QString& text) {
+    const auto wert = plattform::liesGanzzahl(text);
+    if (!wert || *wert < min || *wert > max || *wert == ud->Position()) return;
+    ud->setMin(min);
+    ud->setMax(max);
+    ud->setPosition(*wert);
+  });
 }
 
 // A limit moved past the value takes the value with it (the up-down clamps).

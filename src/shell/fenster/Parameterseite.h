@@ -99,6 +99,7 @@ class Parameterseite : public QObject {
   void baueMathematisch();
   void baueEurozahlen();
   void baueAllgemein();
+  void getipptUngekoppelt(plattform::UpDown* ud);
   QCheckBox* box(QWidget* seite, int n, const QString& text, bool an, int x, int y, int breite);
   plattform::UpDown* zahl(QWidget* seite, int n, int edit, int min, int max, int pos, int x, int y,
                           QLineEdit*& partner, int breite = 33);

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -186,6 +187,19 @@ void Ziehungsanzeige::SpeedButton5Click() {
   plattform::mitMeldung([&] { zeigeEnddatumsziehung(); });
 }
 
+void Ziehungsanzeige::meldeLesefehler(const Ziehungsdaten& daten, const Fundstelle& fund) {
+  // One message for the search, however many records it had to pass over; the start shows the
+  // draw twice (before and after the download), so the same damage is told once.
+  if (fund.lesefehler == 0) return;
+  const QString text = QStringLiteral("Die Datei %1 enthält Ziehungen ohne gültiges Datum (%2, die erste ist Nr. %3); "
+                                      "sie werden übergangen.")
+                           .arg(QDir::toNativeSeparators(daten.pfad()), QString::number(fund.lesefehler),
+                                QString::number(fund.ersterFehler + 1));
+  if (text == gemeldet_) return;
+  gemeldet_ = text;
+  plattform::dialoge().nachricht(text);
+}
+
 void Ziehungsanzeige::zeigeEnddatumsziehung() {
   const Ziehungsdaten daten = historie();
   if (!daten.existiert()) {
@@ -197,8 +211,7 @@ void Ziehungsanzeige::zeigeEnddatumsziehung() {
   z_.aktDatum = tagesbeginn(ziel);
   const std::vector<Ziehung> saetze = daten.lesen();
   const Fundstelle fund = sucheAbTag(saetze, tagzahl(ziel));
-  // One message for the search, however many records it had to pass over.
-  if (fund.lesefehler > 0) plattform::dialoge().nachricht(QStringLiteral("Fehler / Error"));
+  meldeLesefehler(daten, fund);
   if (fund.index >= 0) {
     z_.Position = fund.index;
     zeigeSatz(saetze[static_cast<std::size_t>(fund.index)], Anzeigeart::zeigen, fund.index == 0 && saetze.size() >= 2);

@@ -102,10 +102,12 @@ class Ziehungsanzeige : public QObject, public Downloadanzeige, public Ziehungsw
   void baueDatenbank(QWidget* seite);
   void zeigeSatz(const Ziehung& z, Anzeigeart art, bool ersterVonMehreren);
   void endDatumFolgt();
+  void meldeLesefehler(const Ziehungsdaten& daten, const Fundstelle& fund);
   bool abgelehntWeilDownloadLaeuft();
   void downloadStarten();
 
   Programmzustand& z_;
   Tippvergleicher& tipps_;
   QWidget* fenster_;
+  QString gemeldet_;  // the last damage of the history told
 };

@@ -275,6 +275,8 @@ void Diagrammseite::berechneUndZeige(Statistikart art) {
       s = ueberfaellige(saetze, f, filter);
       break;
     case Statistikart::paareMitN:
+      // A typed text the up-down refused (56, 0, letters) gives way to the N counted.
+      UpDown21->setPosition(UpDown21->Position());
       s = paareMitN(saetze, f, UpDown21->Position());
       break;
     case Statistikart::sternUeberfaellige:

@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QValueAxis>
 #include <QtTest>
+#include <algorithm>
 
 #include "plattform/fehler.h"
 #include "plattform/fenster/balkendiagramm.h"
@@ -102,6 +103,41 @@ class TstBalkendiagramm : public QObject {
     QCOMPARE(d.linksMaximum(), 0);
     QCOMPARE(d.serie(2).anzahl(), 0);
     QVERIFY(kategorien(d).isEmpty());
+  }
+
+  // The left axis lays out one tick per step at every change of its range or step; a small
+  // step meeting a range in the thousands on the way froze the window for seconds.
+  void tickschritteUnterwegs_data() {
+    QTest::addColumn<QList<int>>("vorher");  // min, max of the chart before
+    QTest::addColumn<QList<int>>("schritte");  // bounds in the order set: min, max, min
+    QTest::newRow("nach Sternzahl ausstehende die Haeufigkeit") << QList<int>{6454, 6454} << QList<int>{0, 1818, 1700};
+    QTest::newRow("leer zu grossen Zahlen") << QList<int>{0, 0} << QList<int>{0, 18000, 17000};
+    QTest::newRow("gross zu schmal") << QList<int>{0, 18000} << QList<int>{0, 20000, 20000};
+    QTest::newRow("Sternzahl mit minus 100") << QList<int>{1700, 1818} << QList<int>{-100, 20000, 20000};
+  }
+  void tickschritteUnterwegs() {
+    QFETCH(QList<int>, vorher);
+    QFETCH(QList<int>, schritte);
+    Balkendiagramm d;
+    d.setLinksAutomatisch(false);
+    d.setLinksMaximum(vorher[1]);
+    d.setLinksMinimum(vorher[0]);
+    QValueAxis* achse = linkeAchse(d);
+    double meiste = 0;
+    auto zaehle = [&] { meiste = std::max(meiste, (achse->max() - achse->min()) / achse->tickInterval() + 1); };
+    connect(achse, &QValueAxis::rangeChanged, this, zaehle);
+    connect(achse, &QValueAxis::tickIntervalChanged, this, zaehle);
+    d.setLinksMinimum(schritte[0]);
+    d.setLinksMaximum(schritte[1]);
+    d.setLinksMinimum(schritte[2]);
+    QVERIFY2(meiste <= 21, qPrintable(QString::number(meiste)));
+    QVERIFY((achse->max() - achse->min()) / achse->tickInterval() >= 1);
+    // The automatic axis on bars in the thousands likewise.
+    meiste = 0;
+    d.setLinksAutomatisch(true);
+    d.serie(2).setzeBalken(balken({20000, 3}));
+    d.serie(2).setzeBalken(balken({1, 1}));
+    QVERIFY2(meiste <= 21, qPrintable(QString::number(meiste)));
   }
 
   void farbenUndLesen() {

@@ -246,6 +246,36 @@ class TstHinweise : public QObject {
     QCOMPARE(umgebung_->meldungen().size(), meldungen);
   }
 
+  // At the designed size every hint can be read whole: in the panel, or, where it is wider,
+  // shortened there with "…" and whole in the panel's tool tip; a short one clears the tip again.
+  void hinweiseGanzLesbar() {
+    form_->resize(546, 578);
+    QLabel* feld = form_->StatusBar1->panelLabel(1);
+    QTRY_VERIFY(feld->contentsRect().width() > 300);
+    int gekuerzt = 0;
+    for (const hinweise::Eintrag& e : hinweise::tabelle()) {
+      auto* w = form_->findChild<QWidget*>(QString::fromLatin1(e.name));
+      if (!w || !form_->Hinweise->gebunden(w)) continue;
+      bewege(w);
+      if (!w->isVisible()) continue;  // hidden by design, never under the mouse
+      const QString hint = plattform::hint(w);
+      QCOMPARE(panel(), hint);
+      const bool passt = feld->fontMetrics().horizontalAdvance(hint) <= feld->contentsRect().width();
+      QCOMPARE(feld->text(), passt ? hint : feld->fontMetrics().elidedText(hint, Qt::ElideRight, feld->contentsRect().width()));
+      QVERIFY2(feld->fontMetrics().horizontalAdvance(feld->text()) <= feld->contentsRect().width(), e.name);
+      QCOMPARE(feld->toolTip(), passt ? QString() : hint);
+      if (!passt) ++gekuerzt;
+    }
+    QVERIFY(gekuerzt > 0);  // the hint of Tipp5Edit among them
+    // A wider window shows more of a hint whole.
+    bewege(fenstertest::ctl(form_, QStringLiteral("Tipp5Edit")));
+    form_->resize(1200, 578);
+    QTRY_COMPARE(feld->text(), panel());
+    QCOMPARE(feld->toolTip(), QString());
+    form_->resize(546, 578);
+    QTRY_COMPARE(feld->toolTip(), panel());
+  }
+
   void laufbudgetFolgtDenPfeilen() {
     plattform::UpDown* u = ud(*form_, 7);
     u->setPosition(50);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,8 @@
 #include "plattform/formate.h"
 #include "programm/LottoZahlen.h"
 #include "shell/fenster/Ziehungsanzeige.h"
+#include "stats/fenster/Diagrammseite.h"
+#include "plattform/fenster/balkendiagramm.h"
 #include "hilfen/fenster/fenstertest.h"
 #include "hilfen/historie.h"
 
@@ -45,6 +48,11 @@ QString zeile(const Ziehung& z, const QString& trenner, const QString& ende) {
 }
 
 std::vector<Ziehung> dreiTage() { return abwechselnd(kTag1, 3); }
+
+QString unlesbar(const QString& datei, int anzahl, int erste) {
+  return QStringLiteral("Die Datei %1 enthält Ziehungen ohne gültiges Datum (%2, die erste ist Nr. %3); sie werden übergangen.")
+      .arg(QDir::toNativeSeparators(datei), QString::number(anzahl), QString::number(erste));
+}
 }  // namespace
 
 class TstZiehungsanzeige : public QObject {
@@ -160,19 +168,37 @@ class TstZiehungsanzeige : public QObject {
     h[1].Ziehungstag = std::numeric_limits<double>::infinity();
     Fenster f(h);
     f.zeigeAb(kTag1);
-    QCOMPARE(f.meldungen(), QStringList{"Fehler / Error"});
+    QCOMPARE(f.meldungen(), QStringList{unlesbar(f.datei(), 2, 1)});
     QCOMPARE(f.form.zustand().Position, 2);
     QCOMPARE(f.ende()->Datum(), kTag1.addDays(1));
+    // The same damage again is not told twice.
+    f.zeigeAb(kTag1);
+    QCOMPARE(f.meldungen().size(), 1);
 
     // Such a record as the newest one is shown as the last record; the end date takes its lowest date.
     auto g = dreiTage();
     g[5].Ziehungstag = std::numeric_limits<double>::quiet_NaN();
     Testumgebung::schreibe(f.datei(), alsDatei(g));
     f.zeigeAb(QDate(2030, 1, 1));
+    QCOMPARE(f.meldungen().last(), unlesbar(f.datei(), 1, 6));
     QCOMPARE(f.form.zustand().Position, 5);
     QVERIFY(!f.form.zustand().Datum1.isValid());
     QVERIFY(f.text("Label29").endsWith("  6  7  8  9  10  "));
     QCOMPARE(f.ende()->Datum(), kMinimum);
+  }
+
+  // The start shows the draw before and after the download: a record without a date is told
+  // once, with the file's name, and the start goes on as without it.
+  void startMitUnlesbaremSatz() {
+    auto h = dreiTage();
+    h[2].Ziehungstag = std::numeric_limits<double>::quiet_NaN();
+    Fenster f(h);
+    f.ende()->setzeDatum(kTag1.addDays(1));
+    QVERIFY(f.zeigen());
+    QTRY_VERIFY(f.form.Diagramm->Chart1->untenTitel().startsWith(QStringLiteral("Zahlenverteilung")));
+    QTest::qWait(50);
+    QCOMPARE(f.meldungen(), QStringList{unlesbar(f.datei(), 1, 3)});
+    QCOMPARE(f.gespeichert().size(), h.size());
   }
 
   void fremdeZahlen() {

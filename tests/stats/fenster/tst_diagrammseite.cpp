@@ -9,6 +9,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QValueAxis>
+#include <algorithm>
 
 #include "hilfen/fenster/fenstertest.h"
 #include "hilfen/historie.h"
@@ -287,6 +289,65 @@ class TstDiagrammseite : public QObject {
     QCOMPARE(f.ctl<plattform::UpDown>("UpDown21")->Position(), 1);
     QCOMPARE(f.ctl<QLineEdit>("Edit107")->text(), QStringLiteral("1"));
     QCOMPARE(f.titel(), kTitelPaareMit1);
+  }
+
+  // A text the up-down refused gives way to the N the chart counts.
+  void paareMitGetipptemN_data() {
+    QTest::addColumn<int>("vorher");
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<int>("n");
+    QTest::newRow("56") << 1 << "56" << 5;
+    QTest::newRow("0") << 17 << "0" << 17;
+    QTest::newRow("Buchstaben") << 2 << "x" << 2;
+    QTest::newRow("55") << 2 << "55" << 55;
+  }
+  void paareMitGetipptemN() {
+    QFETCH(int, vorher);
+    QFETCH(QString, getippt);
+    QFETCH(int, n);
+    Fenster f(vierSaetze());
+    f.ctl<plattform::UpDown>("UpDown21")->setPosition(vorher);
+    auto* e = f.ctl<QLineEdit>("Edit107");
+    e->selectAll();
+    QTest::keyClicks(e, getippt);
+    QCOMPARE(e->text(), getippt);
+    f.klick("SpeedButton30");
+    QCOMPARE(e->text(), QString::number(n));
+    QVERIFY2(f.titel().contains(QStringLiteral("  Paare mit %1: ").arg(n)), qPrintable(f.titel()));
+  }
+
+  // Every chart command right after every other one: the left axis never lays out more than a
+  // few ticks on the way, also between the extra-number chart (a range in the thousands, one
+  // unit high) and the others.
+  void jederBefehlNachJedem() {
+    std::vector<Ziehung> h;
+    for (int i = 0; i < 3000; ++i) {
+      const int a = 1 + i % 51;
+      h.push_back(satz(kTag0.addDays(i / 2), {a, a + 1, a + 2, a + 3, 55}, i % 2 == 0));
+    }
+    Fenster f(h, kTag0, kTag0.addDays(1500));
+    auto* achse = qobject_cast<QValueAxis*>(f.chart()->chart()->axes(Qt::Vertical).value(0));
+    QVERIFY(achse);
+    double meiste = 0;
+    auto zaehle = [&] { meiste = std::max(meiste, (achse->max() - achse->min()) / achse->tickInterval() + 1); };
+    connect(achse, &QValueAxis::rangeChanged, this, zaehle);
+    connect(achse, &QValueAxis::tickIntervalChanged, this, zaehle);
+    const std::vector<std::pair<const char*, void (Diagrammseite::*)()>> befehle{
+        {"SpeedButton2", &Diagrammseite::SpeedButton2Click}, {"SpeedButton9", &Diagrammseite::SpeedButton9Click},
+        {"Button2", &Diagrammseite::Button2Click},           {"Button3", &Diagrammseite::Button3Click},
+        {"Button4", &Diagrammseite::Button4Click},           {"Button5", &Diagrammseite::Button5Click},
+        {"SpeedButton30", &Diagrammseite::SpeedButton30Click}, {"Button8", &Diagrammseite::Button8Click},
+        {"SpeedButton3", &Diagrammseite::SpeedButton3Click}, {"Button6", &Diagrammseite::Button6Click},
+    };
+    for (const auto& [vorName, vor] : befehle)
+      for (const auto& [name, befehl] : befehle) {
+        (f.seite().*vor)();
+        meiste = 0;
+        (f.seite().*befehl)();
+        QVERIFY2(meiste <= 21, qPrintable(QStringLiteral("%1 nach %2: %3 Striche").arg(name, vorName).arg(meiste)));
+      }
+    f.seite().Button8Click();
+    QCOMPARE(f.chart()->linksMinimum(), 2998);  // every draw of the window after its first day
   }
 
   // The group charts leave the current draw, its labels and the hit state as they were.
