@@ -214,7 +214,6 @@ int main(int argc, char** argv) {
     TForm1 form;
     form.findChild<plattform::DatumsWahl*>("DateTimePicker1")->setzeDatum(demo5500.back().datum());
     form.findChild<plattform::DatumsWahl*>("DateTimePicker2")->setzeDatum(QDate(2018, 2, 7));
-    plattform::Zufall::RandSeed = 4711u;
     if (art == 0) {
       form.Schein->UpDown8->setPosition(12);
     } else {
@@ -223,10 +222,19 @@ int main(int argc, char** argv) {
       form.Schein->listenansichtBeimStart();
       form.Schein->UpDown8->setPosition(6000);
     }
-    QElapsedTimer t;
-    t.start();
-    QTest::mouseClick(form.Schein->BitBtn4, Qt::LeftButton);
-    const double fenster = ms(t);
+    // The sheet: median of 5 runs on the same window, as the core's; the first run also pays
+    // for what the window sets up once (fonts, the chart's first layout).
+    std::vector<double> mal;
+    for (int runde = 0; runde < (art == 0 ? 5 : 1); ++runde) {
+      plattform::Zufall::RandSeed = 4711u;
+      QElapsedTimer t;
+      t.start();
+      QTest::mouseClick(form.Schein->BitBtn4, Qt::LeftButton);
+      mal.push_back(ms(t));
+    }
+    const double mal0 = mal.front();
+    std::sort(mal.begin(), mal.end());
+    const double fenster = mal[mal.size() / 2];
     const QStringList zeilen = form.Schein->listenzeilen();
     if (art == 0) {
       QStringList reihen;
@@ -235,7 +243,7 @@ int main(int argc, char** argv) {
         for (QLineEdit* e : form.Schein->zeile(k).Zahlen) z << e->text();
         reihen << z.join(QLatin1Char(' '));
       }
-      std::printf("sheet of 12, defaults, through the window: %.1f ms, %.2f times the core run (rows %s)\n", fenster,
+      std::printf("sheet of 12, defaults, through the window: %.1f ms (first run %.1f ms), %.2f times the core run (rows %s)\n", fenster, mal0,
                   fenster / kern[2], qPrintable(reihen.join(QStringLiteral(", "))));
     } else {
       std::printf("6000-tip list through the window: %.0f ms, %.2f times the core list run (%lld lines, checksum %08x)\n",

@@ -121,6 +121,7 @@ class Berechnung : public QObject, public engine::Laufumgebung {
   // the newest candidate at most every 50 ms.
   QElapsedTimer uhr_;
   qint64 eingabeZeit_ = 0;
+  int ohneUhr_ = 0;  // candidates since the clock was read
   qint64 statusZeit_ = 0;
   bool statusFaellig_ = false;
   int kandidatT_ = 0;
