@@ -58,7 +58,7 @@ Gráfico
 
 Base de datos
 
-Opciones de Internet
+Internet
 
 Estadístico
 
@@ -154,7 +154,7 @@ mil
 
 Servidor proxy
 
-Puerto del proxy
+Puerto proxy
 
 Activar la página de enlaces
 

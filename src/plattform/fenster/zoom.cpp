@@ -1,5 +1,7 @@
 #include "plattform/fenster/zoom.h"
 
+#include "plattform/fenster/passform.h"
+
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -12,18 +14,6 @@
 
 namespace plattform {
 namespace {
-
-// True when something other than the designed geometry decides where w lies.
-bool wirdPlatziert(const QWidget* w) {
-  const QWidget* p = w->parentWidget();
-  if (!p) return false;
-  if (p->layout() || w->objectName().startsWith(QLatin1String("qt_")) ||
-      p->objectName().startsWith(QLatin1String("qt_")))
-    return true;
-  return qobject_cast<const QTabWidget*>(p) || qobject_cast<const QTabBar*>(p) ||
-         qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const QAbstractSpinBox*>(p) ||
-         qobject_cast<const QComboBox*>(p);
-}
 
 QFont gezoomt(QFont f, double faktor) {
   if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * faktor);
@@ -54,7 +44,9 @@ void zoomen(QWidget* wurzel, double faktor) {
       else w->resize(neu);
     } else if (!wirdPlatziert(w)) {
       const QRect g = w->geometry();
-      w->setGeometry(mal(g.x(), faktor), mal(g.y(), faktor), mal(g.width(), faktor), mal(g.height(), faktor));
+      // Both edges are rounded, so that a control that ends at its parent's edge still does.
+      const int x = mal(g.x(), faktor), y = mal(g.y(), faktor);
+      w->setGeometry(x, y, mal(g.x() + g.width(), faktor) - x, mal(g.y() + g.height(), faktor) - y);
     }
   }
   for (std::size_t i = 0; i < alle.size(); ++i) alle[i]->setFont(schriften[i]);

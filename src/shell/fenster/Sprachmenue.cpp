@@ -6,6 +6,7 @@
 #include "plattform/fenster/dienste.h"
 #include "plattform/fenster/elemente.h"
 #include "plattform/fenster/fensterliste.h"
+#include "plattform/fenster/passform.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/pfade.h"
 #include "shell/fenster/LoEingab.h"
@@ -109,6 +110,7 @@ void Sprachmenue::fuerNeuesFenster(QWidget* fenster) const {
   for (const sprache::Aenderung& a : *it) {
     if (a.index < elemente.size()) setze(elemente.at(a.index), a);
   }
+  plattform::passeCaptionsAn(fenster);
 }
 
 Sprachmenue::Sprachmenue(QMenu* SpracheLanguage1, QWidget* fenster, Programmzustand& zustand, Sprachumgebung& umgebung)
@@ -227,6 +229,7 @@ void Sprachmenue::DateiLaden1Click(const QString& Dateiname, const QString& Spra
   if (stand->radio && !stand->radio->isEmpty()) umgebung_.optionenSetzen(*stand->radio);
   if (stand->meldungen) z_.Meldungen.ersetzen(*stand->meldungen);
   umgebung_.nachSprachwechsel();
+  for (QWidget* f : w.fenster) plattform::passeCaptionsAn(f);
 }
 
 void Sprachmenue::Dateispeichern1Click() {
