@@ -296,9 +296,9 @@ La distribución de sumas de los sorteos pasados está en el gráfico bajo Sum
 
 Los pares suelen surgir solos, pero aquí también se pueden forzar.
 
-tríos, 
+Tríos, 
 
-Los cuartetos ... (3-4-5  o 28-29-30-31) son bastante raros y aquí se pueden evitar del todo
+cuartetos ... (3-4-5  o 28-29-30-31) son bastante raros y aquí se pueden evitar del todo
 
 Distribución de las apuestas
 El gráfico muestra cuántas veces salió cada número
@@ -314,7 +314,7 @@ Spiel 77
 
 Super 6
 
-Espiral de la suerte
+Glücksspirale
 
 Coste:
 
@@ -326,7 +326,7 @@ Crear un nuevo número de boleto que nunca salió
 Buscar si este número ya ha salido
 Opción Super6 y Spiel77
 
-Haga clic en "Warenkorb" para enviar. Después puede iniciar sesión o registrarse.
+Haga clic en «Carrito» para enviar las apuestas. Después puede iniciar sesión o registrarse.
 
 Cancelar
 

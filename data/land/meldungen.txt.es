@@ -74,3 +74,11 @@ Cuántas veces el sorteo siguiente tuvo números parecidos
 Las apuestas se están transfiriendo a la cesta ...
 La lista se abrió para editarla. ¿Volver a cargar ahora la lista modificada?
 ¿Volver a cargar la lista?
+No se puede leer el archivo de idioma %1.
+El archivo de idioma %1 está dañado.
+Guardar como
+No se pueden escribir los archivos de idioma %1.
+Las apuestas se están calculando. Espere a que termine el cálculo o deténgalo.
+El servidor no responde (tiempo de espera agotado).
+No hay conexión con el servidor.
+La transferencia ha fallado.

@@ -74,3 +74,11 @@ Usunąć typy?
 Typy są przenoszone do koszyka ...
 Lista została otwarta do edycji. Czy wczytać teraz ponownie zmienioną listę?
 Wczytać listę ponownie?
+Nie można odczytać pliku językowego %1.
+Plik językowy %1 jest uszkodzony.
+Zapisz jako
+Nie można zapisać plików językowych %1.
+Typy są właśnie obliczane. Poczekaj na koniec obliczeń lub je zatrzymaj.
+Serwer nie odpowiada (przekroczono limit czasu).
+Brak połączenia z serwerem.
+Przesyłanie nie powiodło się.

@@ -104,7 +104,7 @@ QString HttpClient::accept() { return QString::fromLatin1(kAccept + 8); }
 HttpAntwort HttpClient::get(const QString& url) {
   letzte_ = HttpAntwort{};
   CURL* h = d_->griff();
-  if (!h) throw HttpFehler(QStringLiteral("HTTP-Client nicht verfügbar"), letzte_);
+  if (!h) throw HttpFehler(QStringLiteral("HTTP-Client nicht verfügbar"), letzte_, HttpFehler::Grund::Uebertragung);
 
   const QByteArray adresse = url.toUtf8();
   curl_easy_setopt(h, CURLOPT_URL, adresse.constData());
@@ -137,7 +137,12 @@ HttpAntwort HttpClient::get(const QString& url) {
   if (ergebnis != CURLE_OK) {
     const QString text = d_->fehlertext[0] ? QString::fromUtf8(d_->fehlertext)
                                            : QString::fromUtf8(curl_easy_strerror(ergebnis));
-    throw HttpFehler(text, letzte_);
+    HttpFehler::Grund grund = HttpFehler::Grund::Uebertragung;
+    if (ergebnis == CURLE_OPERATION_TIMEDOUT) grund = HttpFehler::Grund::Zeitlimit;
+    else if (ergebnis == CURLE_COULDNT_CONNECT || ergebnis == CURLE_COULDNT_RESOLVE_HOST ||
+             ergebnis == CURLE_COULDNT_RESOLVE_PROXY)
+      grund = HttpFehler::Grund::KeineVerbindung;
+    throw HttpFehler(text, letzte_, grund);
   }
   const bool umleitung = status >= 300 && status < 400 && d_->weiterleitungen == 0;
   if (status >= 400 || umleitung) throw HttpFehler(letzte_.statuszeile, letzte_);

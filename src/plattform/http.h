@@ -19,12 +19,18 @@ struct HttpAntwort {
 // client reports as an error. `antwort()` holds what came back (status 0 when nothing did).
 class HttpFehler : public Fehler {
  public:
-  HttpFehler(const QString& text, HttpAntwort antwort) : Fehler(text), antwort_(std::move(antwort)) {}
+  // Why a request failed, so that a window can say it in the user's language; the text is the
+  // client's own (English) wording.
+  enum class Grund { Antwort, Zeitlimit, KeineVerbindung, Uebertragung };
+  HttpFehler(const QString& text, HttpAntwort antwort, Grund grund = Grund::Antwort)
+      : Fehler(text), antwort_(std::move(antwort)), grund_(grund) {}
   const HttpAntwort& antwort() const { return antwort_; }
   int status() const { return antwort_.status; }
+  Grund grund() const { return grund_; }
 
  private:
   HttpAntwort antwort_;
+  Grund grund_;
 };
 
 // GET into memory over libcurl, one thread, blocking. The handle and its connection stay

@@ -4,6 +4,7 @@
 #include "plattform/formate.h"
 #include "plattform/http.h"
 #include "plattform/textdatei.h"
+#include "shell/meldungstabelle.h"
 
 namespace auswertung {
 namespace {
@@ -168,14 +169,18 @@ void richteQuotenclientEin(plattform::HttpClient& http, const QString& proxy, co
   http.setzeWeiterleitungen(0);
 }
 
-Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const QDate& datum) {
+Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const QDate& datum,
+                       const Meldungstabelle& meldungen) {
   Quotenabruf r;
   QString fehlertext;
   try {
     http.get(quotenanfrage(server, datum));
   } catch (const plattform::HttpFehler& f) {
     r.fehler = true;
-    fehlertext = f.text();
+    using G = plattform::HttpFehler::Grund;
+    fehlertext = meldungen.text(f.grund() == G::Zeitlimit          ? Meldungstabelle::kServerZeitlimit
+                                : f.grund() == G::KeineVerbindung ? Meldungstabelle::kServerNichtErreicht
+                                                                  : Meldungstabelle::kUebertragungFehlgeschlagen);
   }
   http.trennen();
   const plattform::HttpAntwort& antwort = http.letzteAntwort();

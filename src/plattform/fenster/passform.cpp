@@ -31,7 +31,6 @@ int textbreite(const QWidget* w, const QString& text) {
 }
 
 int fehltKnopf(const QPushButton* b) {
-  if (b->text().isEmpty()) return 0;
   QStyleOptionButton opt;
   opt.initFrom(b);
   opt.text = b->text();
@@ -45,9 +44,12 @@ int fehltKnopf(const QPushButton* b) {
   return noetig - innen.width();
 }
 
-int fehltWerkzeugknopf(const QToolButton* t) {
+bool zeigtText(const QToolButton* t) {
   const bool nurBild = t->toolButtonStyle() == Qt::ToolButtonIconOnly && !t->icon().isNull();
-  if (t->text().isEmpty() || nurBild || t->toolButtonStyle() == Qt::ToolButtonTextUnderIcon) return 0;
+  return !t->text().isEmpty() && !nurBild && t->toolButtonStyle() != Qt::ToolButtonTextUnderIcon;
+}
+
+int fehltWerkzeugknopf(const QToolButton* t) {
   // The label is drawn inside the button's frame.
   const int rahmen = t->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, t);
   int noetig = textbreite(t, t->text());
@@ -56,7 +58,6 @@ int fehltWerkzeugknopf(const QToolButton* t) {
 }
 
 int fehltRahmen(const QGroupBox* g) {
-  if (g->title().isEmpty()) return 0;
   QStyleOptionGroupBox opt;
   opt.initFrom(g);
   opt.text = g->title();
@@ -82,24 +83,28 @@ bool wirdPlatziert(const QWidget* w) {
          qobject_cast<const QComboBox*>(p);
 }
 
-Fehlbetrag fehlendeCaption(const QWidget* w) {
-  Fehlbetrag f;
+Fehlbetrag fehlendeCaption(const QWidget* w, int zusatz) {
+  int breite = 0;
   if (const auto* l = qobject_cast<const QLabel*>(w)) {
-    if (l->text().isEmpty() || !l->pixmap().isNull()) return f;
-    if (l->wordWrap()) f.hoehe = l->heightForWidth(l->width()) - l->height();
-    else f.breite = l->sizeHint().width() - l->width();
+    if (l->text().isEmpty() || !l->pixmap().isNull()) return {};
+    if (l->wordWrap()) return {0, std::max(0, l->heightForWidth(l->width()) - l->height())};
+    breite = l->sizeHint().width() - l->width();
   } else if (const auto* b = qobject_cast<const QPushButton*>(w)) {
-    f.breite = fehltKnopf(b);
+    if (b->text().isEmpty()) return {};
+    breite = fehltKnopf(b);
   } else if (const auto* t = qobject_cast<const QToolButton*>(w)) {
-    f.breite = fehltWerkzeugknopf(t);
+    if (!zeigtText(t)) return {};
+    breite = fehltWerkzeugknopf(t);
   } else if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) {
-    if (!static_cast<const QAbstractButton*>(w)->text().isEmpty()) f.breite = w->sizeHint().width() - w->width();
+    if (static_cast<const QAbstractButton*>(w)->text().isEmpty()) return {};
+    breite = w->sizeHint().width() - w->width();
   } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
-    f.breite = fehltRahmen(g);
+    if (g->title().isEmpty()) return {};
+    breite = fehltRahmen(g);
+  } else {
+    return {};
   }
-  f.breite = std::max(0, f.breite);
-  f.hoehe = std::max(0, f.hoehe);
-  return f;
+  return {std::max(0, breite + zusatz), 0};
 }
 
 void passeCaptionsAn(QWidget* fenster) {

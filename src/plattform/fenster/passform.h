@@ -18,7 +18,9 @@ struct Fehlbetrag {
   int breite = 0;
   int hoehe = 0;
 };
-Fehlbetrag fehlendeCaption(const QWidget* w);
+// `zusatz`: pixels the text needs beyond the width its font reports (a font that lacks the
+// text's letters measures them narrow).
+Fehlbetrag fehlendeCaption(const QWidget* w, int zusatz = 0);
 
 // Lets each caption of a window take the room its text needs: a control whose caption does not
 // fit grows into the free room beside it (towards its text's open side), never over a

@@ -13,6 +13,7 @@
 #include "shell/programmzustand.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <memory>
 
@@ -194,8 +195,15 @@ void Sprachmenue::waehle(int nummer) {
   if (abgelehntWeilBerechnungLaeuft(z_) || umgebung_.berechnungLaeuft()) return;
   const sprache::Sprache* s = sprache::sprachMitNummer(nummer);
   if (!s) return;
-  DateiLaden1Click(plattform::Programmpfad() + QStringLiteral("land/") + sprache::stammName(),
-                   QString::fromLatin1(s->endung));
+  try {
+    DateiLaden1Click(plattform::Programmpfad() + QStringLiteral("land/") + sprache::stammName(),
+                     QString::fromLatin1(s->endung));
+  } catch (const sprache::Sprachdateifehler& f) {
+    // Said in the language that stays, which may not be German.
+    throw plattform::Fehler(z_.M(f.beschaedigt() ? Meldungstabelle::kSprachdateiBeschaedigt
+                                                 : Meldungstabelle::kSprachdateiNichtLesbar)
+                                .arg(f.pfad()));
+  }
   angehakt_ = nummer;
   z_.sprache = nummer;
 }
@@ -234,8 +242,12 @@ void Sprachmenue::DateiLaden1Click(const QString& Dateiname, const QString& Spra
 
 void Sprachmenue::Dateispeichern1Click() {
   if (umgebung_.berechnungLaeuft()) return;
-  const QString ziel = plattform::dialoge().speichernMitEndung(
-      QStringLiteral("Speichern unter"), z_.Home + sprache::stammName(), QStringLiteral("Textdatei|*.txt"), QStringLiteral("txt"));
+  const QString ziel = plattform::dialoge().speichernMitEndung(z_.M(Meldungstabelle::kExportTitel), z_.Home + sprache::stammName(),
+                                                               QStringLiteral("Textdatei|*.txt"), QStringLiteral("txt"));
   if (ziel.isEmpty()) return;
-  sprache::schreibeExport(ziel, sprache::exportZeilen(alleElemente()));
+  try {
+    sprache::schreibeExport(ziel, sprache::exportZeilen(alleElemente()));
+  } catch (const plattform::Fehler&) {
+    throw plattform::Fehler(z_.M(Meldungstabelle::kExportNichtGeschrieben).arg(QDir::toNativeSeparators(ziel)));
+  }
 }
