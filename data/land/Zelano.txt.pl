@@ -108,13 +108,13 @@ najwyżej tyle liczb z trzeciego od końca losowania
 Zgodność z liczbami z poprzedniego losowania
 Zgodność z liczbami z poprzedniego losowania
 Zgodność z liczbami z poprzedniego losowania
-Typ nie może jeszcze odpowiadać żadnej 
+Typ nie może mieć 
 Typ nie może jeszcze odpowiadać żadnej X-ce z bazy danych, począwszy od daty z przeglądu wykresu
- -ce z bazy danych
+ liczb wspólnych z żadnym losowaniem z bazy
 
-Typ nie może odpowiadać żadnej   
+Typ nie może mieć   
 Typ nie może jeszcze odpowiadać żadnej X-ce z bazy danych, począwszy od daty z przeglądu wykresu
- -ce z ostatnich  
+ liczb wspólnych z żadnym z ostatnich  
 
 losowań
 

@@ -2,7 +2,7 @@
 Quintavola
 Bez gwarancji poprawności liczb!
 Czy na pewno usunąć wszystkie dane losowań i od 
- odbudować je z Internetu??
+ odbudować je z Internetu?
 Usunąć dane losowań?
 Rozkład liczb
 Losowania : 
@@ -39,7 +39,7 @@ Szczęśliwa liczba
 ustawiona
 Rozkład liczb w typach
 Czy przeprowadzić teraz analizę ustawień od 
-??
+?
 bieżące typy zostaną usunięte!
 Bieżące ustawienia dały
 Liczba bez liczb Euro
@@ -54,7 +54,7 @@ Losowo
 Stop
 Która liczba Euro najdłużej nie padła?
 Czy przeprowadzić teraz analizę bazy danych od
-??
+?
 bieżące typy zostaną usunięte!
 Zatrzymać przy ilu zgodnych liczbach?
 Porównaj wynik losowania
