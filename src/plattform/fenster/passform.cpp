@@ -21,8 +21,6 @@
 namespace plattform {
 namespace {
 
-// The designed place of a control that passeCaptionsAn widened.
-constexpr const char* kEntwurf = "zkEntwurf";
 // Room kept free towards a neighbour or the parent's edge.
 constexpr int kAbstand = 1;
 
@@ -110,10 +108,10 @@ Fehlbetrag fehlendeCaption(const QWidget* w, int zusatz) {
 void passeCaptionsAn(QWidget* fenster) {
   const QList<QWidget*> alle = fenster->findChildren<QWidget*>();
   for (QWidget* w : alle) {
-    const QVariant entwurf = w->property(kEntwurf);
+    const QVariant entwurf = w->property(kEntwurfsplatz);
     if (!entwurf.isValid()) continue;
     w->setGeometry(entwurf.toRect());
-    w->setProperty(kEntwurf, QVariant());
+    w->setProperty(kEntwurfsplatz, QVariant());
   }
   for (QWidget* w : alle) {
     if (w->isWindow() || wirdPlatziert(w)) continue;
@@ -150,7 +148,7 @@ void passeCaptionsAn(QWidget* fenster) {
       nachRechts = std::min(fehlt, rechts);
     }
     if (nachRechts == 0 && nachLinks == 0) continue;
-    w->setProperty(kEntwurf, g);
+    w->setProperty(kEntwurfsplatz, g);
     w->setGeometry(g.adjusted(-nachLinks, 0, nachRechts, 0));
   }
 }

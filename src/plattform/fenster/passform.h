@@ -28,5 +28,7 @@ Fehlbetrag fehlendeCaption(const QWidget* w, int zusatz = 0);
 // their designed size back, so that a language whose texts fit leaves the designed layout
 // exactly as it is.
 void passeCaptionsAn(QWidget* fenster);
+// The property that holds the designed place of a control passeCaptionsAn widened.
+inline constexpr const char* kEntwurfsplatz = "zkEntwurf";
 
 }  // namespace plattform

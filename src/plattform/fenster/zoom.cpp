@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QLayout>
 #include <QTabBar>
+#include <QHash>
 #include <QTabWidget>
+#include <QVariant>
 #include <QWidget>
 #include <cmath>
 #include <vector>
@@ -36,6 +38,11 @@ void zoomen(QWidget* wurzel, double faktor) {
   schriften.reserve(alle.size());
   for (QWidget* w : alle) schriften.push_back(gezoomt(w->font(), faktor));
 
+  // The sizes before the zoom: a control that ended at its parent's right or bottom edge ends
+  // there after it too (the status bar of a dialog), whatever the rounding of its own size.
+  QHash<const QWidget*, QSize> vorher;
+  for (QWidget* w : alle) vorher.insert(w, w->size());
+
   for (QWidget* w : alle) {
     if (w->isWindow()) {
       const QSize neu(mal(w->width(), faktor), mal(w->height(), faktor));
@@ -43,10 +50,19 @@ void zoomen(QWidget* wurzel, double faktor) {
       if (w->minimumSize() == w->maximumSize()) w->setFixedSize(neu);
       else w->resize(neu);
     } else if (!wirdPlatziert(w)) {
-      const QRect g = w->geometry();
-      // Both edges are rounded, so that a control that ends at its parent's edge still does.
-      const int x = mal(g.x(), faktor), y = mal(g.y(), faktor);
-      w->setGeometry(x, y, mal(g.x() + g.width(), faktor) - x, mal(g.y() + g.height(), faktor) - y);
+      const auto skaliert = [faktor](const QRect& g) {
+        return QRect(mal(g.x(), faktor), mal(g.y(), faktor), mal(g.width(), faktor), mal(g.height(), faktor));
+      };
+      const QRect alt = w->geometry();
+      QRect neu = skaliert(alt);
+      const QWidget* p = w->parentWidget();
+      const QSize pAlt = vorher.value(p, p->size());
+      if (alt.right() == pAlt.width() - 1) neu.moveRight(p->width() - 1);
+      if (alt.bottom() == pAlt.height() - 1) neu.moveBottom(p->height() - 1);
+      w->setGeometry(neu);
+      // A control that a language widened keeps its designed place at the same zoom.
+      const QVariant entwurf = w->property(kEntwurfsplatz);
+      if (entwurf.isValid()) w->setProperty(kEntwurfsplatz, skaliert(entwurf.toRect()));
     }
   }
   for (std::size_t i = 0; i < alle.size(); ++i) alle[i]->setFont(schriften[i]);
