@@ -58,7 +58,7 @@ Gráfico
 
 Base de datos
 
-Opciones de Internet
+Internet
 
 Estadístico
 
@@ -82,15 +82,15 @@ preferir números que forman cuartetos a menudo
 
 más raros
 
-preferir números sorteados con especial frecuencia
+preferir números sorteados muy a menudo
 
-preferir números sorteados con especial rareza
+preferir números sorteados muy raramente
 
 números atrasados más de X sorteos
 
 preferir los vecinos de los números del último sorteo
 
-aplicar mín/máx a la relación de cada apuesta con cada apuesta
+aplicar mín/máx a cada par de apuestas
 
 permitir como máximo tantas coincidencias con otras apuestas
 
@@ -108,13 +108,13 @@ como máximo tantos números del antepenúltimo sorteo
 Coincidencia con números de un sorteo anterior
 Coincidencia con números de un sorteo anterior
 Coincidencia con números de un sorteo anterior
-La apuesta aún no debe igualar ningún 
-La apuesta aún no debe igualar ningún X aciertos de la base de datos, desde la fecha del resumen del gráfico
- aciertos de la base de datos
+La apuesta no debe compartir 
+La apuesta no debe compartir X números con ningún sorteo de la base de datos desde la fecha de la página Gráfico
+ números con ningún sorteo de la base de datos
 
-La apuesta no debe igualar ningún   
-La apuesta aún no debe igualar ningún X aciertos de la base de datos, desde la fecha del resumen del gráfico
- aciertos de los últimos  
+La apuesta no debe compartir   
+La apuesta no debe compartir X números con ningún sorteo de la base de datos desde la fecha de la página Gráfico
+ números con ninguno de los últimos  
 
 sorteos
 
@@ -154,7 +154,7 @@ mil
 
 Servidor proxy
 
-Puerto del proxy
+Puerto proxy
 
 Activar la página de enlaces
 
@@ -229,7 +229,7 @@ Evaluar las apuestas para el sorteo de la fecha elegida
 &Actualizar base de datos
 
 
-Detiene la lectura
+Detiene la descarga
 Borrar
 Borrar el sorteo mostrado
 Introducir
@@ -249,17 +249,17 @@ Imprimir boleto (prueba)
 
 Aquí puede buscar si esta apuesta ya salió alguna vez
 Análisis histórico desde la fecha elegida arriba
-Cálculo y éxito desde la fecha elegida arriba
+Cálculo y resultados desde la fecha elegida arriba
 Carrito
 
 Klicklotse
-Entregue aquí la apuesta en línea
+Envíe aquí la apuesta en línea
 
 Evaluación y cálculo de las ganancias
 
-Aquí puede ayudar un poco al azar y generar de verdad su apuesta
+Eche una mano al azar y genere su propia apuesta
 Análisis histórico de los parámetros a partir de la fecha elegida arriba
-Cálculo y éxito desde la fecha elegida arriba
+Cálculo y resultados desde la fecha elegida arriba
 Se calculan y evalúan apuestas con los parámetros ajustados
 
 
@@ -296,9 +296,9 @@ La distribución de sumas de los sorteos pasados está en el gráfico bajo Sum
 
 Los pares suelen surgir solos, pero aquí también se pueden forzar.
 
-tríos, 
+Tríos, 
 
-Los cuartetos ... (3-4-5  o 28-29-30-31) son bastante raros y aquí se pueden evitar del todo
+cuartetos ... (3-4-5  o 28-29-30-31) son bastante raros y aquí se pueden evitar del todo
 
 Distribución de las apuestas
 El gráfico muestra cuántas veces salió cada número
@@ -314,7 +314,7 @@ Spiel 77
 
 Super 6
 
-Espiral de la suerte
+Glücksspirale
 
 Coste:
 
@@ -326,7 +326,7 @@ Crear un nuevo número de boleto que nunca salió
 Buscar si este número ya ha salido
 Opción Super6 y Spiel77
 
-Haga clic en "Warenkorb" para enviar. Después puede iniciar sesión o registrarse.
+Haga clic en «Carrito» para enviar las apuestas. Después puede iniciar sesión o registrarse.
 
 Cancelar
 

@@ -108,13 +108,13 @@ najwyżej tyle liczb z trzeciego od końca losowania
 Zgodność z liczbami z poprzedniego losowania
 Zgodność z liczbami z poprzedniego losowania
 Zgodność z liczbami z poprzedniego losowania
-Typ nie może jeszcze odpowiadać żadnej 
+Typ nie może mieć 
 Typ nie może jeszcze odpowiadać żadnej X-ce z bazy danych, począwszy od daty z przeglądu wykresu
- -ce z bazy danych
+ liczb wspólnych z żadnym losowaniem z bazy
 
-Typ nie może odpowiadać żadnej   
+Typ nie może mieć   
 Typ nie może jeszcze odpowiadać żadnej X-ce z bazy danych, począwszy od daty z przeglądu wykresu
- -ce z ostatnich  
+ liczb wspólnych z żadnym z ostatnich  
 
 losowań
 
@@ -296,9 +296,9 @@ Rozkład sum minionych losowań jest na wykresie pod Sum
 
 Pary powstają zwykle same, ale tutaj można je też wymusić.
 
-trójki, 
+Trójki, 
 
-Czwórki ... (3-4-5  lub 28-29-30-31) zdarzają się dość rzadko, tutaj można ich całkiem uniknąć
+czwórki ... (3-4-5  lub 28-29-30-31) zdarzają się dość rzadko, tutaj można ich całkiem uniknąć
 
 Rozkład typów
 Na wykresie widać, jak często losowano każdą liczbę
@@ -314,7 +314,7 @@ Spiel 77
 
 Super 6
 
-Spirala szczęścia
+Glücksspirale
 
 Koszt:
 
@@ -326,7 +326,7 @@ Utwórz nowy numer losu, który nigdy nie został wylosowany
 Sprawdź, czy ten numer losu był już wylosowany
 Opcja Super6 i Spiel77
 
-Kliknij "Warenkorb", aby przekazać. Następnie możesz się zalogować lub zarejestrować.
+Kliknij „Koszyk”, aby przekazać typy. Następnie możesz się zalogować lub zarejestrować.
 
 Anuluj
 

@@ -1,8 +1,8 @@
 ﻿Kestrell Experto en números
 Quintavola
 ¡Sin garantía de que los números sean correctos!
-¿Desea realmente borrar todos los sorteos y reconstruirlos desde el 
- desde Internet??
+¿Desea realmente borrar todos los sorteos y volver a descargarlos a partir del 
+ desde Internet?
 ¿Borrar los sorteos?
 Distribución de números
 Sorteos : 
@@ -32,15 +32,15 @@ Las apuestas se han recalculado
 Apuestas
 Apuesta de lotería Kestrell para el 
 Número Euro
-¿Qué número está atrasado, es decir, no ha salido desde hace cuántos sorteos?
+Números atrasados: ¿cuántos sorteos lleva cada uno sin salir?
 ¿Su número de la suerte (1-99999999)?
 ¡Introduzca su número de la suerte para el generador aleatorio!
 Número de la suerte
 establecido
 Distribución de números de las apuestas
 ¿Realizar ahora el análisis de los ajustes desde el 
-??
-¡las apuestas actuales se borrarán!
+en adelante?
+Se borrarán las apuestas actuales
 Los ajustes actuales dieron
 Cantidad sin números Euro
 filas
@@ -54,8 +54,8 @@ Azar
 Parar
 ¿Qué número Euro lleva más tiempo sin salir?
 ¿Realizar ahora el análisis de la base de datos desde el
-??
-¡las apuestas actuales se borrarán!
+en adelante?
+Se borrarán las apuestas actuales
 ¿Detenerse con cuántos números coincidentes?
 Comparar el resultado del sorteo
 Un acierto encontrado el
@@ -71,6 +71,14 @@ Cuántas veces el sorteo siguiente tuvo números parecidos
 
 ¿Borrar realmente todas las apuestas no bloqueadas?
 ¿Borrar las apuestas?
-Las apuestas se están transfiriendo a la cesta ...
+Las apuestas se están transfiriendo al carrito ...
 La lista se abrió para editarla. ¿Volver a cargar ahora la lista modificada?
 ¿Volver a cargar la lista?
+No se puede leer el archivo de idioma %1.
+El archivo de idioma %1 está dañado.
+Guardar como
+No se pueden escribir los archivos de idioma %1.
+Las apuestas se están calculando. Espere a que termine el cálculo o deténgalo.
+El servidor no responde (tiempo de espera agotado).
+No hay conexión con el servidor.
+La transferencia ha fallado.

@@ -2,7 +2,7 @@
 Quintavola
 Bez gwarancji poprawności liczb!
 Czy na pewno usunąć wszystkie dane losowań i od 
- odbudować je z Internetu??
+ odbudować je z Internetu?
 Usunąć dane losowań?
 Rozkład liczb
 Losowania : 
@@ -39,7 +39,7 @@ Szczęśliwa liczba
 ustawiona
 Rozkład liczb w typach
 Czy przeprowadzić teraz analizę ustawień od 
-??
+?
 bieżące typy zostaną usunięte!
 Bieżące ustawienia dały
 Liczba bez liczb Euro
@@ -54,7 +54,7 @@ Losowo
 Stop
 Która liczba Euro najdłużej nie padła?
 Czy przeprowadzić teraz analizę bazy danych od
-??
+?
 bieżące typy zostaną usunięte!
 Zatrzymać przy ilu zgodnych liczbach?
 Porównaj wynik losowania
@@ -74,3 +74,11 @@ Usunąć typy?
 Typy są przenoszone do koszyka ...
 Lista została otwarta do edycji. Czy wczytać teraz ponownie zmienioną listę?
 Wczytać listę ponownie?
+Nie można odczytać pliku językowego %1.
+Plik językowy %1 jest uszkodzony.
+Zapisz jako
+Nie można zapisać plików językowych %1.
+Typy są właśnie obliczane. Poczekaj na koniec obliczeń lub je zatrzymaj.
+Serwer nie odpowiada (przekroczono limit czasu).
+Brak połączenia z serwerem.
+Przesyłanie nie powiodło się.

@@ -123,7 +123,7 @@ QString HttpClient::accept() { return QString::fromLatin1(kAccept + 8); }
 HttpAntwort HttpClient::get(const QString& url) {
   letzte_ = HttpAntwort{};
   CURL* h = d_->griff();
-  if (!h) throw HttpFehler(QStringLiteral("HTTP-Client nicht verfügbar"), letzte_, false);
+  if (!h) throw HttpFehler(QStringLiteral("HTTP-Client nicht verfügbar"), letzte_, HttpFehler::Grund::Uebertragung);
 
   const QByteArray adresse = url.toUtf8();
   curl_easy_setopt(h, CURLOPT_URL, adresse.constData());
@@ -167,10 +167,15 @@ HttpAntwort HttpClient::get(const QString& url) {
       text = QString::fromUtf8(curl_easy_strerror(CURLE_FILESIZE_EXCEEDED));
     else
       text = d_->fehlertext[0] ? QString::fromUtf8(d_->fehlertext) : QString::fromUtf8(curl_easy_strerror(ergebnis));
-    throw HttpFehler(text, letzte_, false);
+    HttpFehler::Grund grund = HttpFehler::Grund::Uebertragung;
+    if (ergebnis == CURLE_OPERATION_TIMEDOUT) grund = HttpFehler::Grund::Zeitlimit;
+    else if (ergebnis == CURLE_COULDNT_CONNECT || ergebnis == CURLE_COULDNT_RESOLVE_HOST ||
+             ergebnis == CURLE_COULDNT_RESOLVE_PROXY)
+      grund = HttpFehler::Grund::KeineVerbindung;
+    throw HttpFehler(text, letzte_, grund);
   }
   const bool umleitung = status >= 300 && status < 400 && d_->weiterleitungen == 0;
-  if (status >= 400 || umleitung) throw HttpFehler(letzte_.statuszeile, letzte_, true);
+  if (status >= 400 || umleitung) throw HttpFehler(letzte_.statuszeile, letzte_);
   return letzte_;
 }
 

@@ -20,17 +20,21 @@ struct HttpAntwort {
 // when nothing did); a transfer that did not end keeps no body.
 class HttpFehler : public Fehler {
  public:
-  HttpFehler(const QString& text, HttpAntwort antwort, bool statusfehler)
-      : Fehler(text), antwort_(std::move(antwort)), statusfehler_(statusfehler) {}
+  // Why a request failed, so that a window can say it in the user's language; the text is the
+  // client's own (English) wording.
+  enum class Grund { Antwort, Zeitlimit, KeineVerbindung, Uebertragung };
+  HttpFehler(const QString& text, HttpAntwort antwort, Grund grund = Grund::Antwort)
+      : Fehler(text), antwort_(std::move(antwort)), grund_(grund) {}
   const HttpAntwort& antwort() const { return antwort_; }
   int status() const { return antwort_.status; }
+  Grund grund() const { return grund_; }
   // The answer came whole and its status is an error (400 or more, or a redirect not followed);
   // false when the transfer itself failed.
-  bool statusfehler() const { return statusfehler_; }
+  bool statusfehler() const { return grund_ == Grund::Antwort; }
 
  private:
   HttpAntwort antwort_;
-  bool statusfehler_;
+  Grund grund_;
 };
 
 // GET into memory over libcurl, one thread, blocking. The handle and its connection stay

@@ -399,6 +399,7 @@ void TForm1::auswertungClick() {
   if (!f) return;
   f->Port = Internet->proxyPort();
   f->proxy = Internet->proxyHost();
+  f->Meldungen = &zustand_.Meldungen;
   f->Datum = QDateTime(ziehungsanzeige->DateTimePicker1->Datum(), QTime(0, 0));
   f->auswerten(zustand_.Statistik);  // a proxy port that is not a whole number ends the evaluation here
   f->exec();

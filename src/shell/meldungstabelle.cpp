@@ -80,14 +80,26 @@ const QStringList& Meldungstabelle::eingebaut() {
       QStringLiteral("Die Tipps werden in den Warenkorb übertragen ..."),  // 73
       QStringLiteral("Die Liste wurde zum Bearbeiten geöffnet. Soll die geänderte Liste jetzt neu eingelesen werden?"),  // 74
       QStringLiteral("Liste neu einlesen?"),  // 75
+      QStringLiteral("Die Sprachdatei %1 kann nicht gelesen werden."),  // 76
+      QStringLiteral("Die Sprachdatei %1 ist beschädigt."),  // 77
+      QStringLiteral("Speichern unter"),  // 78
+      QStringLiteral("Die Sprachdateien %1 können nicht geschrieben werden."),  // 79
+      QStringLiteral("Die Tipps werden gerade berechnet. Bitte warten Sie, bis die Berechnung beendet ist, oder stoppen Sie sie."),  // 80
+      QStringLiteral("Der Server antwortet nicht (Zeitlimit überschritten)."),  // 81
+      QStringLiteral("Keine Verbindung zum Server."),  // 82
+      QStringLiteral("Die Übertragung ist fehlgeschlagen."),  // 83
   };
+  static_assert(kZusatzEnde == 84);
   return zeilen;
 }
 
 Meldungstabelle::Meldungstabelle() : zeilen_(eingebaut()) {}
 
 QString Meldungstabelle::text(int index) const {
-  if (index < 0 || index >= zeilen_.size()) return QString();
+  if (index < 0) return QString();
+  if (index >= kSprachdateiNichtLesbar && index < kZusatzEnde && zeilen_.value(index).isEmpty())
+    return eingebaut().at(index);
+  if (index >= zeilen_.size()) return QString();
   const QString& z = zeilen_.at(index);
   return z.size() > kZeilenlaengeMax ? z.left(kZeilenlaengeMax) : z;
 }

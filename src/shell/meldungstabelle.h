@@ -7,6 +7,19 @@
 class Meldungstabelle {
  public:
   static constexpr int kZeilenlaengeMax = 4096;
+  // Texts of our own after the table's 76 lines. A message file that ends before one of them, or
+  // leaves it empty (an older file), gives its German text instead of the empty one.
+  enum Zusatz : int {
+    kSprachdateiNichtLesbar = 76,  // "%1": the file
+    kSprachdateiBeschaedigt,       // "%1": the file
+    kExportTitel,                  // caption of the export's save dialog
+    kExportNichtGeschrieben,       // "%1": the master file
+    kBerechnungLaeuft,             // a command refused while a generation run goes
+    kServerZeitlimit,              // no answer within the time limit
+    kServerNichtErreicht,          // no connection to the server
+    kUebertragungFehlgeschlagen,   // any other failure without an answer
+    kZusatzEnde
+  };
 
   Meldungstabelle();
   QString text(int index) const;

@@ -50,11 +50,13 @@ QString zeile(const QStringList& zeilen, qsizetype i) {
 
 namespace {
 
-plattform::Fehler nichtLesbar(const QString& pfad) {
-  return plattform::Fehler(QStringLiteral("Die Sprachdatei %1 kann nicht gelesen werden.").arg(QDir::toNativeSeparators(pfad)));
+Sprachdateifehler nichtLesbar(const QString& pfad) {
+  const QString p = QDir::toNativeSeparators(pfad);
+  return Sprachdateifehler(QStringLiteral("Die Sprachdatei %1 kann nicht gelesen werden.").arg(p), p, false);
 }
-plattform::Fehler beschaedigt(const QString& pfad) {
-  return plattform::Fehler(QStringLiteral("Die Sprachdatei %1 ist beschädigt.").arg(QDir::toNativeSeparators(pfad)));
+Sprachdateifehler beschaedigt(const QString& pfad) {
+  const QString p = QDir::toNativeSeparators(pfad);
+  return Sprachdateifehler(QStringLiteral("Die Sprachdatei %1 ist beschädigt.").arg(p), p, true);
 }
 
 std::optional<QString> dekodiere(const QByteArray& bytes) {

@@ -6,6 +6,8 @@
 #include <array>
 #include <optional>
 
+#include "plattform/fehler.h"
+
 // The language files beside the program and what a switch or an export does with them.
 // The windows hand their elements over as plain values and write back what comes out.
 namespace sprache {
@@ -29,6 +31,20 @@ inline constexpr qint64 kDateiMax = 16 * 1024 * 1024;
 inline QString stammName() { return QStringLiteral("Zelano.txt"); }
 inline QString radioName(const QString& endung) { return QStringLiteral("Radio.txt.") + endung; }
 inline QString meldungsName(const QString& endung) { return QStringLiteral("meldungen.txt.") + endung; }
+
+// A language file that cannot be read or is damaged. Its text is German; the language menu
+// names the file in the texts of the language that stays.
+class Sprachdateifehler : public plattform::Fehler {
+ public:
+  Sprachdateifehler(const QString& text, const QString& pfad, bool beschaedigt)
+      : plattform::Fehler(text), pfad_(pfad), beschaedigt_(beschaedigt) {}
+  const QString& pfad() const { return pfad_; }  // in the system's notation
+  bool beschaedigt() const { return beschaedigt_; }
+
+ private:
+  QString pfad_;
+  bool beschaedigt_;
+};
 
 // Reads a language file whole: a byte-order mark chooses UTF-8 or UTF-16, any other file is
 // Windows-1252. Each line is cut at 4096 characters. Raises Fehler naming the file when it cannot

@@ -4,6 +4,7 @@
 #include "plattform/formate.h"
 #include "plattform/http.h"
 #include "plattform/textdatei.h"
+#include "shell/meldungstabelle.h"
 
 #include <cmath>
 
@@ -189,7 +190,8 @@ void richteQuotenclientEin(plattform::HttpClient& http, const QString& proxy, co
   http.setzeGrenze(kAntwortGrenze);
 }
 
-Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const QDate& datum) {
+Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const QDate& datum,
+                       const Meldungstabelle& meldungen) {
   Quotenabruf r;
   QString fehlertext;
   bool uebertragungsfehler = false;
@@ -197,7 +199,10 @@ Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const
     http.get(quotenanfrage(server, datum));
   } catch (const plattform::HttpFehler& f) {
     r.fehler = true;
-    fehlertext = f.text();
+    using G = plattform::HttpFehler::Grund;
+    fehlertext = meldungen.text(f.grund() == G::Zeitlimit          ? Meldungstabelle::kServerZeitlimit
+                                : f.grund() == G::KeineVerbindung ? Meldungstabelle::kServerNichtErreicht
+                                                                  : Meldungstabelle::kUebertragungFehlgeschlagen);
     uebertragungsfehler = !f.statusfehler();
   }
   http.trennen();

@@ -15,6 +15,8 @@ class HttpClient;
 // The prize evaluation: twelve prize classes of a game with five numbers and two extra
 // numbers, their counts from the hit classes of the last check, their quotas (downloaded,
 // averages or typed) and the prizes.
+class Meldungstabelle;
+
 namespace auswertung {
 
 inline constexpr int kKlassen = 12;
@@ -100,7 +102,9 @@ struct Quotenabruf {
   // Taken: no error, or one whose status is below 400, and at least one ";" in the text.
   bool genommen = false;
 };
-Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const QDate& datum);
+// A failure without an answer is named with the texts of `meldungen`, in the user's language.
+Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const QDate& datum,
+                       const Meldungstabelle& meldungen);
 
 // A hint text with its "%s" filled in.
 QString mitWert(const QString& vorlage, const QString& wert);

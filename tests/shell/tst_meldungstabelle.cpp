@@ -18,7 +18,9 @@ class TstMeldungstabelle : public QObject {
     QTest::newRow("68") << 68 << QString::fromUtf8("Liste löschen?");
     QTest::newRow("69") << 69 << QString();
     QTest::newRow("70") << 70 << QString();
-    QTest::newRow("76") << 76 << QString();
+    QTest::newRow("76 eigener Text") << 76 << QStringLiteral("Die Sprachdatei %1 kann nicht gelesen werden.");
+    QTest::newRow("83 eigener Text") << 83 << QString::fromUtf8("Die Übertragung ist fehlgeschlagen.");
+    QTest::newRow("84") << 84 << QString();
     QTest::newRow("weit dahinter") << 100000 << QString();
     QTest::newRow("negativ") << -1 << QString();
   }
@@ -33,7 +35,7 @@ class TstMeldungstabelle : public QObject {
   // The questions before clearing the tips and after editing the list never show an empty box.
   void eigeneTexte71bis75() {
     const Meldungstabelle t;
-    QCOMPARE(t.anzahl(), 76);
+    QCOMPARE(t.anzahl(), 84);
     for (int i = 71; i <= 75; ++i) QVERIFY2(!t.text(i).trimmed().isEmpty(), qPrintable(QString::number(i)));
   }
 
@@ -46,13 +48,22 @@ class TstMeldungstabelle : public QObject {
     QCOMPARE(t.text(75), QStringLiteral("line 75"));
     QCOMPARE(t.text(2), QStringLiteral("line 2"));
     QCOMPARE(t.text(3), QString(4096, QLatin1Char('x')));
-    QCOMPARE(t.text(76), QString());
+    // The texts after the table's 76 lines: an older file without them gives them in German,
+    // as does an empty line; a file that holds them gives its own.
+    QCOMPARE(t.text(Meldungstabelle::kBerechnungLaeuft), Meldungstabelle::eingebaut().at(80));
+    QCOMPARE(t.text(84), QString());
+    datei << QString() << QStringLiteral("line 77");
+    t.ersetzen(datei);
+    QCOMPARE(t.text(76), Meldungstabelle::eingebaut().at(76));
+    QCOMPARE(t.text(77), QStringLiteral("line 77"));
+    QCOMPARE(t.text(78), Meldungstabelle::eingebaut().at(78));
     // A shorter file leaves every index beyond it empty, the built-in ones included.
     t.ersetzen({QStringLiteral("a"), QStringLiteral("b")});
     QCOMPARE(t.anzahl(), 2);
     QCOMPARE(t.text(1), QStringLiteral("b"));
     QCOMPARE(t.text(2), QString());
     QCOMPARE(t.text(68), QString());
+    QCOMPARE(t.text(Meldungstabelle::kExportTitel), QStringLiteral("Speichern unter"));
   }
 };
 

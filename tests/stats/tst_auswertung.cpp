@@ -6,16 +6,18 @@
 #include "hilfen/standin.h"
 #include "plattform/fehler.h"
 #include "plattform/http.h"
+#include "shell/meldungstabelle.h"
 #include "stats/auswertung.h"
 
 using namespace auswertung;
 
 namespace {
 
-Quotenabruf abruf(const QString& server, const QString& proxy = QString(), const QString& port = QStringLiteral("80")) {
+Quotenabruf abruf(const QString& server, const QString& proxy = QString(), const QString& port = QStringLiteral("80"),
+                  const Meldungstabelle& meldungen = Meldungstabelle()) {
   plattform::HttpClient http(plattform::HttpClient::Profil::Indy);
   richteQuotenclientEin(http, proxy, port);
-  return holeQuoten(http, server, QDate(2024, 1, 15));
+  return holeQuoten(http, server, QDate(2024, 1, 15), meldungen);
 }
 
 const QChar kKomma(QLatin1Char(','));
@@ -392,8 +394,25 @@ class TstAuswertung : public QObject {
     QVERIFY2(uhr.elapsed() >= 4500 && uhr.elapsed() < 9000, qPrintable(QString::number(uhr.elapsed())));
     QVERIFY(r.fehler);
     QCOMPARE(r.status, 0);
-    QVERIFY2(r.panel0.startsWith(QStringLiteral("Failed : 0 ")) && r.panel0.size() > 11, qPrintable(r.panel0));
+    QCOMPARE(r.panel0, QStringLiteral("Failed : 0 ") + Meldungstabelle().text(Meldungstabelle::kServerZeitlimit));
     QVERIFY(!r.genommen);
+  }
+
+  // Without an answer the panel names the reason in the language of the message table, never in
+  // the client's own English.
+  void ohneVerbindungInDerSprache() {
+    int frei = 0;
+    {
+      const StummerServer s;  // a port that was free a moment ago and is closed now
+      frei = s.port();
+    }
+    QStringList englisch = Meldungstabelle::eingebaut();
+    englisch[Meldungstabelle::kServerNichtErreicht] = QStringLiteral("No connection to the server.");
+    Meldungstabelle m;
+    m.ersetzen(englisch);
+    const Quotenabruf r = abruf(QStringLiteral("http://127.0.0.1:%1").arg(frei), QString(), QStringLiteral("80"), m);
+    QVERIFY(r.fehler);
+    QCOMPARE(r.panel0, QStringLiteral("Failed : 0 No connection to the server."));
   }
 };
 

@@ -1,29 +1,21 @@
 #include "plattform/fenster/zoom.h"
 
+#include "plattform/fenster/passform.h"
+
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLayout>
 #include <QTabBar>
+#include <QHash>
 #include <QTabWidget>
+#include <QVariant>
 #include <QWidget>
 #include <cmath>
 #include <vector>
 
 namespace plattform {
 namespace {
-
-// True when something other than the designed geometry decides where w lies.
-bool wirdPlatziert(const QWidget* w) {
-  const QWidget* p = w->parentWidget();
-  if (!p) return false;
-  if (p->layout() || w->objectName().startsWith(QLatin1String("qt_")) ||
-      p->objectName().startsWith(QLatin1String("qt_")))
-    return true;
-  return qobject_cast<const QTabWidget*>(p) || qobject_cast<const QTabBar*>(p) ||
-         qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const QAbstractSpinBox*>(p) ||
-         qobject_cast<const QComboBox*>(p);
-}
 
 QFont gezoomt(QFont f, double faktor) {
   if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * faktor);
@@ -46,6 +38,11 @@ void zoomen(QWidget* wurzel, double faktor) {
   schriften.reserve(alle.size());
   for (QWidget* w : alle) schriften.push_back(gezoomt(w->font(), faktor));
 
+  // The sizes before the zoom: a control that ended at its parent's right or bottom edge ends
+  // there after it too (the status bar of a dialog), whatever the rounding of its own size.
+  QHash<const QWidget*, QSize> vorher;
+  for (QWidget* w : alle) vorher.insert(w, w->size());
+
   for (QWidget* w : alle) {
     if (w->isWindow()) {
       const QSize neu(mal(w->width(), faktor), mal(w->height(), faktor));
@@ -53,8 +50,19 @@ void zoomen(QWidget* wurzel, double faktor) {
       if (w->minimumSize() == w->maximumSize()) w->setFixedSize(neu);
       else w->resize(neu);
     } else if (!wirdPlatziert(w)) {
-      const QRect g = w->geometry();
-      w->setGeometry(mal(g.x(), faktor), mal(g.y(), faktor), mal(g.width(), faktor), mal(g.height(), faktor));
+      const auto skaliert = [faktor](const QRect& g) {
+        return QRect(mal(g.x(), faktor), mal(g.y(), faktor), mal(g.width(), faktor), mal(g.height(), faktor));
+      };
+      const QRect alt = w->geometry();
+      QRect neu = skaliert(alt);
+      const QWidget* p = w->parentWidget();
+      const QSize pAlt = vorher.value(p, p->size());
+      if (alt.right() == pAlt.width() - 1) neu.moveRight(p->width() - 1);
+      if (alt.bottom() == pAlt.height() - 1) neu.moveBottom(p->height() - 1);
+      w->setGeometry(neu);
+      // A control that a language widened keeps its designed place at the same zoom.
+      const QVariant entwurf = w->property(kEntwurfsplatz);
+      if (entwurf.isValid()) w->setProperty(kEntwurfsplatz, skaliert(entwurf.toRect()));
     }
   }
   for (std::size_t i = 0; i < alle.size(); ++i) alle[i]->setFont(schriften[i]);

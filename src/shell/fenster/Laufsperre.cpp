@@ -4,7 +4,6 @@
 
 bool abgelehntWeilBerechnungLaeuft(const Programmzustand& z) {
   if (!z.Berechnunglaeuft) return false;
-  plattform::dialoge().nachricht(QStringLiteral(
-      "Die Tipps werden gerade berechnet. Bitte warten Sie, bis die Berechnung beendet ist, oder stoppen Sie sie."));
+  plattform::dialoge().nachricht(z.M(Meldungstabelle::kBerechnungLaeuft));
   return true;
 }

@@ -6,12 +6,14 @@
 #include "plattform/fenster/dienste.h"
 #include "plattform/fenster/elemente.h"
 #include "plattform/fenster/fensterliste.h"
+#include "plattform/fenster/passform.h"
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/pfade.h"
 #include "shell/fenster/LoEingab.h"
 #include "shell/programmzustand.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <memory>
 
@@ -109,6 +111,7 @@ void Sprachmenue::fuerNeuesFenster(QWidget* fenster) const {
   for (const sprache::Aenderung& a : *it) {
     if (a.index < elemente.size()) setze(elemente.at(a.index), a);
   }
+  plattform::passeCaptionsAn(fenster);
 }
 
 Sprachmenue::Sprachmenue(QMenu* SpracheLanguage1, QWidget* fenster, Programmzustand& zustand, Sprachumgebung& umgebung)
@@ -192,8 +195,15 @@ void Sprachmenue::waehle(int nummer) {
   if (abgelehntWeilBerechnungLaeuft(z_) || umgebung_.berechnungLaeuft()) return;
   const sprache::Sprache* s = sprache::sprachMitNummer(nummer);
   if (!s) return;
-  DateiLaden1Click(plattform::Programmpfad() + QStringLiteral("land/") + sprache::stammName(),
-                   QString::fromLatin1(s->endung));
+  try {
+    DateiLaden1Click(plattform::Programmpfad() + QStringLiteral("land/") + sprache::stammName(),
+                     QString::fromLatin1(s->endung));
+  } catch (const sprache::Sprachdateifehler& f) {
+    // Said in the language that stays, which may not be German.
+    throw plattform::Fehler(z_.M(f.beschaedigt() ? Meldungstabelle::kSprachdateiBeschaedigt
+                                                 : Meldungstabelle::kSprachdateiNichtLesbar)
+                                .arg(f.pfad()));
+  }
   angehakt_ = nummer;
   z_.sprache = nummer;
 }
@@ -227,12 +237,17 @@ void Sprachmenue::DateiLaden1Click(const QString& Dateiname, const QString& Spra
   if (stand->radio && !stand->radio->isEmpty()) umgebung_.optionenSetzen(*stand->radio);
   if (stand->meldungen) z_.Meldungen.ersetzen(*stand->meldungen);
   umgebung_.nachSprachwechsel();
+  for (QWidget* f : w.fenster) plattform::passeCaptionsAn(f);
 }
 
 void Sprachmenue::Dateispeichern1Click() {
   if (umgebung_.berechnungLaeuft()) return;
-  const QString ziel = plattform::dialoge().speichernMitEndung(
-      QStringLiteral("Speichern unter"), z_.Home + sprache::stammName(), QStringLiteral("Textdatei|*.txt"), QStringLiteral("txt"));
+  const QString ziel = plattform::dialoge().speichernMitEndung(z_.M(Meldungstabelle::kExportTitel), z_.Home + sprache::stammName(),
+                                                               QStringLiteral("Textdatei|*.txt"), QStringLiteral("txt"));
   if (ziel.isEmpty()) return;
-  sprache::schreibeExport(ziel, sprache::exportZeilen(alleElemente()));
+  try {
+    sprache::schreibeExport(ziel, sprache::exportZeilen(alleElemente()));
+  } catch (const plattform::Fehler&) {
+    throw plattform::Fehler(z_.M(Meldungstabelle::kExportNichtGeschrieben).arg(QDir::toNativeSeparators(ziel)));
+  }
 }

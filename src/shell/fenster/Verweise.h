@@ -11,6 +11,9 @@ class Senkrechtlabel : public QLabel {
   Q_OBJECT
  public:
   using QLabel::QLabel;
+  // The text runs upwards: its length is the label's height.
+  QSize sizeHint() const override { return QLabel::sizeHint().transposed(); }
+  QSize minimumSizeHint() const override { return QLabel::minimumSizeHint().transposed(); }
 
  protected:
   void paintEvent(QPaintEvent* e) override;

@@ -50,6 +50,7 @@ Ziehungsanzeige::Ziehungsanzeige(Programmzustand& zustand, Tippvergleicher& tipp
   DateTimePicker2->setMinimumDate(kKleinstesDatum);
   DateTimePicker2->setzeDatum(kKleinstesDatum);
   setzeHint(DateTimePicker2, QStringLiteral("Beginn des Zeitraums der Auswertungen"));
+  DateTimePicker2->setToolTip(QString());  // its hint is held, never shown
 }
 
 void Ziehungsanzeige::bauePanel4(QWidget* seite) {
@@ -94,6 +95,7 @@ void Ziehungsanzeige::baueDatenbank(QWidget* seite) {
   DateTimePicker1->setMinimumDate(kKleinstesDatum);
   DateTimePicker1->setzeDatum(QDate::currentDate());
   setzeHint(DateTimePicker1, QStringLiteral("Datum der angezeigten Ziehung"));
+  DateTimePicker1->setToolTip(QString());  // its hint is held, never shown
   SpeedButton5 = knopf(seite, "SpeedButton5", QRect(132, 42, 28, 24), QString());
   SpeedButton5->setIcon(seite->style()->standardIcon(QStyle::SP_DialogApplyButton));
   setzeHint(SpeedButton5, QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));

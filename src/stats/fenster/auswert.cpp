@@ -8,6 +8,7 @@
 #include "plattform/fenster/zoom.h"
 #include "plattform/formate.h"
 #include "plattform/pfade.h"
+#include "shell/meldungstabelle.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -195,7 +196,9 @@ void TForm9::SpeedButton2Click() {
   StatusBar1->setzePanel(0, QStringLiteral("Loading"));
   StatusBar1->repaint();
 
-  const auto abruf = auswertung::holeQuoten(HttpCli1, plattform::DownloadServer(), Datum.date());
+  const Meldungstabelle deutsch;
+  const auto abruf =
+      auswertung::holeQuoten(HttpCli1, plattform::DownloadServer(), Datum.date(), Meldungen ? *Meldungen : deutsch);
   StatusBar1->setzePanel(0, abruf.panel0);
   StatusBar1->setzePanel(1, plattform::hint(Anzahl[abruf.fehler ? 1 : 0]));
   const QChar dezimal = plattform::dezimaltrenner();

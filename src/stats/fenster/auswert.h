@@ -46,6 +46,7 @@ class TForm9 : public QDialog {
   QString Port;
   QString proxy;
   QDateTime Datum;
+  const Meldungstabelle* Meldungen = nullptr;  // the texts of the chosen language; German without
 
   // Row r (0..11) top to bottom.
   std::array<QLineEdit*, auswertung::kKlassen> Anzahl{};   // Edit1..Edit8, Edit17..Edit20

@@ -112,6 +112,15 @@ class TstHinweise : public QObject {
     QCOMPARE(panel(), kVorher);
   }
 
+  // The date pickers hold their hint and show it nowhere, not as a tool tip either.
+  void datumsfelderOhneTooltip() {
+    for (const char* n : {"DateTimePicker1", "DateTimePicker2"}) {
+      QWidget* w = fenstertest::ctl(form_, QString::fromLatin1(n));
+      QVERIFY(!plattform::hint(w).isEmpty());
+      QVERIFY2(w->toolTip().isEmpty(), n);
+    }
+  }
+
   void verlassenUndDialoge() {
     QWidget* knopf = fenstertest::ctl(form_, QStringLiteral("Tipp3Edit"));
     bewege(knopf);

@@ -23,6 +23,7 @@
 #include "shell/fenster/Sprachmenue.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
+#include "shell/meldungstabelle.h"
 #include "shell/sprachdateien.h"
 
 using plattform::Registry;
@@ -151,7 +152,7 @@ class TstSprache : public QObject {
     QCOMPARE(f.SpracheLanguage1->title(), QStringLiteral("Language/&Sprache"));
     QCOMPARE(f.PageControl1->tabText(0), QStringLiteral("Tip overview"));
     QCOMPARE(f.Schein->BitBtn4->text(), kEnglischTipps);
-    QCOMPARE(plattform::hint(f.Schein->BitBtn4), QStringLiteral("Start the calculation of the tip rows here."));
+    QCOMPARE(plattform::hint(f.Schein->BitBtn4), QStringLiteral("Starts calculating the tips."));
     QCOMPARE(f.Parameter->RadioGroup1->Items().value(0), QStringLiteral("simply choose at random"));
     QCOMPARE(f.Parameter->RadioGroup2->Items().size(), 3);
     QCOMPARE(f.M(2), QStringLiteral("No guarantee that the numbers are correct!"));
@@ -366,7 +367,7 @@ class TstSprache : public QObject {
     QLabel* dreier = t.ctl<QLabel>("Label91");
     QLabel* vierer = t.ctl<QLabel>("Label90");
     punkt(t.form, 6)->trigger();
-    QCOMPARE(dreier->text(), QString::fromUtf8("тройки, "));
+    QCOMPARE(dreier->text(), QString::fromUtf8("Тройки, "));
     QCOMPARE(dreier->width(), dreier->sizeHint().width());
     QCOMPARE(vierer->x(), dreier->x() + dreier->width());
     QVERIFY(vierer->height() >= vierer->heightForWidth(vierer->width()));
@@ -395,6 +396,34 @@ class TstSprache : public QObject {
     QCOMPARE(t.form.Schein->BitBtn4->text(), QStringLiteral("Stoppen"));
     t.form.sprachmenue->Dateispeichern1->trigger();
     QVERIFY(t.u.dialoge().gezeigt.isEmpty());
+  }
+
+  // The texts the menu adds to the table follow the language that stays: a damaged file, the
+  // refusal while a run goes, the export's dialog and its failure, here in French.
+  void eigeneTexteInDerSprache() {
+    Fenstertest<TForm1> t;
+    punkt(t.form, 3)->trigger();
+    const Meldungstabelle deutsch;
+    for (int i = Meldungstabelle::kSprachdateiNichtLesbar; i < Meldungstabelle::kZusatzEnde; ++i)
+      QVERIFY2(t.form.M(i) != deutsch.text(i), qPrintable(QString::number(i)));
+    const QString pfad = land(t.u) + QStringLiteral("meldungen.txt.en");
+    Testumgebung::schreibe(pfad, QByteArray("a\0b", 3));
+    punkt(t.form, 2)->trigger();
+    QCOMPARE(nachrichten(t.u).value(0),
+             t.form.M(Meldungstabelle::kSprachdateiBeschaedigt).arg(QDir::toNativeSeparators(pfad)));
+
+    t.form.zustand().Berechnunglaeuft = true;
+    punkt(t.form, 4)->trigger();
+    QCOMPARE(nachrichten(t.u).value(1), t.form.M(Meldungstabelle::kBerechnungLaeuft));
+    t.form.zustand().Berechnunglaeuft = false;
+
+    const QString ziel = t.u.home() + QStringLiteral("fehlt/Export.txt");
+    t.u.dialoge().antworten.push_back(ziel);
+    t.form.sprachmenue->Dateispeichern1->trigger();
+    QCOMPARE(t.u.dialoge().arten().last(), QStringLiteral("nachricht"));
+    QCOMPARE(t.u.dialoge().gezeigt.at(t.u.dialoge().gezeigt.size() - 2).titel, t.form.M(Meldungstabelle::kExportTitel));
+    QCOMPARE(nachrichten(t.u).value(2), t.form.M(Meldungstabelle::kExportNichtGeschrieben).arg(QDir::toNativeSeparators(ziel)));
+    QCOMPARE(t.form.zustand().sprache, 3);
   }
 
   // -- export ----------------------------------------------------------------------------------

@@ -1,10 +1,14 @@
 #include <QtTest>
 
 #include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 
 #include "glossar.h"
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/fenster/elemente.h"
+#include "plattform/fenster/fensterliste.h"
 #include "plattform/textdatei.h"
 #include "programm/Hauptprogramm.h"
 #include "programm/LottoZahlen.h"
@@ -47,7 +51,8 @@ class TstSprachlieferung : public QObject {
       const QString e = QString::fromLatin1(s.endung);
       QCOMPARE(plattform::leseZeilenMitBom(land.filePath(QStringLiteral("Zelano.txt.") + e)).size(), 2 * eintraege);
       QCOMPARE(plattform::leseZeilenMitBom(land.filePath(sprache::radioName(e))).size(), 3);
-      QCOMPARE(plattform::leseZeilenMitBom(land.filePath(sprache::meldungsName(e))).size(), 76);
+      // The table's 76 lines, then the texts of our own.
+      QCOMPARE(plattform::leseZeilenMitBom(land.filePath(sprache::meldungsName(e))).size(), Meldungstabelle::kZusatzEnde);
       QVERIFY(Testumgebung::lies(land.filePath(sprache::meldungsName(e))).startsWith("\xEF\xBB\xBF"));
     }
     // German is the built-in text.
@@ -74,10 +79,22 @@ class TstSprachlieferung : public QObject {
         if (!d.caption.isEmpty()) QVERIFY2(!e.caption.isEmpty(), qPrintable(wo + QStringLiteral(" caption")));
         if (!d.hint.isEmpty()) QVERIFY2(!e.hint.isEmpty(), qPrintable(wo + QStringLiteral(" hint")));
       }
-      for (int i = 0; i < 76; ++i)
+      for (int i = 0; i < Meldungstabelle::kZusatzEnde; ++i)
         if (!eingebaut.text(i).isEmpty()) QVERIFY2(!f.M(i).isEmpty(), qPrintable(sp + QStringLiteral(" message %1").arg(i)));
       QCOMPARE(f.Parameter->RadioGroup1->Items().size(), 3);
       if (s.nummer != 1) QCOMPARE(f.sprachmenue->menuepunkt(1)->text(), QStringLiteral("Deutsch"));
+      // The lucky-number window names its cart button as the button reads.
+      QWidget* form5 = plattform::programmfenster(QStringLiteral("Form5"));
+      QString knopf = fenstertest::ctl<QPushButton>(form5, QStringLiteral("BitBtn3"))->text();
+      knopf.remove(QRegularExpression(QStringLiteral("\\(&.\\)$"))).remove(QLatin1Char('&'));
+      const QString label5 = fenstertest::ctl<QLabel>(form5, QStringLiteral("Label5"))->text();
+      QVERIFY2(label5.contains(knopf), qPrintable(sp + QStringLiteral(" Label5: ") + label5 + QStringLiteral(" / ") + knopf));
+      // "Dreier, " and "Vierer ..." read as one sentence: a capital at its start, none in its middle
+      // (German capitalises its nouns).
+      const QString l91 = fenstertest::ctl<QLabel>(&f, QStringLiteral("Label91"))->text();
+      const QString l90 = fenstertest::ctl<QLabel>(&f, QStringLiteral("Label90"))->text();
+      QVERIFY2(!l91.at(0).isLower(), qPrintable(sp + QLatin1Char(' ') + l91));
+      if (s.nummer != 1) QVERIFY2(!l90.at(0).isUpper(), qPrintable(sp + QLatin1Char(' ') + l90));
     }
   }
 };
