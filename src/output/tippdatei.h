@@ -25,7 +25,7 @@ enum class Form {
 inline const QString kEndung = QStringLiteral("zpk");
 inline const QString kFilterSpeichern = QStringLiteral("Tippdatei|*.zpk");
 inline const QString kFilterLaden = QStringLiteral("Tippdatei|*.zpk|Textdatei|*.txt");
-// Larger files are no tip files (6500 tips take about 130 KiB).
+// Larger files are no tip files (listenzeile::kDateiMax).
 inline constexpr qint64 kGroesseMax = listenzeile::kDateiMax;
 
 // Home + "Tipps" with a trailing separator.

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringEncoder>
 #include <cstring>
 #include <map>
@@ -109,16 +108,26 @@ bool liesHex(const QString& s, QByteArray& out) {
   return true;
 }
 
-// A value line whose value is of a hex type ("hex:", "hex(2):", ...).
+// A value line whose value is of a hex type ("hex:", "hex(2):", ...), its name read as the
+// value lines are.
 bool istHexWert(const QString& z) {
-  static const QRegularExpression muster(QStringLiteral("^(@|\"(?:[^\"\\\\]|\\\\.)*\")=hex"));
-  return muster.match(z).hasMatch();
+  qsizetype i = 0;
+  QString name;
+  if (z.startsWith(QLatin1Char('@'))) i = 1;
+  else if (!liesZitat(z, i, name)) return false;
+  return QStringView(z).sliced(i).startsWith(QLatin1String("=hex"));
 }
 
 // A line that can only be the continuation of a hex value: bytes, commas, blanks, a final "\".
 bool istHexFortsetzung(const QString& zeile) {
-  static const QRegularExpression muster(QStringLiteral("^[0-9A-Fa-f,\\s]*\\\\?\\s*$"));
-  return muster.match(zeile).hasMatch();
+  QStringView z = QStringView(zeile).trimmed();
+  if (z.endsWith(QLatin1Char('\\'))) z.chop(1);
+  for (const QChar c : z) {
+    const bool hex = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
+                     (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+    if (!hex && c != QLatin1Char(',') && !c.isSpace()) return false;
+  }
+  return true;
 }
 
 // The store as text: with a byte-order mark as it says; without one, UTF-16 is told by its zero

@@ -50,8 +50,8 @@ class Registry {
   // Folder of the store files (ZK_REGISTRY_DIR, else the user's configuration folder).
   static QString ablageOrdner();
   static QString ablageDatei(Hive hive);
-  // True when the store file is there but could not be read, or holds text of which nothing could
-  // be understood: it is never overwritten.
+  // True when the store file is there but could not be read, is larger than any store (or never
+  // ends), or holds text of which nothing could be understood: it is never overwritten.
   static bool ablageUnlesbar(Hive hive = Hive::CurrentUser);
   // Forgets what was read, so the next open reads the files again (tests, a second instance).
   static void verwerfen();

@@ -33,8 +33,9 @@ QString langform(const std::array<QString, 5>& zahlen, const QString& extra1, co
 
 // A line of tips longer than this is no tip: every form of a tip takes a few dozen characters.
 inline constexpr qsizetype kZeileMax = 1024;
-// A file of tips beyond this size is no tip file (6500 tips take about 130 KiB).
-inline constexpr qint64 kDateiMax = 16 * 1024 * 1024;
+// A file of tips beyond this size is no tip file: 6500 tips take about 160 KiB, and a list of
+// millions of lines would hold the window for the best part of a minute when it is shown.
+inline constexpr qint64 kDateiMax = 1024 * 1024;
 
 enum class Kodierung {
   ansi,    // Windows-1252 only (the list file)

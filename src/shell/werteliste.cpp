@@ -76,21 +76,20 @@ void Werteliste::speichern(const QString& pfad, int maxZahl) {
 }
 
 QStringList Werteliste::liesDatei(const QString& pfad) {
-  QFile f(pfad);
-  if (!f.exists()) throw plattform::Fehler(QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(pfad));
-  if (!f.open(QIODevice::ReadOnly))
-    throw plattform::Fehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(pfad));
+  if (!QFile::exists(pfad)) throw plattform::Fehler(QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(pfad));
   const auto keineListe = [&] {
     return plattform::Fehler(
         QStringLiteral("Die Datei %1 ist keine gültige Werteliste.").arg(QFileInfo(pfad).fileName()));
   };
-  if (f.size() > kMaxDateigroesse) throw keineListe();
-  // Read one byte more than allowed: a file whose size is not known up front still stops here.
-  const QByteArray inhalt = f.read(kMaxDateigroesse + 1);
-  if (f.error() != QFileDevice::NoError)
-    throw plattform::Fehler(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(pfad));
-  if (inhalt.size() > kMaxDateigroesse || inhalt.contains('\0')) throw keineListe();
-  return plattform::zerlegeZeilen(plattform::ausAnsi(inhalt));
+  std::optional<QByteArray> inhalt;
+  try {
+    inhalt = plattform::liesHoechstens(pfad, kMaxDateigroesse);
+  } catch (const plattform::Fehler&) {
+    throw plattform::Fehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(pfad));
+  }
+  // Larger than any value list, or a device or pipe that may never end.
+  if (!inhalt || inhalt->contains('\0')) throw keineListe();
+  return plattform::zerlegeZeilen(plattform::ausAnsi(*inhalt));
 }
 
 void Werteliste::laden(const QString& pfad, int maxZahl) { uebernimm(liesDatei(pfad), maxZahl); }

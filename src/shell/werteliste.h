@@ -38,7 +38,8 @@ class Werteliste : public QObject {
   // Writes completely before the old file is replaced; raises plattform::Fehler on failure.
   void speichern(const QString& pfad, int maxZahl);
   // Reads and checks the whole file before anything changes; raises plattform::Fehler for a
-  // file that cannot be read or is plainly no text list (over 64 KiB, or a NUL byte).
+  // file that cannot be read or is plainly no text list (over 64 KiB, a NUL byte, a device or a
+  // pipe).
   void laden(const QString& pfad, int maxZahl);
   // Applies the lines: a non-empty line ticks n with the line as weight, an empty or missing
   // line unticks n with weight "1".

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "hilfen/testumgebung.h"
 #include "plattform/fehler.h"
 #include "plattform/textdatei.h"
@@ -213,6 +215,24 @@ class TstWerteliste : public QObject {
     QCOMPARE(fehlerText([&] { w.laden(pfad, 55); }), meldung);
     QCOMPARE(zustand(w), vorher);
     QCOMPARE(spy.count(), 0);
+  }
+
+  // A file that never ends, and a pipe that no one writes: refused at once, nothing changes.
+  void endloseDateiAendertNichts() {
+    Testumgebung umgebung;
+    for (const char* art : {"/dev/zero", "pipe"}) {
+      const QString pfad = umgebung.appdata() + QStringLiteral("endlos.zpn");
+      QFile::remove(pfad);
+      if (QByteArray(art) == "pipe") QCOMPARE(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
+      else QVERIFY(QFile::link(QString::fromLatin1(art), pfad));
+      Werteliste w;
+      const QStringList vorher = zustand(w);
+      QElapsedTimer uhr;
+      uhr.start();
+      QCOMPARE(fehlerText([&] { w.laden(pfad, 55); }), QStringLiteral("Die Datei endlos.zpn ist keine gültige Werteliste."));
+      QVERIFY(uhr.elapsed() < 2000);
+      QCOMPARE(zustand(w), vorher);
+    }
   }
 
   void genau64KiBWerdenGelesen() {
