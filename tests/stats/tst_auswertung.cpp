@@ -354,7 +354,7 @@ class TstAuswertung : public QObject {
   }
 
   // An answer over its bound, and a server that trickles two bytes a second: a failed request
-  // within the deadline, with the client's reason, and nothing taken.
+  // within the deadline, with its reason in the user's language, and nothing taken.
   void abrufFeindlich_data() {
     QTest::addColumn<QByteArray>("antwort");
     QTest::addColumn<qint64>("fuellung");
@@ -362,9 +362,12 @@ class TstAuswertung : public QObject {
     QTest::addColumn<QString>("panel0");
     QTest::addColumn<int>("hoechstensMs");
     const QByteArray ende = "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\nx,1;10;5;";
-    QTest::newRow("über der grenze") << ende << kAntwortGrenze << 0 << "Failed : 200 Maximum file size exceeded" << 3000;
-    QTest::newRow("300 MiB") << ende << 300LL * 1024 * 1024 << 0 << "Failed : 200 Maximum file size exceeded" << 3000;
-    QTest::newRow("tröpfelnd") << ende << qint64(0) << 500 << "Failed : 0 Operation timed out"
+    const Meldungstabelle m;
+    const QString abgebrochen = QStringLiteral("Failed : 200 ") + m.text(Meldungstabelle::kUebertragungFehlgeschlagen);
+    QTest::newRow("über der grenze") << ende << kAntwortGrenze << 0 << abgebrochen << 3000;
+    QTest::newRow("300 MiB") << ende << 300LL * 1024 * 1024 << 0 << abgebrochen << 3000;
+    QTest::newRow("tröpfelnd") << ende << qint64(0) << 500
+                               << QStringLiteral("Failed : 0 ") + m.text(Meldungstabelle::kServerZeitlimit)
                                << plattform::HttpClient::kFristMs + 2000;
   }
   void abrufFeindlich() {

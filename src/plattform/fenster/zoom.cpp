@@ -39,7 +39,7 @@ void zoomen(QWidget* wurzel, double faktor) {
   for (QWidget* w : alle) schriften.push_back(gezoomt(w->font(), faktor));
 
   // The sizes before the zoom: a control that ended at its parent's right or bottom edge ends
-  // there after it too (the status bar of a dialog), whatever the rounding of its own size.
+  // there after it too (the status bar of a dialog, the chart), whatever the rounding of its size.
   QHash<const QWidget*, QSize> vorher;
   for (QWidget* w : alle) vorher.insert(w, w->size());
 
@@ -57,8 +57,10 @@ void zoomen(QWidget* wurzel, double faktor) {
       QRect neu = skaliert(alt);
       const QWidget* p = w->parentWidget();
       const QSize pAlt = vorher.value(p, p->size());
-      if (alt.right() == pAlt.width() - 1) neu.moveRight(p->width() - 1);
-      if (alt.bottom() == pAlt.height() - 1) neu.moveBottom(p->height() - 1);
+      // Stretched, not moved: a control that fills its page below a row of buttons must not
+      // slide up over them.
+      if (alt.right() == pAlt.width() - 1 && p->width() - 1 > neu.left()) neu.setRight(p->width() - 1);
+      if (alt.bottom() == pAlt.height() - 1 && p->height() - 1 > neu.top()) neu.setBottom(p->height() - 1);
       w->setGeometry(neu);
       // A control that a language widened keeps its designed place at the same zoom.
       const QVariant entwurf = w->property(kEntwurfsplatz);
