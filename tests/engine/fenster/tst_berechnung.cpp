@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
-#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -256,7 +255,7 @@ void TstBerechnung::stoppMitStrgR() {
 void TstBerechnung::stoppEinerLangenListe() {
   // Input that comes while a long list run draws candidates is handled at once, not after some
   // batch of them: ten timer events 10 ms apart, as the window system's events come, the last
-  // one a click on "Stoppen"; the run ends a few milliseconds after it.
+  // one a click on "Stoppen"; no candidate is drawn after the one in whose handling it came.
   Fenster f;
   f.p().CheckBox22->setChecked(true);
   f.p().UpDown10->setPosition(6);  // no candidate passes
@@ -264,27 +263,21 @@ void TstBerechnung::stoppEinerLangenListe() {
   f.listenansicht(1, 6000);
   QElapsedTimer uhr;
   std::vector<qint64> verspaetung;  // ns after each event was due
-  qint64 faellig = 0, geklickt = -1;
-  // The finish is timed in the time this thread computed, which a busy machine does not stretch.
-  const auto rechenzeit = [] {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<qint64>(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
-  };
+  qint64 faellig = 0;
+  long beimKlick = -1;
   std::function<void()> naechstes = [&] {
     faellig = uhr.nsecsElapsed() + 10'000'000;
     QTimer::singleShot(10, Qt::PreciseTimer, &f.form, [&] {
       const qint64 jetzt = uhr.nsecsElapsed();
       verspaetung.push_back(jetzt - faellig);
       if (verspaetung.size() < 10) return naechstes();
-      geklickt = rechenzeit();
+      beimKlick = static_cast<long>(f.form.Rechner->generierung().gezaehlt());
       fenstertest::klick(f.knopf());
     });
   };
   f.waehrend([&] { return f.form.Rechner->generierung().gezaehlt() > 1000; }, naechstes);
   uhr.start();
   f.klick("BitBtn4");
-  const qint64 ende = rechenzeit();
   QCOMPARE(verspaetung.size(), std::size_t{10});
   QVERIFY(f.form.Rechner->generierung().ergebnis().gestoppt);
   QCOMPARE(f.liste()->count(), 1);
@@ -294,7 +287,9 @@ void TstBerechnung::stoppEinerLangenListe() {
   // not count.
   const qint64 wenigste = *std::min_element(verspaetung.begin(), verspaetung.end());
   QVERIFY2(wenigste < 1'500'000, qPrintable(QStringLiteral("input handled %1 us late").arg(wenigste / 1000)));
-  QVERIFY2(ende - geklickt < 25'000'000, qPrintable(QStringLiteral("run ended %1 us after the click").arg((ende - geklickt) / 1000)));
+  // The stop counts from the candidate that was being drawn when the click came, whatever the
+  // machine's load: a run that read its stop only at a position's end draws thousands more.
+  QCOMPARE(static_cast<long>(f.form.Rechner->generierung().gezaehlt()), beimKlick + 1);
 }
 
 void TstBerechnung::diagramm() {
