@@ -110,11 +110,11 @@ Coincidencia con números de un sorteo anterior
 Coincidencia con números de un sorteo anterior
 La apuesta no debe compartir 
 La apuesta no debe compartir X números con ningún sorteo de la base de datos desde la fecha de la página Gráfico
- números con ningún sorteo de la base de datos
+ números con ningún sorteo de la base
 
 La apuesta no debe compartir   
 La apuesta no debe compartir X números con ningún sorteo de la base de datos desde la fecha de la página Gráfico
- números con ninguno de los últimos  
+ números con los últimos  
 
 sorteos
 

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QAbstractScrollArea>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QHash>
@@ -67,21 +69,44 @@ QString name(const QWidget* w) {
   return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
 }
 
+// The part of a parent that shows: its rect clipped by every ancestor up to its window (a tab
+// page wider than its tab widget hides its right edge as surely as the window's border does);
+// a scroll area's content ends the walk, since scrolling brings it into view.
+QRect sichtbarerTeil(const QWidget* p) {
+  QRect r = p->rect();
+  QPoint versatz;
+  for (const QWidget* a = p; !a->isWindow() && a->parentWidget(); a = a->parentWidget()) {
+    if (qobject_cast<const QAbstractScrollArea*>(a->parentWidget()->parentWidget()) &&
+        a->parentWidget()->objectName() == QLatin1String("qt_scrollarea_viewport"))
+      break;
+    versatz += a->pos();
+    r = r.intersected(a->parentWidget()->rect().translated(-versatz));
+  }
+  return r;
+}
+
 // Every fault of one window: a control outside its parent's visible area, a caption wider (or a
 // wrapped one taller) than its control, a tab bar that needs scroll arrows.
 QStringList maengel(QWidget* fenster, bool chinesisch) {
   QStringList m;
   const QString f = fenster->objectName();
-  // Each page comes to the front once, as a user opens it, so that its layout has run.
-  for (QTabWidget* tabs : fenster->findChildren<QTabWidget*>()) {
-    const int vorn = tabs->currentIndex();
+  // Each page comes to the front once, as a user opens it, so that its layout has run. A page
+  // of a tab widget that lies on another page gets its size only while that page is in front.
+  const QList<QTabWidget*> alleTabs = fenster->findChildren<QTabWidget*>();
+  QHash<QTabWidget*, int> vorn;
+  for (QTabWidget* tabs : alleTabs) vorn.insert(tabs, tabs->currentIndex());
+  for (QTabWidget* tabs : alleTabs) {
+    for (QWidget* p = tabs; p && !p->isWindow(); p = p->parentWidget())
+      if (auto* stapel = qobject_cast<QStackedWidget*>(p->parentWidget()))
+        if (auto* aussen = qobject_cast<QTabWidget*>(stapel->parentWidget())) aussen->setCurrentWidget(p);
     for (int i = 0; i < tabs->count(); ++i) {
       if (!tabs->isTabVisible(i)) continue;
       tabs->setCurrentIndex(i);
       QCoreApplication::processEvents();
     }
-    tabs->setCurrentIndex(vorn);
   }
+  for (auto it = vorn.cbegin(); it != vorn.cend(); ++it) it.key()->setCurrentIndex(it.value());
+  QCoreApplication::processEvents();
   // A caption that a row lays out at its text's width grows with the em the box lacks and moves
   // what follows it on its row as far to the right.
   QHash<const QWidget*, int> zuschlag;
@@ -107,7 +132,7 @@ QStringList maengel(QWidget* fenster, bool chinesisch) {
     if (w->isWindow() || !gehoertZurAnsicht(w)) continue;
     if (!plattform::wirdPlatziert(w)) {
       const QRect g = w->geometry().adjusted(0, 0, folgtText(w) ? zuschlag.value(w) : 0, 0).translated(chinesisch ? verschub(w) : 0, 0);
-      const QRect p = w->parentWidget()->rect();
+      const QRect p = sichtbarerTeil(w->parentWidget());
       const int aussen = std::max({p.left() - g.left(), g.right() - p.right(), p.top() - g.top(), g.bottom() - p.bottom()});
       if (aussen > 0)
         m << QStringLiteral("%1.%2 lies %3 px outside %4").arg(f, name(w)).arg(aussen).arg(name(w->parentWidget()));

@@ -177,12 +177,12 @@ StatusLeiste::StatusLeiste(const QList<int>& breiten, QWidget* eltern) : QStatus
     auto* l = new QLabel(r);
     l->setObjectName(QStringLiteral("Statusfeld%1").arg(i));
     r->label = l;
-    // The last panel takes the rest of the bar, the others keep their width.
-    r->setMinimumWidth(breiten[i]);
-    l->setMinimumWidth(breiten[i]);
+    // The last panel takes the rest of the bar, the others keep their width. The rest is what
+    // the bar's margins leave: a width of its own would push the last panel past the bar's edge
+    // when it is as wide as the bar.
     if (!letztes) {
-      r->setMaximumWidth(breiten[i]);
-      l->setMaximumWidth(breiten[i]);
+      r->setFixedWidth(breiten[i]);
+      l->setFixedWidth(breiten[i]);
     }
     addWidget(r, letztes ? 1 : 0);
     // A zoom sets the labels' fonts after the bar's: the frames follow the labels' own.
