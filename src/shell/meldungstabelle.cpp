@@ -88,8 +88,17 @@ const QStringList& Meldungstabelle::eingebaut() {
       QStringLiteral("Der Server antwortet nicht (Zeitlimit überschritten)."),  // 81
       QStringLiteral("Keine Verbindung zum Server."),  // 82
       QStringLiteral("Die Übertragung ist fehlgeschlagen."),  // 83
+      QStringLiteral("Die Ziehungsdaten vom %1 sind beschädigt: mehr Ziehungen, als ein Tag hat. Nichts davon wurde gespeichert."),  // 84
+      QStringLiteral("Die Datei %1 ist zu groß."),  // 85
+      QStringLiteral("Die Datei %1 enthält Ziehungen ohne gültiges Datum (%2, die erste ist Nr. %3); sie werden übergangen."),  // 86
+      QStringLiteral("Die Ziehungsdaten werden gerade eingelesen. Bitte warten Sie, bis das Einlesen beendet ist."),  // 87
+      QStringLiteral("Es sind schon %1 Reihen erreicht"),  // 88
+      QStringLiteral("Überprüfen Sie den Tipp im Warenkorb!!!"),  // 89
+      QStringLiteral("Kestrells Klick-Lotse installieren?"),  // 90
+      QStringLiteral("Klick-Lotse jetzt installieren?"),  // 91
+      QStringLiteral("Export nach Text"),  // 92
   };
-  static_assert(kZusatzEnde == 84);
+  static_assert(kZusatzEnde == 93);
   return zeilen;
 }
 

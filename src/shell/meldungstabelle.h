@@ -18,6 +18,15 @@ class Meldungstabelle {
     kServerZeitlimit,              // no answer within the time limit
     kServerNichtErreicht,          // no connection to the server
     kUebertragungFehlgeschlagen,   // any other failure without an answer
+    kZuVieleZiehungen,             // a day's answer with more draws than a day has; "%1": the day
+    kDateiZuGross,                 // "%1": a file beyond the size the program reads
+    kZiehungenOhneDatum,           // "%1": the history, "%2": how many, "%3": the first one's number
+    kDownloadLaeuft,               // a command refused while the draw download goes
+    kReihenErreicht,               // "%1": the wanted count, which the list already holds
+    kWarenkorbPruefen,             // status after the tips went to the broker's cart
+    kKlickLotseFrage,              // the question when the click program is not found
+    kKlickLotseTitel,              // and its caption
+    kTextexportTitel,              // caption of the history's text export dialog
     kZusatzEnde
   };
 
