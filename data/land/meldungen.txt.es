@@ -91,3 +91,9 @@ Ya se han alcanzado %1 filas
 ¿Instalar Klick-Lotse de Kestrell?
 ¿Instalar Klick-Lotse ahora?
 Exportar a texto
+No se encontró la plantilla de informe "%1".
+No se puede leer la plantilla de informe "%1".
+No se puede leer la imagen de fondo "%1".
+La plantilla de informe "%1" no contiene el campo %2.
+¿Imprimir este boleto?
+Imprimir

@@ -91,3 +91,9 @@ Sprawdź typ w koszyku!!!
 Zainstalować Klick-Lotse firmy Kestrell?
 Zainstalować teraz Klick-Lotse?
 Eksport do tekstu
+Nie znaleziono szablonu raportu "%1".
+Nie można odczytać szablonu raportu "%1".
+Nie można odczytać obrazu tła "%1".
+Szablon raportu "%1" nie zawiera pola %2.
+Wydrukować ten kupon?
+Drukuj

@@ -97,12 +97,23 @@ const QStringList& Meldungstabelle::eingebaut() {
       QStringLiteral("Kestrells Klick-Lotse installieren?"),  // 90
       QStringLiteral("Klick-Lotse jetzt installieren?"),  // 91
       QStringLiteral("Export nach Text"),  // 92
+      QStringLiteral("Die Reportvorlage \"%1\" wurde nicht gefunden."),  // 93
+      QStringLiteral("Die Reportvorlage \"%1\" kann nicht gelesen werden."),  // 94
+      QStringLiteral("Das Hintergrundbild \"%1\" kann nicht gelesen werden."),  // 95
+      QStringLiteral("Die Reportvorlage \"%1\" enthält das Feld %2 nicht."),  // 96
+      QStringLiteral("Diesen Schein Drucken?"),  // 97
+      QStringLiteral("Drucken"),  // 98
   };
-  static_assert(kZusatzEnde == 93);
+  static_assert(kZusatzEnde == 99);
   return zeilen;
 }
 
 Meldungstabelle::Meldungstabelle() : zeilen_(eingebaut()) {}
+
+const Meldungstabelle& Meldungstabelle::oderDeutsch(const Meldungstabelle* tabelle) {
+  static const Meldungstabelle deutsch;
+  return tabelle ? *tabelle : deutsch;
+}
 
 QString Meldungstabelle::text(int index) const {
   if (index < 0) return QString();

@@ -27,6 +27,12 @@ class Meldungstabelle {
     kKlickLotseFrage,              // the question when the click program is not found
     kKlickLotseTitel,              // and its caption
     kTextexportTitel,              // caption of the history's text export dialog
+    kVorlageFehlt,                 // "%1": the coupon's report template the user chose
+    kVorlageUnlesbar,              // "%1": the report template tried last
+    kHintergrundUnlesbar,          // "%1": the coupon's background picture
+    kVorlageOhneFeld,              // "%1": the report template, "%2": the field it lacks
+    kScheinDruckenFrage,           // the question before each coupon is printed
+    kDruckenTitel,                 // and its caption
     kZusatzEnde
   };
 
@@ -38,6 +44,8 @@ class Meldungstabelle {
   const QStringList& zeilen() const { return zeilen_; }
 
   static const QStringList& eingebaut();
+  // The table a window was given, or the built-in German one while it has none.
+  static const Meldungstabelle& oderDeutsch(const Meldungstabelle* tabelle);
 
  private:
   QStringList zeilen_;

@@ -26,7 +26,9 @@ class TstMeldungstabelle : public QObject {
                                                        "das Einlesen beendet ist.");
     QTest::newRow("89 eigener Text") << 89 << QString::fromUtf8("Überprüfen Sie den Tipp im Warenkorb!!!");
     QTest::newRow("92 eigener Text") << 92 << QStringLiteral("Export nach Text");
-    QTest::newRow("93") << 93 << QString();
+    QTest::newRow("96 mit Anführungszeichen") << 96
+                                              << QString::fromUtf8("Die Reportvorlage \"%1\" enthält das Feld %2 nicht.");
+    QTest::newRow("99") << 99 << QString();
     QTest::newRow("weit dahinter") << 100000 << QString();
     QTest::newRow("negativ") << -1 << QString();
   }
@@ -41,7 +43,7 @@ class TstMeldungstabelle : public QObject {
   // The questions before clearing the tips and after editing the list never show an empty box.
   void eigeneTexte71bis75() {
     const Meldungstabelle t;
-    QCOMPARE(t.anzahl(), 93);
+    QCOMPARE(t.anzahl(), 99);
     for (int i = 71; i <= 75; ++i) QVERIFY2(!t.text(i).trimmed().isEmpty(), qPrintable(QString::number(i)));
   }
 
@@ -57,7 +59,7 @@ class TstMeldungstabelle : public QObject {
     // The texts after the table's 76 lines: an older file without them gives them in German,
     // as does an empty line; a file that holds them gives its own.
     QCOMPARE(t.text(Meldungstabelle::kBerechnungLaeuft), Meldungstabelle::eingebaut().at(80));
-    QCOMPARE(t.text(93), QString());
+    QCOMPARE(t.text(99), QString());
     datei << QString() << QStringLiteral("line 77");
     t.ersetzen(datei);
     QCOMPARE(t.text(76), Meldungstabelle::eingebaut().at(76));

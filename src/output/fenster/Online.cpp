@@ -72,10 +72,7 @@ void TAbgabeForm::ComboBox1Change() {
   Label3->setText(plattform::waehrung(TippAnzahl * 2.3 * plattform::StrToInt(ComboBox1->currentText()), 6, 2));
 }
 
-const Meldungstabelle& TAbgabeForm::meldungen() const {
-  static const Meldungstabelle deutsch;
-  return Meldungen ? *Meldungen : deutsch;
-}
+const Meldungstabelle& TAbgabeForm::meldungen() const { return Meldungstabelle::oderDeutsch(Meldungen); }
 
 QString TAbgabeForm::programm() const {
   if (const QString p = ausRegistry(Hive::LocalMachine); !p.isEmpty()) return p;
