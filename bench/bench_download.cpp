@@ -11,6 +11,7 @@
 #include "hilfen/fenster/fenstertest.h"
 #include "plattform/http.h"
 #include "shell/fenster/Download.h"
+#include "shell/meldungstabelle.h"
 #include "programm/LottoZahlen.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "shell/ziehungsdaten.h"
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
     Felder felder;
     QElapsedTimer uhr;
     uhr.start();
-    const Downloadergebnis e = ladeZiehungen(historie, http, felder, server.url(), QStringLiteral("-"));
+    const Downloadergebnis e = ladeZiehungen(historie, http, felder, server.url(), Meldungstabelle());
     bericht("download loop, plain fields", uhr.elapsed(), e.anfragen, e.gespeichert);
   }
 

@@ -82,3 +82,18 @@ Las apuestas se están calculando. Espere a que termine el cálculo o deténgalo
 El servidor no responde (tiempo de espera agotado).
 No hay conexión con el servidor.
 La transferencia ha fallado.
+Los sorteos del %1 están dañados: más sorteos de los que tiene un día. No se ha guardado nada.
+El archivo %1 es demasiado grande.
+El archivo %1 contiene sorteos sin fecha válida (%2, el primero es el n.º %3); se omiten.
+Los sorteos se están cargando. Espere a que termine la carga.
+Ya se han alcanzado %1 filas
+¡¡¡Compruebe la apuesta en el carrito!!!
+¿Instalar Klick-Lotse de Kestrell?
+¿Instalar Klick-Lotse ahora?
+Exportar a texto
+No se encontró la plantilla de informe "%1".
+No se puede leer la plantilla de informe "%1".
+No se puede leer la imagen de fondo "%1".
+La plantilla de informe "%1" no contiene el campo %2.
+¿Imprimir este boleto?
+Imprimir

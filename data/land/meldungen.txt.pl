@@ -82,3 +82,18 @@ Typy są właśnie obliczane. Poczekaj na koniec obliczeń lub je zatrzymaj.
 Serwer nie odpowiada (przekroczono limit czasu).
 Brak połączenia z serwerem.
 Przesyłanie nie powiodło się.
+Dane losowań z %1 są uszkodzone: więcej losowań, niż ma jeden dzień. Nic nie zostało zapisane.
+Plik %1 jest za duży.
+Plik %1 zawiera losowania bez prawidłowej daty (%2, pierwsze to nr %3); zostaną pominięte.
+Dane losowań są właśnie wczytywane. Poczekaj na koniec wczytywania.
+Osiągnięto już %1 rzędów
+Sprawdź typ w koszyku!!!
+Zainstalować Klick-Lotse firmy Kestrell?
+Zainstalować teraz Klick-Lotse?
+Eksport do tekstu
+Nie znaleziono szablonu raportu "%1".
+Nie można odczytać szablonu raportu "%1".
+Nie można odczytać obrazu tła "%1".
+Szablon raportu "%1" nie zawiera pola %2.
+Wydrukować ten kupon?
+Drukuj

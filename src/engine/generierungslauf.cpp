@@ -3,6 +3,7 @@
 #include "plattform/formate.h"
 #include "plattform/zufall.h"
 #include "shell/listenzeile.h"
+#include "shell/meldungstabelle.h"
 
 #include <algorithm>
 
@@ -52,7 +53,7 @@ void Generierung::Label28Click() {
   if (listenmodus_) {
     const int zeilen = env_.listenzeilen();
     if (zeilen >= env_.upDown8()) {
-      env_.nachricht(QStringLiteral("Es sind schon ") + QString::number(env_.upDown8()) + QStringLiteral(" Reihen erreicht"));
+      env_.nachricht(env_.meldung(Meldungstabelle::kReihenErreicht).arg(env_.upDown8()));
       return;
     }
     for (int m = 0; m < zeilen; ++m) {

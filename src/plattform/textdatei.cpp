@@ -80,6 +80,9 @@ QStringList zerlegeZeilen(const QString& text) {
   return zeilen;
 }
 
+DateiZuGross::DateiZuGross(const QString& pfad)
+    : Fehler(QStringLiteral("Die Datei %1 ist zu groß.").arg(pfad)), pfad_(pfad) {}
+
 static Fehler nichtGeoeffnet(const QString& pfad) {
   return Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(pfad));
 }
@@ -131,7 +134,7 @@ QStringList leseZeilenMitBom(const QString& pfad) { return zerlegeZeilen(dekodie
 
 QStringList leseZeilenMitBom(const QString& pfad, qint64 grenze) {
   const std::optional<QByteArray> bytes = liesHoechstens(pfad, grenze);
-  if (!bytes) throw Fehler(QStringLiteral("Die Datei %1 ist zu groß.").arg(pfad));
+  if (!bytes) throw DateiZuGross(pfad);
   return zerlegeZeilen(dekodiereMitBom(*bytes));
 }
 

@@ -22,6 +22,17 @@ class Schreibfehler : public Fehler {
   bool verweigert_;
 };
 
+// A file beyond the size its reader takes. text() is the German message; the caller that shows
+// it in the chosen language builds its own from pfad().
+class DateiZuGross : public Fehler {
+ public:
+  explicit DateiZuGross(const QString& pfad);
+  const QString& pfad() const { return pfad_; }
+
+ private:
+  QString pfad_;
+};
+
 // The system's ANSI code page is Windows-1252.
 QString ausAnsi(const QByteArray& bytes);
 QByteArray zuAnsi(const QString& text);  // characters outside the code page become '?'
@@ -37,8 +48,8 @@ std::optional<QByteArray> liesHoechstens(const QString& pfad, qint64 max);
 QStringList leseAnsiZeilen(const QString& pfad);
 // Reads UTF-8 or UTF-16 (LE/BE) when a byte-order mark says so, else the ANSI code page.
 QStringList leseZeilenMitBom(const QString& pfad);
-// The same for a file of at most grenze bytes: a larger one, or one without end, raises Fehler
-// "Die Datei ... ist zu groß." after reading no more than one byte past the bound.
+// The same for a file of at most grenze bytes: a larger one, or one without end, raises
+// DateiZuGross after reading no more than one byte past the bound.
 QStringList leseZeilenMitBom(const QString& pfad, qint64 grenze);
 QString dekodiereMitBom(const QByteArray& bytes);
 

@@ -88,12 +88,32 @@ const QStringList& Meldungstabelle::eingebaut() {
       QStringLiteral("Der Server antwortet nicht (Zeitlimit überschritten)."),  // 81
       QStringLiteral("Keine Verbindung zum Server."),  // 82
       QStringLiteral("Die Übertragung ist fehlgeschlagen."),  // 83
+      QStringLiteral("Die Ziehungsdaten vom %1 sind beschädigt: mehr Ziehungen, als ein Tag hat. Nichts davon wurde gespeichert."),  // 84
+      QStringLiteral("Die Datei %1 ist zu groß."),  // 85
+      QStringLiteral("Die Datei %1 enthält Ziehungen ohne gültiges Datum (%2, die erste ist Nr. %3); sie werden übergangen."),  // 86
+      QStringLiteral("Die Ziehungsdaten werden gerade eingelesen. Bitte warten Sie, bis das Einlesen beendet ist."),  // 87
+      QStringLiteral("Es sind schon %1 Reihen erreicht"),  // 88
+      QStringLiteral("Überprüfen Sie den Tipp im Warenkorb!!!"),  // 89
+      QStringLiteral("Kestrells Klick-Lotse installieren?"),  // 90
+      QStringLiteral("Klick-Lotse jetzt installieren?"),  // 91
+      QStringLiteral("Export nach Text"),  // 92
+      QStringLiteral("Die Reportvorlage \"%1\" wurde nicht gefunden."),  // 93
+      QStringLiteral("Die Reportvorlage \"%1\" kann nicht gelesen werden."),  // 94
+      QStringLiteral("Das Hintergrundbild \"%1\" kann nicht gelesen werden."),  // 95
+      QStringLiteral("Die Reportvorlage \"%1\" enthält das Feld %2 nicht."),  // 96
+      QStringLiteral("Diesen Schein Drucken?"),  // 97
+      QStringLiteral("Drucken"),  // 98
   };
-  static_assert(kZusatzEnde == 84);
+  static_assert(kZusatzEnde == 99);
   return zeilen;
 }
 
 Meldungstabelle::Meldungstabelle() : zeilen_(eingebaut()) {}
+
+const Meldungstabelle& Meldungstabelle::oderDeutsch(const Meldungstabelle* tabelle) {
+  static const Meldungstabelle deutsch;
+  return tabelle ? *tabelle : deutsch;
+}
 
 QString Meldungstabelle::text(int index) const {
   if (index < 0) return QString();

@@ -18,6 +18,21 @@ class Meldungstabelle {
     kServerZeitlimit,              // no answer within the time limit
     kServerNichtErreicht,          // no connection to the server
     kUebertragungFehlgeschlagen,   // any other failure without an answer
+    kZuVieleZiehungen,             // a day's answer with more draws than a day has; "%1": the day
+    kDateiZuGross,                 // "%1": a file beyond the size the program reads
+    kZiehungenOhneDatum,           // "%1": the history, "%2": how many, "%3": the first one's number
+    kDownloadLaeuft,               // a command refused while the draw download goes
+    kReihenErreicht,               // "%1": the wanted count, which the list already holds
+    kWarenkorbPruefen,             // status after the tips went to the broker's cart
+    kKlickLotseFrage,              // the question when the click program is not found
+    kKlickLotseTitel,              // and its caption
+    kTextexportTitel,              // caption of the history's text export dialog
+    kVorlageFehlt,                 // "%1": the coupon's report template the user chose
+    kVorlageUnlesbar,              // "%1": the report template tried last
+    kHintergrundUnlesbar,          // "%1": the coupon's background picture
+    kVorlageOhneFeld,              // "%1": the report template, "%2": the field it lacks
+    kScheinDruckenFrage,           // the question before each coupon is printed
+    kDruckenTitel,                 // and its caption
     kZusatzEnde
   };
 
@@ -29,6 +44,8 @@ class Meldungstabelle {
   const QStringList& zeilen() const { return zeilen_; }
 
   static const QStringList& eingebaut();
+  // The table a window was given, or the built-in German one while it has none.
+  static const Meldungstabelle& oderDeutsch(const Meldungstabelle* tabelle);
 
  private:
   QStringList zeilen_;

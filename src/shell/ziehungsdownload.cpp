@@ -3,6 +3,7 @@
 #include "plattform/formate.h"
 #include "plattform/http.h"
 #include "plattform/textdatei.h"
+#include "shell/meldungstabelle.h"
 #include "shell/ziehungsdaten.h"
 
 namespace {
@@ -53,8 +54,8 @@ QString antworttext(const QByteArray& inhalt) { return plattform::ausAnsi(inhalt
 
 QStringList antwortzeilen(const QString& text) { return plattform::zerlegeZeilen(text); }
 
-QString zuVieleZiehungen(const QDate& tag) {
-  return kZuVieleZiehungen.arg(plattform::kurzesDatum(tag));
+QString zuVieleZiehungen(const Meldungstabelle& meldungen, const QDate& tag) {
+  return meldungen.text(Meldungstabelle::kZuVieleZiehungen).arg(plattform::kurzesDatum(tag));
 }
 
 QString ziehungsanfrage(const QString& server, const QDate& tag) {
@@ -88,7 +89,7 @@ bool auswertungOeffnen(int besterTreffer, bool listenansicht, bool ueberspringen
 }
 
 Downloadergebnis ladeZiehungen(const Ziehungsdaten& historie, plattform::HttpClient& http, Downloadfenster& fenster,
-                               const QString& server, const QString& keineGewaehr) {
+                               const QString& server, const Meldungstabelle& meldungen) {
   historie.erzeugeLeerWennFehlt();
   const std::vector<Ziehung> saetze = historie.lesen();
   const Downloadbeginn beginn =
@@ -118,7 +119,7 @@ Downloadergebnis ladeZiehungen(const Ziehungsdaten& historie, plattform::HttpCli
       // No connection, a time-out or an error status: nothing of this day is stored.
     }
     fenster.status(0, http.Statuszeile());
-    fenster.status(1, keineGewaehr);
+    fenster.status(1, meldungen.text(2));
 
     if (antwort && antwort->status < 400) {
       const QString text = antworttext(antwort->inhalt);
@@ -129,7 +130,7 @@ Downloadergebnis ladeZiehungen(const Ziehungsdaten& historie, plattform::HttpCli
       if (zeilen.size() > kZiehungenProTag) {
         // Damaged as a whole: nothing of it is stored, and the skip stays as it was.
         e.unlesbareZeile = true;
-        fenster.unlesbar(zuVieleZiehungen(tag));
+        fenster.unlesbar(zuVieleZiehungen(meldungen, tag));
         break;
       }
       for (const QString& zeile : zeilen) {

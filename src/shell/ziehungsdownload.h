@@ -10,6 +10,7 @@
 
 #include "shell/ziehung.h"
 
+class Meldungstabelle;
 class Ziehungsdaten;
 namespace plattform {
 class HttpClient;
@@ -41,10 +42,8 @@ QString ziehungsanfrage(const QString& server, const QDate& tag);
 // answer of more lines than a day has draws is a damaged one, of which nothing is stored.
 inline constexpr qint64 kAntwortGrenze = 4096;
 inline constexpr int kZiehungenProTag = 2;
-// The message for such an answer; %1 is the day.
-inline const QString kZuVieleZiehungen =
-    QStringLiteral("Die Ziehungsdaten vom %1 sind beschädigt: mehr Ziehungen, als ein Tag hat. Nichts davon wurde gespeichert.");
-QString zuVieleZiehungen(const QDate& tag);
+// The message for such an answer, in the language of the table.
+QString zuVieleZiehungen(const Meldungstabelle& meldungen, const QDate& tag);
 
 // The lowest date of the end-date picker; an empty history starts the day after it.
 inline const QDate kErsterDownloadTag = kKleinstesDatum.addDays(1);
@@ -99,6 +98,7 @@ struct Downloadergebnis {
 // Runs the whole download over a history that exists (an empty one is fine). Raises
 // plattform::Fehler when the proxy port is not a whole number (before the request that would
 // use it) and when a record cannot be appended; what was appended before stays. The records of
-// a day are on the disk before the window handles input or a message box opens.
+// a day are on the disk before the window handles input or a message box opens. The status
+// and the messages take their texts from the table.
 Downloadergebnis ladeZiehungen(const Ziehungsdaten& historie, plattform::HttpClient& http, Downloadfenster& fenster,
-                               const QString& server, const QString& keineGewaehr);
+                               const QString& server, const Meldungstabelle& meldungen);

@@ -20,7 +20,15 @@ class TstMeldungstabelle : public QObject {
     QTest::newRow("70") << 70 << QString();
     QTest::newRow("76 eigener Text") << 76 << QStringLiteral("Die Sprachdatei %1 kann nicht gelesen werden.");
     QTest::newRow("83 eigener Text") << 83 << QString::fromUtf8("Die Übertragung ist fehlgeschlagen.");
-    QTest::newRow("84") << 84 << QString();
+    QTest::newRow("85 eigener Text") << 85 << QString::fromUtf8("Die Datei %1 ist zu groß.");
+    QTest::newRow("87 eigener Text") << 87
+                                     << QStringLiteral("Die Ziehungsdaten werden gerade eingelesen. Bitte warten Sie, bis "
+                                                       "das Einlesen beendet ist.");
+    QTest::newRow("89 eigener Text") << 89 << QString::fromUtf8("Überprüfen Sie den Tipp im Warenkorb!!!");
+    QTest::newRow("92 eigener Text") << 92 << QStringLiteral("Export nach Text");
+    QTest::newRow("96 mit Anführungszeichen") << 96
+                                              << QString::fromUtf8("Die Reportvorlage \"%1\" enthält das Feld %2 nicht.");
+    QTest::newRow("99") << 99 << QString();
     QTest::newRow("weit dahinter") << 100000 << QString();
     QTest::newRow("negativ") << -1 << QString();
   }
@@ -35,7 +43,7 @@ class TstMeldungstabelle : public QObject {
   // The questions before clearing the tips and after editing the list never show an empty box.
   void eigeneTexte71bis75() {
     const Meldungstabelle t;
-    QCOMPARE(t.anzahl(), 84);
+    QCOMPARE(t.anzahl(), 99);
     for (int i = 71; i <= 75; ++i) QVERIFY2(!t.text(i).trimmed().isEmpty(), qPrintable(QString::number(i)));
   }
 
@@ -51,12 +59,20 @@ class TstMeldungstabelle : public QObject {
     // The texts after the table's 76 lines: an older file without them gives them in German,
     // as does an empty line; a file that holds them gives its own.
     QCOMPARE(t.text(Meldungstabelle::kBerechnungLaeuft), Meldungstabelle::eingebaut().at(80));
-    QCOMPARE(t.text(84), QString());
+    QCOMPARE(t.text(99), QString());
     datei << QString() << QStringLiteral("line 77");
     t.ersetzen(datei);
     QCOMPARE(t.text(76), Meldungstabelle::eingebaut().at(76));
     QCOMPARE(t.text(77), QStringLiteral("line 77"));
     QCOMPARE(t.text(78), Meldungstabelle::eingebaut().at(78));
+    // A file of 84 lines, written before the texts from 84 on: those come in German, the
+    // lines it holds in its own words.
+    QStringList alt;
+    for (int i = 0; i < 84; ++i) alt << QStringLiteral("old %1").arg(i);
+    t.ersetzen(alt);
+    QCOMPARE(t.text(83), QStringLiteral("old 83"));
+    for (int i = 84; i < Meldungstabelle::kZusatzEnde; ++i) QCOMPARE(t.text(i), Meldungstabelle::eingebaut().at(i));
+    QCOMPARE(t.text(Meldungstabelle::kZusatzEnde), QString());
     // A shorter file leaves every index beyond it empty, the built-in ones included.
     t.ersetzen({QStringLiteral("a"), QStringLiteral("b")});
     QCOMPARE(t.anzahl(), 2);

@@ -10,6 +10,7 @@
 #include "plattform/formate.h"
 #include "plattform/http.h"
 #include "hilfen/historie.h"
+#include "shell/meldungstabelle.h"
 #include "shell/ziehungsdaten.h"
 #include "shell/ziehungsdownload.h"
 
@@ -63,11 +64,12 @@ struct Lauf {
   Ziehungsdaten historie{home.path() + QLatin1Char('/'), QStringLiteral("ZahlenQV.dat")};
   plattform::HttpClient http;
   Fenster fenster;
+  Meldungstabelle meldungen;
 
   explicit Lauf(const std::vector<Ziehung>& saetze) {
     if (!saetze.empty()) historie.anhaengen(saetze);
   }
-  Downloadergebnis laden(const QString& server) { return ladeZiehungen(historie, http, fenster, server, kGewaehr); }
+  Downloadergebnis laden(const QString& server) { return ladeZiehungen(historie, http, fenster, server, meldungen); }
   std::vector<Ziehung> gespeichert() const { return historie.lesen(); }
 };
 
@@ -324,7 +326,7 @@ class TstZiehungsdownload : public QObject {
     QCOMPARE(e.gespeichert, 0);
     QCOMPARE(e.unlesbareZeile, meldung);
     const QDate erster = heute().addDays(abHeute + 1);
-    QCOMPARE(lauf.fenster.meldungen, meldung ? QStringList{zuVieleZiehungen(erster)} : QStringList());
+    QCOMPARE(lauf.fenster.meldungen, meldung ? QStringList{zuVieleZiehungen(Meldungstabelle(), erster)} : QStringList());
     // After a damaged answer the picker stays on its day; else the loop went through to today.
     QCOMPARE(e.tag, meldung ? erster : heute().addDays(1));
     for (const QString& a : lauf.fenster.antworten) QVERIFY(a.size() <= kAntwortGrenze);

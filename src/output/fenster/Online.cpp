@@ -2,6 +2,7 @@
 
 #include "output/fenster/Scriptwahl.h"
 #include "output/klickskript.h"
+#include "shell/meldungstabelle.h"
 #include "plattform/fenster/befehl.h"
 #include "plattform/fenster/dienste.h"
 #include "plattform/fenster/steuerelemente.h"
@@ -71,6 +72,8 @@ void TAbgabeForm::ComboBox1Change() {
   Label3->setText(plattform::waehrung(TippAnzahl * 2.3 * plattform::StrToInt(ComboBox1->currentText()), 6, 2));
 }
 
+const Meldungstabelle& TAbgabeForm::meldungen() const { return Meldungstabelle::oderDeutsch(Meldungen); }
+
 QString TAbgabeForm::programm() const {
   if (const QString p = ausRegistry(Hive::LocalMachine); !p.isEmpty()) return p;
   if (const QString p = ausRegistry(Hive::CurrentUser); !p.isEmpty()) return p;
@@ -88,8 +91,8 @@ void TAbgabeForm::SpeedButton14Click() {
     uebergeben(lenkfix);
     return;
   }
-  if (plattform::dialoge().frage(QStringLiteral("Kestrells Klick-Lotse installieren?"),
-                                 QStringLiteral("Klick-Lotse jetzt installieren?")))
+  const Meldungstabelle& m = meldungen();
+  if (plattform::dialoge().frage(m.text(Meldungstabelle::kKlickLotseFrage), m.text(Meldungstabelle::kKlickLotseTitel)))
     plattform::shell().oeffnen(klickskript::kInstallation);
 }
 
@@ -120,8 +123,12 @@ void TAbgabeForm::uebergeben(const QString& lenkfix) {
   reg.CloseKey();
   if (!QFileInfo(vorlage).isFile()) return;
 
-  const QString vorlagentext =
-      plattform::leseZeilenMitBom(vorlage, klickskript::kVorlageGrenze).join(QStringLiteral("\r\n"));
+  QString vorlagentext;
+  try {
+    vorlagentext = plattform::leseZeilenMitBom(vorlage, klickskript::kVorlageGrenze).join(QStringLiteral("\r\n"));
+  } catch (const plattform::DateiZuGross& f) {
+    throw plattform::Fehler(meldungen().text(Meldungstabelle::kDateiZuGross).arg(f.pfad()));
+  }
   Memo1->setPlainText(vorlagentext);
   const QStringList tipps = plattform::leseAnsiZeilen(TippDateiName);
   const klickskript::Schalter schalter{CheckBox1->isChecked(), CheckBox2->isChecked(), CheckBox3->isChecked()};

@@ -8,6 +8,7 @@ class QLabel;
 class QPlainTextEdit;
 class QToolButton;
 class QPushButton;
+class Meldungstabelle;
 
 // "Tipp Online abgaben": the hand-over to the browser-automation program. The main window
 // makes it on first use, fills it and runs it without showing it; its settings are not kept.
@@ -19,6 +20,8 @@ class TAbgabeForm : public QDialog {
   void ComboBox1Change();    // the price
   void SpeedButton14Click();  // the hand-over; closes the dialog at its end
 
+  // The texts of its question and messages in the chosen language; set by its owner.
+  const Meldungstabelle* Meldungen = nullptr;
   QString TippDateiName;  // full path of the tip file
   int TippAnzahl = 0;     // tip count of the price
 
@@ -34,6 +37,7 @@ class TAbgabeForm : public QDialog {
   QPushButton* BitBtn1 = nullptr;
 
  private:
+  const Meldungstabelle& meldungen() const;  // German while no owner set them
   // The outside program, or "" when none is found.
   QString programm() const;
   void uebergeben(const QString& programm);

@@ -27,6 +27,7 @@ void Scheinknopf::SpeedButton27Click() {
   z_.SaveDialog1.FileName = pfad;
   z_.SaveDialog1.InitialDir = tippdatei::tippordner(z_.Home);
   if (!Form8) return;
+  Form8->Meldungen = &z_.Meldungen;
   Form8->eurozahlenVerbergen();
   Form8->memoLaden(schein::uebergabeLesen(pfad));
   Form8->MaxZahl = 55;

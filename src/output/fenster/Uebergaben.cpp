@@ -30,7 +30,6 @@ using warenkorb::Art;
 using warenkorb::Suffix;
 
 constexpr int kPauseMs = 2000;
-const QString kPruefen = QStringLiteral("Überprüfen Sie den Tipp im Warenkorb!!!");
 
 warenkorb::Zusatzspiele spiele(const TForm5& f) {
   return {f.Spiel77->isChecked(), f.Super6->isChecked(), f.glueck->isChecked()};
@@ -114,7 +113,7 @@ void Uebergaben::SpeedButton17Click() {
                                                                 : warenkorb::leererKasten(s);
       const int anzahl = static_cast<int>(std::min<qsizetype>(warenkorb::kProUrl, zeilen.size() - i));
       plattform::shell().oeffnen(warenkorb::url(vorlage, Art::liste, portal, anzahl, f5->LosNr, spiele(*f5), kaesten));
-      u_.status.setzeStatus(1, kPruefen);
+      u_.status.setzeStatus(1, z.M(Meldungstabelle::kWarenkorbPruefen));
       neueLosnummer(*f5);
       plattform::pause(kPauseMs);
     }
@@ -155,6 +154,7 @@ void Uebergaben::OnlineTippClick() {
   z.SaveDialog1.FileName = datei;
   z.SaveDialog1.InitialDir = tippdatei::tippordner(z.Home);
   if (!AbgabeForm) AbgabeForm = new TAbgabeForm(fenster_);
+  AbgabeForm->Meldungen = &z.Meldungen;
   AbgabeForm->TippDateiName = datei;
   AbgabeForm->TippAnzahl = u_.tipps.tippanzahl();
   AbgabeForm->ComboBox1Change();

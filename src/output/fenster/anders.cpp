@@ -10,6 +10,7 @@
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/formate.h"
 #include "plattform/pfade.h"
+#include "shell/meldungstabelle.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -373,10 +374,10 @@ bool TForm8::vorlageLaden() {
       break;
     case plattform::Report::Laden::fehlt:
       // The file the user chose, not the last fallback that was tried.
-      meldung(QStringLiteral("Die Reportvorlage \"%1\" wurde nicht gefunden.").arg(gewaehlt));
+      meldung(M(Meldungstabelle::kVorlageFehlt).arg(gewaehlt));
       return false;
     case plattform::Report::Laden::unlesbar:
-      meldung(QStringLiteral("Die Reportvorlage \"%1\" kann nicht gelesen werden.").arg(pfad));
+      meldung(M(Meldungstabelle::kVorlageUnlesbar).arg(pfad));
       return false;
   }
   const QString bild = schein::bildpfad(BackImage->text(), programm);
@@ -392,7 +393,7 @@ bool TForm8::vorlageLaden() {
     }
     if (!gut) {
       page->Hintergrund.clear();
-      meldung(QStringLiteral("Das Hintergrundbild \"%1\" kann nicht gelesen werden.").arg(bild));
+      meldung(M(Meldungstabelle::kHintergrundUnlesbar).arg(bild));
     }
   }
   return true;
@@ -442,7 +443,7 @@ void TForm8::BitBtn2Click() {
   if (!vorlageLaden()) return;
   const schein::Feldgroessen g{UpDown1->Position(), UpDown2->Position(), UpDown7->Position(), UpDown8->Position()};
   if (const auto fehlt = schein::kalibriere(frxReport1, g, layout)) {
-    meldung(QStringLiteral("Die Reportvorlage \"%1\" enthält das Feld %2 nicht.").arg(Reportvorlage->text(), *fehlt));
+    meldung(M(Meldungstabelle::kVorlageOhneFeld).arg(Reportvorlage->text(), *fehlt));
     vorschauAuffrischen();
     return;
   }
@@ -555,11 +556,13 @@ void TForm8::Button1Click() {
 void TForm8::vorschauAuffrischen() { frxPreview1->zeigen(frxReport1.vorbereiten()); }
 
 bool TForm8::druckenFragen() {
-  return plattform::dialoge().frage(QStringLiteral("Diesen Schein Drucken?"), QStringLiteral("Drucken"));
+  return plattform::dialoge().frage(M(Meldungstabelle::kScheinDruckenFrage), M(Meldungstabelle::kDruckenTitel));
 }
 
 void TForm8::drucken() { plattform::berichtsdruck().drucken(frxPreview1->bericht()); }
 
 void TForm8::meldung(const QString& t) { plattform::dialoge().nachricht(t); }
+
+QString TForm8::M(int index) const { return Meldungstabelle::oderDeutsch(Meldungen).text(index); }
 
 void TForm8::eurozahlenVerbergen() { PageControl1->setTabVisible(PageControl1->indexOf(TabSheet1), false); }

@@ -8,6 +8,8 @@
 #include "output/tippsetzen.h"
 #include "plattform/reportvorlage.h"
 
+class Meldungstabelle;
+
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -56,6 +58,8 @@ class TForm8 : public QDialog, private schein::Scheindialog {
   int MaxEuroZahl = 10;
   QString schluessel = QStringLiteral("\\SOFTWARE\\Kestrell\\Kalvatro");
   bool oeffnen = true;
+  // The texts of its messages and questions in the chosen language; German while none is set.
+  const Meldungstabelle* Meldungen = nullptr;
   schein::Scheinlayout layout;
   double PapierH = 0, PapierB = 0;
   plattform::Report frxReport1;
@@ -117,6 +121,7 @@ class TForm8 : public QDialog, private schein::Scheindialog {
   bool druckenFragen() override;
   void drucken() override;
   void meldung(const QString& text) override;
+  QString M(int index) const;
 };
 
 // The program-wide window variable; empty until the dialog exists.

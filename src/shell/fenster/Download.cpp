@@ -38,7 +38,7 @@ void Download::ZahlenKennerClick() {
     fensterGeschlossen_ = false;
     anzeige_.startknoepfe(true);
     try {
-      e = ladeZiehungen(z_.historie(), HttpCli1, *this, plattform::DownloadServer(), z_.M(2));
+      e = ladeZiehungen(z_.historie(), HttpCli1, *this, plattform::DownloadServer(), z_.Meldungen);
     } catch (...) {
       fehler = std::current_exception();
     }

@@ -149,8 +149,7 @@ void Ziehungsanzeige::endDatumFolgt() { DateTimePicker1->setzeDatum(z_.Datum1); 
 
 bool Ziehungsanzeige::abgelehntWeilDownloadLaeuft() {
   if (!z_.downloadLaeuft) return false;
-  plattform::dialoge().nachricht(
-      QStringLiteral("Die Ziehungsdaten werden gerade eingelesen. Bitte warten Sie, bis das Einlesen beendet ist."));
+  plattform::dialoge().nachricht(z_.M(Meldungstabelle::kDownloadLaeuft));
   return true;
 }
 
@@ -193,8 +192,7 @@ void Ziehungsanzeige::meldeLesefehler(const Ziehungsdaten& daten, const Fundstel
   // One message for the search, however many records it had to pass over; the start shows the
   // draw twice (before and after the download), so the same damage is told once.
   if (fund.lesefehler == 0) return;
-  const QString text = QStringLiteral("Die Datei %1 enthält Ziehungen ohne gültiges Datum (%2, die erste ist Nr. %3); "
-                                      "sie werden übergangen.")
+  const QString text = z_.M(Meldungstabelle::kZiehungenOhneDatum)
                            .arg(QDir::toNativeSeparators(daten.pfad()), QString::number(fund.lesefehler),
                                 QString::number(fund.ersterFehler + 1));
   if (text == gemeldet_) return;
@@ -328,7 +326,7 @@ void Ziehungsanzeige::SpeedButton14Click() {
 
 void Ziehungsanzeige::BitBtn3Click() {
   plattform::mitMeldung([&] {
-    const QString ziel = plattform::dialoge().speichern(QStringLiteral("Export nach Text"),
+    const QString ziel = plattform::dialoge().speichern(z_.M(Meldungstabelle::kTextexportTitel),
                                                         z_.Home + QStringLiteral("ZahlenQV.txt"),
                                                         QStringLiteral("Textdateien (*.txt)"));
     if (ziel.isEmpty()) return;

@@ -363,6 +363,11 @@ void TstBerechnung::listenmodus() {
   f.klick("BitBtn4");
   QCOMPARE(f.meldungen().last(), QStringLiteral("Es sind schon 25 Reihen erreicht"));
   QCOMPARE(f.liste()->count(), 25);
+  // In the chosen language (Italian).
+  f.form.sprachmenue->menuepunkt(5)->trigger();
+  f.klick("BitBtn4");
+  QCOMPARE(f.meldungen().last(), QString::fromUtf8("Sono già state raggiunte 25 righe"));
+  QCOMPARE(f.liste()->count(), 25);
 }
 
 void TstBerechnung::listenmodusAbbruchUndFehler_data() {

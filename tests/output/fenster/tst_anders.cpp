@@ -25,6 +25,7 @@
 #include "plattform/registry.h"
 #include "plattform/textdatei.h"
 #include "programm/LottoZahlen.h"
+#include "shell/fenster/Sprachmenue.h"
 #include "shell/fenster/Tippschein.h"
 
 namespace {
@@ -555,6 +556,29 @@ class TstAnders : public QObject {
     QCOMPARE(p.u.meldungen().size(), 1);
     QVERIFY(p.u.meldungen()[0].startsWith("Datei \"" + datei + "\" kann nicht erstellt werden."));
     QVERIFY(!p.form8.isVisible());
+  }
+
+  // Opened from the main window, its messages and questions follow the chosen language
+  // (Spanish): a template that is not there, then the question before each coupon.
+  void meldungenInDerSprache() {
+    Programm p;
+    p.form1.sprachmenue->menuepunkt(4)->trigger();
+    const QString vorlage = p.u.programmordner() + schein::kVorlage;
+    const QByteArray inhalt = Testumgebung::lies(vorlage);
+    QFile::remove(vorlage);
+    p.scheinDrucken();
+    QCOMPARE(p.u.meldungen(),
+             QStringList{QString::fromUtf8("No se encontró la plantilla de informe \"%1\".").arg(schein::kVorlage)});
+    Testumgebung::schreibe(vorlage, inhalt);
+    p.u.dialoge().gezeigt.clear();
+    p.form8.memoLaden(zeilen(15));
+    p.form8.show();
+    p.u.dialoge().antworten = {false};
+    fenstertest::klick(fenstertest::ctl(&p.form8, "BitBtn1"));
+    QCOMPARE(p.u.dialoge().arten(), QStringList{"frage"});
+    QCOMPARE(p.u.dialoge().gezeigt[0].text, QStringLiteral("¿Imprimir este boleto?"));
+    QCOMPARE(p.u.dialoge().gezeigt[0].titel, QStringLiteral("Imprimir"));
+    p.form8.done(0);
   }
 
   // "Edit1F8" to "Edit6F8": written at the first exit, read into the dialog at the next start;

@@ -23,6 +23,7 @@
 #include "plattform/registry.h"
 #include "plattform/uhr.h"
 #include "programm/LottoZahlen.h"
+#include "shell/fenster/Sprachmenue.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 
@@ -232,19 +233,31 @@ class TstKlickuebergabe : public QObject {
     QCOMPARE(f.starts()[0][2], home + "Tipps/20261208.qzt");
   }
 
+  // The question in the chosen language (0: German, 2: English).
   void keinProgramm_data() {
     QTest::addColumn<bool>("ja");
-    QTest::newRow("Ja") << true;
-    QTest::newRow("Nein") << false;
+    QTest::addColumn<int>("sprache");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("titel");
+    const QString de = QStringLiteral("Kestrells Klick-Lotse installieren?");
+    const QString deTitel = QStringLiteral("Klick-Lotse jetzt installieren?");
+    QTest::newRow("Ja") << true << 0 << de << deTitel;
+    QTest::newRow("Nein") << false << 0 << de << deTitel;
+    QTest::newRow("Yes") << true << 2 << QStringLiteral("Install Kestrell's Klick-Lotse?")
+                         << QStringLiteral("Install Klick-Lotse now?");
   }
   void keinProgramm() {
     QFETCH(bool, ja);
+    QFETCH(int, sprache);
+    QFETCH(QString, text);
+    QFETCH(QString, titel);
     Fenster f;
+    if (sprache) f.form.sprachmenue->menuepunkt(sprache)->trigger();
     QFile::remove(f.programm);
     f.u.dialoge().antworten.push_back(ja);
     f.abgeben();
-    QCOMPARE(f.u.dialoge().gezeigt.value(0).text, QStringLiteral("Kestrells Klick-Lotse installieren?"));
-    QCOMPARE(f.u.dialoge().gezeigt.value(0).titel, QStringLiteral("Klick-Lotse jetzt installieren?"));
+    QCOMPARE(f.u.dialoge().gezeigt.value(0).text, text);
+    QCOMPARE(f.u.dialoge().gezeigt.value(0).titel, titel);
     QCOMPARE(f.u.shell().aufrufe, ja ? QStringList{"open " + klickskript::kInstallation} : QStringList());
     QVERIFY(!f.qzt.isVisible());
   }
@@ -262,11 +275,12 @@ class TstKlickuebergabe : public QObject {
 
   // A local template beyond any script's size is refused with a message that names it: no
   // script is written and nothing started. One at its bound is filled; a link to an endless
-  // device names no file and ends the hand-over quietly.
+  // device names no file and ends the hand-over quietly. The message follows the language.
   void grosseVorlage_data() {
     QTest::addColumn<QString>("art");
     QTest::newRow("an der grenze") << "grenze";
     QTest::newRow("ein byte zu viel") << "zuviel";
+    QTest::newRow("ein byte zu viel, französisch") << "französisch";
     QTest::newRow("300 MiB") << "riesig";
     QTest::newRow("verweis auf /dev/zero") << "zero";
   }
@@ -274,6 +288,7 @@ class TstKlickuebergabe : public QObject {
     QFETCH(QString, art);
     qputenv("ZK_WEB_URL", "http://127.0.0.1:1");
     Fenster f;
+    if (art == "französisch") f.form.sprachmenue->menuepunkt(3)->trigger();
     QFile::remove(f.vorlage);
     if (art == "zero") {
       QVERIFY(QFile::link("/dev/zero", f.vorlage));
@@ -281,7 +296,7 @@ class TstKlickuebergabe : public QObject {
       QFile v(f.vorlage);
       QVERIFY(v.open(QIODevice::WriteOnly) && v.resize(300LL * 1024 * 1024));
     } else {
-      Testumgebung::schreibe(f.vorlage, "[Z1_1]" + QByteArray(klickskript::kVorlageGrenze - 6 + (art == "zuviel"), 'x'));
+      Testumgebung::schreibe(f.vorlage, "[Z1_1]" + QByteArray(klickskript::kVorlageGrenze - 6 + (art != "grenze"), 'x'));
     }
     f.liste(13);
     QElapsedTimer uhr;
@@ -298,7 +313,9 @@ class TstKlickuebergabe : public QObject {
     }
     // Refused before anything of it is read beyond the bound.
     QVERIFY2(uhr.elapsed() < 5000, qPrintable(QString::number(uhr.elapsed())));
-    QCOMPARE(f.meldungen(), art == "zero" ? QStringList() : QStringList{"Die Datei " + f.vorlage + " ist zu groß."});
+    const QString zuGross = art == "französisch" ? QStringLiteral("Le fichier %1 est trop volumineux.")
+                                                 : QString::fromUtf8("Die Datei %1 ist zu groß.");
+    QCOMPARE(f.meldungen(), art == "zero" ? QStringList() : QStringList{zuGross.arg(f.vorlage)});
     QVERIFY(f.starts().isEmpty());
     QVERIFY(!QFile::exists(f.skript()));
   }

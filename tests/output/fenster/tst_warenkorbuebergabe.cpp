@@ -23,6 +23,7 @@
 #include "plattform/pfade.h"
 #include "plattform/zufall.h"
 #include "shell/fenster/Internetseite.h"
+#include "shell/fenster/Sprachmenue.h"
 #include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
 
@@ -130,6 +131,11 @@ class TstWarenkorbuebergabe : public QObject {
     QCOMPARE(f.form.StatusBar1->panel(1), QStringLiteral("Überprüfen Sie den Tipp im Warenkorb!!!"));
     QVERIFY(!f.form5.isVisible());
     QVERIFY(f.meldungen().isEmpty());
+    // The status follows the language (Czech).
+    f.form.sprachmenue->menuepunkt(10)->trigger();
+    f.warenkorb();
+    QCOMPARE(f.urls().size(), 6);
+    QCOMPARE(f.form.StatusBar1->panel(1), QString::fromUtf8("Zkontrolujte tip v košíku!!!"));
   }
 
   void kodierterSuffix() {

@@ -178,7 +178,7 @@ class TstDownload : public QObject {
     QVERIFY(f.idle());
     QCOMPARE(roh.anfragen(), anfragen);
     QCOMPARE(f.gespeichert(), h);
-    QCOMPARE(f.u.dialoge().texte(), meldung ? QStringList{zuVieleZiehungen(heute().addDays(-2))} : QStringList());
+    QCOMPARE(f.u.dialoge().texte(), meldung ? QStringList{zuVieleZiehungen(Meldungstabelle(), heute().addDays(-2))} : QStringList());
     QVERIFY(f.ctl<QPlainTextEdit>("RichEdit1")->toPlainText().size() <= kAntwortGrenze);
     QCOMPARE(f.form.zustand().Datum1, heute().addDays(-3));
   }

@@ -8,11 +8,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <limits>
 
 #include "hilfen/fenster/fenstertest.h"
+#include "hilfen/rohserver.h"
 #include "hilfen/historie.h"
 #include "plattform/fenster/elemente.h"
 #include "plattform/fenster/steuerelemente.h"
+#include "plattform/formate.h"
 #include "plattform/registry.h"
 #include "plattform/textdatei.h"
 #include "programm/Einstellungen.h"
@@ -25,6 +28,7 @@
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "shell/meldungstabelle.h"
 #include "shell/sprachdateien.h"
+#include "shell/ziehungsdaten.h"
 
 using plattform::Registry;
 
@@ -424,6 +428,54 @@ class TstSprache : public QObject {
     QCOMPARE(t.u.dialoge().gezeigt.at(t.u.dialoge().gezeigt.size() - 2).titel, t.form.M(Meldungstabelle::kExportTitel));
     QCOMPARE(nachrichten(t.u).value(2), t.form.M(Meldungstabelle::kExportNichtGeschrieben).arg(QDir::toNativeSeparators(ziel)));
     QCOMPARE(t.form.zustand().sprache, 3);
+  }
+
+  // The draw history's messages follow the language, each through the road that shows it: a
+  // day's answer with more draws than a day has (English), records without a date (Spanish),
+  // a command refused while the download runs (Polish).
+  void ziehungsmeldungenInDerSprache() {
+    const QDate heute = QDate::currentDate();
+    {
+      Fenstertest<TForm1> t;
+      punkt(t.form, 2)->trigger();
+      Rohserver roh("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\na\r\nb\r\nc\r\n");
+      qputenv("ZK_DOWNLOAD_URL", roh.url().toUtf8());
+      const std::vector<Ziehung> h{satz(heute.addDays(-3), {7, 8, 9, 10, 11}, false)};
+      Testumgebung::schreibe(t.u.home() + QStringLiteral("ZahlenQV.dat"), alsDatei(h));
+      QVERIFY(t.zeigen());
+      QTRY_COMPARE_WITH_TIMEOUT(roh.anfragen(), 1, 20000);
+      QTRY_COMPARE(nachrichten(t.u),
+                   QStringList{QStringLiteral("The draw data of %1 is damaged: more draws than a day has. None of it "
+                                              "was saved.")
+                                   .arg(plattform::kurzesDatum(heute.addDays(-2)))});
+      QCOMPARE(Ziehungsdaten::zerlege(Testumgebung::lies(t.u.home() + QStringLiteral("ZahlenQV.dat"))), h);
+    }
+    {
+      Fenstertest<TForm1> t;
+      punkt(t.form, 4)->trigger();
+      auto h = abwechselnd(heute.addDays(-3), 3);
+      h[1].Ziehungstag = std::numeric_limits<double>::quiet_NaN();
+      const QString datei = t.u.home() + QStringLiteral("ZahlenQV.dat");
+      Testumgebung::schreibe(datei, alsDatei(h));
+      QVERIFY(t.zeigen());
+      QTRY_VERIFY(!nachrichten(t.u).isEmpty());
+      QCOMPARE(nachrichten(t.u), QStringList{QString::fromUtf8("El archivo %1 contiene sorteos sin fecha válida (1, el "
+                                                               "primero es el n.º 2); se omiten.")
+                                                 .arg(QDir::toNativeSeparators(datei))});
+    }
+    {
+      Fenstertest<TForm1> t;
+      punkt(t.form, 9)->trigger();
+      t.form.zustand().downloadLaeuft = true;
+      t.form.ziehungsanzeige->BitBtn6->click();
+      t.form.zustand().downloadLaeuft = false;
+      QCOMPARE(nachrichten(t.u), QStringList{QString::fromUtf8("Dane losowań są właśnie wczytywane. Poczekaj na koniec "
+                                                               "wczytywania.")});
+      // The history's text export names its dialog in the language too.
+      t.u.dialoge().antworten.push_back(QString());
+      t.form.ziehungsanzeige->BitBtn3->click();
+      QCOMPARE(t.u.dialoge().gezeigt.last().titel, QStringLiteral("Eksport do tekstu"));
+    }
   }
 
   // -- export ----------------------------------------------------------------------------------
