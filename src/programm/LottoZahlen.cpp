@@ -9,6 +9,7 @@
 #include "plattform/fenster/datumswahl.h"
 #include "plattform/fenster/dienste.h"
 #include "plattform/fenster/fensterliste.h"
+#include "plattform/fenster/steuerelemente.h"
 #include "plattform/fenster/zoom.h"
 #include "plattform/pfade.h"
 #include "plattform/zufall.h"
@@ -149,7 +150,7 @@ void TForm1::baueSeiten() {
   TabSheet5 = seite("TabSheet5", QStringLiteral("Diagramm"));
   TabSheet4 = seite("TabSheet4", QStringLiteral("Datenbank"));
   TabSheet3 = seite("TabSheet3", QStringLiteral("Internet-Optionen"));
-  PageControl1->setTabVisible(PageControl1->indexOf(TabSheet2), false);
+  plattform::verbergeSeite(PageControl1, TabSheet2);
   PageControl1->setCurrentWidget(TabSheet1);
 
   // PageControl2 fills the tab "Parameter".

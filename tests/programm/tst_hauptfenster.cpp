@@ -87,6 +87,37 @@ class TstHauptfenster : public QObject {
     QVERIFY(letztes->mapTo(form.StatusBar1, QPoint(letztes->width(), 0)).x() <= form.StatusBar1->width());
   }
 
+  // The hidden pages ("Zahlen der letzten Ziehung", "Eurozahlen") stay out of reach of the keys
+  // that step through the tabs, as of the mouse.
+  void verborgeneSeitenOhneTaste() {
+    Fensterumgebung umgebung;
+    TForm1 form;
+    QVERIFY(fenstertest::zeigen(&form));
+    for (const char* name : {"PageControl1", "PageControl2"}) {
+      auto* pc = form.findChild<QTabWidget*>(QLatin1String(name));
+      QVERIFY(pc);
+      form.PageControl1->setCurrentIndex(name == QByteArray("PageControl1") ? 0 : 2);
+      QList<int> gesehen;
+      pc->setCurrentIndex(0);
+      for (int i = 0; i < pc->count(); ++i) {
+        QTest::keyClick(pc->currentWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        gesehen << pc->currentIndex();
+      }
+      pc->setCurrentIndex(0);
+      for (int i = 0; i < pc->count(); ++i) {
+        QTest::keyClick(pc->currentWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        gesehen << pc->currentIndex();
+      }
+      pc->setCurrentIndex(0);
+      pc->tabBar()->setFocus();
+      for (int i = 0; i < pc->count(); ++i) {
+        QTest::keyClick(pc->tabBar(), Qt::Key_Right);
+        gesehen << pc->currentIndex();
+      }
+      for (int i : gesehen) QVERIFY2(pc->isTabVisible(i), qPrintable(QStringLiteral("%1 reached hidden tab %2").arg(QLatin1String(name)).arg(i)));
+    }
+  }
+
   // Every translatable control of the main window is in its element list once, with the kind its
   // class gives it, in the order the window creates them; the window is its first element. List
   // boxes, combo boxes, date pickers, up-downs, memos and the status bar take no part.

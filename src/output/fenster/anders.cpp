@@ -141,7 +141,7 @@ TForm8::TForm8(QWidget* eltern) : QDialog(eltern) {
   baueEurozahlen();
   // The extra numbers are calibrated and stored, never placed: their page stays out of use.
   TabSheet1->setEnabled(false);
-  PageControl1->setTabVisible(PageControl1->indexOf(TabSheet1), false);
+  plattform::verbergeSeite(PageControl1, TabSheet1);
   Memo1 = neu<QPlainTextEdit>(Zahlen, Elementart::ohne, "Memo1", QRect(4, 4, 326, 444));
   PageControl1->setCurrentWidget(TabSheet2);
 
@@ -565,4 +565,4 @@ void TForm8::meldung(const QString& t) { plattform::dialoge().nachricht(t); }
 
 QString TForm8::M(int index) const { return Meldungstabelle::oderDeutsch(Meldungen).text(index); }
 
-void TForm8::eurozahlenVerbergen() { PageControl1->setTabVisible(PageControl1->indexOf(TabSheet1), false); }
+void TForm8::eurozahlenVerbergen() { plattform::verbergeSeite(PageControl1, TabSheet1); }

@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -58,6 +60,12 @@ UpDown::UpDown(QWidget* eltern) : QWidget(eltern) {
   connect(runter_, &QToolButton::pressed, this, [this] { druck(-1); });
   connect(hoch_, &QToolButton::released, this, &UpDown::loslassen);
   connect(runter_, &QToolButton::released, this, &UpDown::loslassen);
+}
+
+void verbergeSeite(QTabWidget* tabs, QWidget* seite) {
+  const int i = tabs->indexOf(seite);
+  tabs->setTabVisible(i, false);
+  tabs->tabBar()->setTabEnabled(i, false);
 }
 
 void UpDown::druck(int richtung) {

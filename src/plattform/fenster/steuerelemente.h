@@ -12,6 +12,7 @@
 
 class QRadioButton;
 class QTimer;
+class QTabWidget;
 class QToolButton;
 
 namespace plattform {
@@ -24,6 +25,10 @@ QString hint(const QWidget* w);
 void setzeTag(QObject* o, int tag);
 int tag(const QObject* o);
 void setzeCharset(QObject* o, int charset);
+
+// Hides a page's tab so that no key reaches it either: Ctrl+Tab and the tab bar's arrow keys
+// step onto every enabled tab, shown or not. The page itself keeps its state.
+void verbergeSeite(QTabWidget* tabs, QWidget* seite);
 
 // Creates a child control with its object name and designed place (pixels at 96 dpi). The kind
 // says whether and as what it joins the element list of its window (`Elementart::ohne`: not).

@@ -43,7 +43,7 @@ Parameterseite::Parameterseite(QTabWidget* PageControl2, QObject* eltern) : QObj
   TabSheet9 = seite("TabSheet9", QStringLiteral("Mathematisch"));
   TabSheet10 = seite("TabSheet10", QStringLiteral("Eurozahlen"));
   TabSheet11 = seite("TabSheet11", QStringLiteral("Allgemein"));
-  PageControl2->setTabVisible(PageControl2->indexOf(TabSheet10), false);
+  plattform::verbergeSeite(PageControl2, TabSheet10);
   PageControl2->setCurrentWidget(TabSheet7);
   baueStatistisch();
   baueScheinOptimierung();
