@@ -34,10 +34,18 @@ Berechnung::Berechnung(const Berechnungsorte& orte, QObject* eltern) : QObject(e
 
 template <class F>
 void Berechnung::befehl(F&& f) {
+  if (tiefe_ == 0) diagrammUhr_.invalidate();
   ++tiefe_;
   struct Ende {
     Berechnung* b;
     ~Ende() {
+      // The chart as the run left it, before the window is seen again.
+      if (b->tiefe_ == 1) {
+        try {
+          b->abgleichen();
+        } catch (...) {
+        }
+      }
       if (--b->tiefe_ == 0 && b->schliessen_) {
         b->schliessen_ = false;
         // The close that came during the run: now the settings store the restored options.
@@ -244,15 +252,26 @@ void Berechnung::zeigeTippUebersicht() { o_.PageControl1->setCurrentWidget(o_.Ta
 
 void Berechnung::zeigeStatistik(engine::Topfstatistik art, const statistik::Zahlenstatistik& s) {
   o_.PageControl1->setCurrentWidget(o_.TabSheet5);
-  if (imDiagramm) imDiagramm(art, s);
+  // The window shows the chart page at most every 50 ms; a statistic not drawn then may wait.
+  const bool zeichnen = !diagrammUhr_.isValid() || diagrammUhr_.nsecsElapsed() >= kStatusAbstandNs;
+  if (imDiagramm) imDiagramm(art, s, !zeichnen);
+  if (!zeichnen) return;
   o_.fenster->repaint();
+  diagrammUhr_.start();
 }
 
 void Berechnung::leereDiagramm() {
   if (diagrammLeeren) diagrammLeeren();
 }
 
-void Berechnung::nachricht(const QString& text) { plattform::dialoge().nachricht(text); }
+void Berechnung::abgleichen() {
+  if (diagrammAbgleichen) diagrammAbgleichen();
+}
+
+void Berechnung::nachricht(const QString& text) {
+  abgleichen();
+  plattform::dialoge().nachricht(text);
+}
 
 TForm6* Berechnung::form6() {
   if (Form6) return Form6;
@@ -263,6 +282,7 @@ TForm6* Berechnung::form6() {
 Werteliste& Berechnung::werteliste() { return form6()->werteliste(); }
 
 engine::Zahlenwahlergebnis Berechnung::zeigeZahlenwahl() {
+  abgleichen();
   TForm6* d = form6();
   d->Zufall = o_.zustand->M(52);
   d->Stopp = o_.zustand->M(53);
@@ -301,6 +321,7 @@ void Berechnung::positionsende(int) {
 void Berechnung::eingabenJetzt(qint64 jetzt) {
   eingabeZeit_ = jetzt;
   if (jetzt - statusZeit_ >= kStatusAbstandNs) statusFaellig_ = true;
+  abgleichen();
   QCoreApplication::processEvents();
 }
 
