@@ -132,6 +132,9 @@ class Berechnung : public QObject, public engine::Laufumgebung {
   int kandidatQs_ = 0;
   bool kandidatGezeigt_ = true;
   TForm6* eigenesForm6_ = nullptr;
+  // The list's lines as read, valid for the first zeilenGelesen_ of them.
+  QStringList zeilen_;
+  int zeilenGelesen_ = 0;
   // The window with the chart page drawn in this command: at most every 50 ms.
   QElapsedTimer diagrammUhr_;
   void abgleichen();
