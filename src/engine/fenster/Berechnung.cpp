@@ -247,6 +247,8 @@ bool Berechnung::laeuftBerechnung() { return o_.schein->BitBtn4->text() == o_.zu
 void Berechnung::setzeSortieren(bool wert) { o_.zustand->sortieren = wert; }
 
 void Berechnung::setzeBerechnunglaeuft(bool wert) {
+  // A batch that showed statistics but never emptied the bars leaves them drawn.
+  if (!wert) abgleichen();
   o_.zustand->Berechnunglaeuft = wert;
   o_.schein->nurLesen(wert);
   if (wert) {
