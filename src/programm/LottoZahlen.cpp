@@ -189,22 +189,23 @@ void TForm1::baueDiagramm() {
   orte.CheckBox18 = Parameter->CheckBox18;
   Diagramm = new Diagrammseite(zustand_, *this, ziehungsanzeige->DateTimePicker2, ziehungsanzeige->DateTimePicker1,
                                [this] { return ziehungsanzeige->zeitfilter(); }, std::move(tipps), orte, this);
-  Rechner->imDiagramm = [this](engine::Topfstatistik art, const statistik::Zahlenstatistik& s) {
+  Rechner->imDiagramm = [this](engine::Topfstatistik art, const statistik::Zahlenstatistik& s, bool aufschieben) {
     using statistik::Statistikart;
     switch (art) {
       case engine::Topfstatistik::paare:
-        return Diagramm->zeigeStatistik(Statistikart::paare, s);
+        return Diagramm->zeigeStatistik(Statistikart::paare, s, aufschieben);
       case engine::Topfstatistik::dreier:
-        return Diagramm->zeigeStatistik(Statistikart::dreier, s);
+        return Diagramm->zeigeStatistik(Statistikart::dreier, s, aufschieben);
       case engine::Topfstatistik::vierer:
-        return Diagramm->zeigeStatistik(Statistikart::vierer, s);
+        return Diagramm->zeigeStatistik(Statistikart::vierer, s, aufschieben);
       case engine::Topfstatistik::haeufigkeit:
-        return Diagramm->zeigeStatistik(Statistikart::haeufigkeit, s);
+        return Diagramm->zeigeStatistik(Statistikart::haeufigkeit, s, aufschieben);
       case engine::Topfstatistik::ueberfaellige:
-        return Diagramm->zeigeStatistik(Statistikart::ueberfaellige, s);
+        return Diagramm->zeigeStatistik(Statistikart::ueberfaellige, s, aufschieben);
     }
   };
   Rechner->diagrammLeeren = [this] { Diagramm->leeren(); };
+  Rechner->diagrammAbgleichen = [this] { Diagramm->abgleichen(); };
 }
 
 int TForm1::Height() const { return height() - menueHoehe_ + kRahmenHoehe; }

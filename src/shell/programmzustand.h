@@ -58,7 +58,9 @@ struct Programmzustand {
 
   QString M(int index) const { return Meldungen.text(index); }
   // The draw history in the data folder.
-  Ziehungsdaten historie() const { return Ziehungsdaten(Home, ZahlenFile); }
+  Ziehungsdaten historie() const { return Ziehungsdaten(Home, ZahlenFile, &historienpuffer); }
+  // Switched on by a generation run (see Historienpuffer).
+  mutable Historienpuffer historienpuffer;
   // Compares one tip (five numbers, two extras as typed) with the current draw into Stand.
   void Zettelcheck(const std::array<QStringView, 7>& texte) { tippcheck::Zettelcheck(Zahl, texte, Stand); }
 };

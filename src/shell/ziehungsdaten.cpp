@@ -4,6 +4,7 @@
 #include "plattform/fehler.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <utility>
 
 namespace {
@@ -18,8 +19,8 @@ QByteArray alsBytes(std::span<const Ziehung> saetze) {
 }
 }  // namespace
 
-Ziehungsdaten::Ziehungsdaten(QString home, QString dateiname)
-    : home_(std::move(home)), pfad_(home_ + dateiname) {}
+Ziehungsdaten::Ziehungsdaten(QString home, QString dateiname, Historienpuffer* puffer)
+    : home_(std::move(home)), pfad_(home_ + dateiname), puffer_(puffer) {}
 
 bool Ziehungsdaten::existiert() const { return QFile::exists(pfad_); }
 
@@ -32,7 +33,23 @@ std::vector<Ziehung> Ziehungsdaten::zerlege(const QByteArray& inhalt) {
   return saetze;
 }
 
-std::vector<Ziehung> Ziehungsdaten::lesen() const { return zerlege(plattform::liesDatei(pfad_)); }
+std::vector<Ziehung> Ziehungsdaten::lesen() const {
+  if (!puffer_ || puffer_->an <= 0) return zerlege(plattform::liesDatei(pfad_));
+  Historienpuffer& p = *puffer_;
+  // Size and time are taken before the read: a file written meanwhile differs at the next read.
+  const QFileInfo info(pfad_);
+  const qint64 groesse = info.size();
+  const QDateTime zeit = info.lastModified();
+  if (p.gueltig && p.pfad == pfad_ && info.exists() && groesse == p.groesse && zeit == p.zeit) return p.saetze;
+  p.gueltig = false;
+  std::vector<Ziehung> saetze = zerlege(plattform::liesDatei(pfad_));
+  p.saetze = saetze;
+  p.pfad = pfad_;
+  p.groesse = groesse;
+  p.zeit = zeit;
+  p.gueltig = info.exists();
+  return saetze;
+}
 
 void Ziehungsdaten::loeschen() const {
   QFile datei(pfad_);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
 #include <span>
 #include <vector>
@@ -9,10 +10,22 @@
 // order. Every command reads it whole with one read and works in whole records; a trailing
 // piece shorter than a record is never read and never built upon. Nothing keeps the file open
 // between two calls. Failures raise plattform::Fehler with a readable text.
+// What a run that reads the history again and again keeps of it: while it is switched on (a
+// count of the commands that want it) and the file keeps its size and modification time, a
+// read gives the records read before instead of reading the file again.
+struct Historienpuffer {
+  int an = 0;
+  bool gueltig = false;
+  QString pfad;
+  qint64 groesse = -1;
+  QDateTime zeit;
+  std::vector<Ziehung> saetze;
+};
+
 class Ziehungsdaten {
  public:
   // home ends with a separator; dateiname is ZahlenFile ("ZahlenQV.dat").
-  Ziehungsdaten(QString home, QString dateiname);
+  Ziehungsdaten(QString home, QString dateiname, Historienpuffer* puffer = nullptr);
 
   const QString& pfad() const { return pfad_; }
   bool existiert() const;
@@ -47,4 +60,5 @@ class Ziehungsdaten {
  private:
   QString home_;
   QString pfad_;
+  Historienpuffer* puffer_ = nullptr;
 };

@@ -86,6 +86,46 @@ class TstZiehungsdaten : public QObject {
     for (int i = 0; i < saetze; ++i) QCOMPARE(v[static_cast<std::size_t>(i)], abwechselnd(kTag, 2)[static_cast<std::size_t>(i)]);
   }
 
+  // A run keeps what it read while the file stays as it was; a changed file (size, or time
+  // with the same size), a removed one, or a switched-off buffer is read again.
+  void puffer() {
+    Testumgebung u;
+    const QString pfad = u.home() + "ZahlenQV.dat";
+    const std::vector<Ziehung> alt = abwechselnd(kTag, 2);
+    Testumgebung::schreibe(pfad, alsDatei(alt));
+    Historienpuffer p;
+    const Ziehungsdaten d(u.home(), "ZahlenQV.dat", &p);
+    auto zeit = [&](const QDateTime& t) {
+      QFile f(pfad);
+      QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(t, QFileDevice::FileModificationTime));
+    };
+    const QDateTime t0 = QDateTime::currentDateTime().addSecs(-100);
+    zeit(t0);
+    p.an = 1;
+    QCOMPARE(d.lesen(), alt);
+    // The same size and time: the records read before, even though the bytes differ.
+    std::vector<Ziehung> anders = alt;
+    anders[0] = satz(kTag, {9, 10, 11, 12, 13}, true);
+    Testumgebung::schreibe(pfad, alsDatei(anders));
+    zeit(t0);
+    QCOMPARE(d.lesen(), alt);
+    zeit(t0.addSecs(1));
+    QCOMPARE(d.lesen(), anders);
+    const std::vector<Ziehung> laenger = abwechselnd(kTag, 3);
+    Testumgebung::schreibe(pfad, alsDatei(laenger));
+    zeit(t0.addSecs(1));
+    QCOMPARE(d.lesen(), laenger);
+    QVERIFY(QFile::remove(pfad));
+    QVERIFY_THROWS_EXCEPTION(plattform::Fehler, d.lesen());
+    Testumgebung::schreibe(pfad, alsDatei(alt));
+    zeit(t0.addSecs(1));
+    QCOMPARE(d.lesen(), alt);
+    p.an = 0;
+    Testumgebung::schreibe(pfad, alsDatei(anders));
+    zeit(t0.addSecs(1));
+    QCOMPARE(d.lesen(), anders);
+  }
+
   void fehlendeDateiIstFehler() {
     Testumgebung u;
     QVERIFY_THROWS_EXCEPTION(plattform::Fehler, Ziehungsdaten(u.home(), "ZahlenQV.dat").lesen());

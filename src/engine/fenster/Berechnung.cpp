@@ -8,6 +8,7 @@
 #include "shell/fenster/Zahlenwahl.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 constexpr qint64 kStatusAbstandNs = 50'000'000;
@@ -30,14 +32,35 @@ constexpr int kKandidatenJeUhrzeit = 8;
 
 Berechnung::Berechnung(const Berechnungsorte& orte, QObject* eltern) : QObject(eltern), o_(orte), lauf_(*this) {
   o_.fenster->installEventFilter(this);
+  // The lines read are kept up to the first line that changed since.
+  QAbstractItemModel* m = o_.schein->Gewinnzahlen->model();
+  const auto ab = [this](int zeile) { zeilenGelesen_ = std::min(zeilenGelesen_, std::max(0, zeile)); };
+  connect(m, &QAbstractItemModel::rowsInserted, this, [ab](const QModelIndex&, int erste, int) { ab(erste); });
+  connect(m, &QAbstractItemModel::rowsRemoved, this, [ab](const QModelIndex&, int erste, int) { ab(erste); });
+  connect(m, &QAbstractItemModel::dataChanged, this, [ab](const QModelIndex& von, const QModelIndex&) { ab(von.row()); });
+  connect(m, &QAbstractItemModel::modelReset, this, [ab] { ab(0); });
+  connect(m, &QAbstractItemModel::rowsMoved, this, [ab] { ab(0); });
+  connect(m, &QAbstractItemModel::layoutChanged, this, [ab] { ab(0); });
 }
 
 template <class F>
 void Berechnung::befehl(F&& f) {
+  if (tiefe_ == 0) diagrammUhr_.invalidate();
   ++tiefe_;
+  // The run reads the history for each batch and each draw step: one read while it goes.
+  ++o_.zustand->historienpuffer.an;
   struct Ende {
     Berechnung* b;
     ~Ende() {
+      Historienpuffer& h = b->o_.zustand->historienpuffer;
+      if (--h.an == 0) h = Historienpuffer{};
+      // The chart as the run left it, before the window is seen again.
+      if (b->tiefe_ == 1) {
+        try {
+          b->abgleichen();
+        } catch (...) {
+        }
+      }
       if (--b->tiefe_ == 0 && b->schliessen_) {
         b->schliessen_ = false;
         // The close that came during the run: now the settings store the restored options.
@@ -159,7 +182,16 @@ void Berechnung::setzeUpDown8(int maximum, int position) {
 
 bool Berechnung::listeSichtbar() { return o_.schein->listenansichtGezeigt(); }
 int Berechnung::listenzeilen() { return o_.schein->Gewinnzahlen->count(); }
-QString Berechnung::listenzeile(int i) { return o_.schein->Gewinnzahlen->item(i)->text(); }
+QString Berechnung::listenzeile(int i) {
+  // Each batch of a list run reads every line; the lines are read from the box once.
+  if (i >= zeilenGelesen_) {
+    const QListWidget* box = o_.schein->Gewinnzahlen;
+    zeilen_.resize(zeilenGelesen_);
+    for (int k = zeilenGelesen_; k <= i; ++k) zeilen_.append(box->item(k)->text());
+    zeilenGelesen_ = i + 1;
+  }
+  return zeilen_.at(i);
+}
 void Berechnung::StandardansichtClick() { o_.schein->StandardansichtClick(); }
 void Berechnung::ListenansichtOhneClick() { o_.schein->ListenansichtOhneClick(); }
 void Berechnung::listeZeigen() { o_.schein->listeZeigen(); }
@@ -215,6 +247,8 @@ bool Berechnung::laeuftBerechnung() { return o_.schein->BitBtn4->text() == o_.zu
 void Berechnung::setzeSortieren(bool wert) { o_.zustand->sortieren = wert; }
 
 void Berechnung::setzeBerechnunglaeuft(bool wert) {
+  // A batch that showed statistics but never emptied the bars leaves them drawn.
+  if (!wert) abgleichen();
   o_.zustand->Berechnunglaeuft = wert;
   o_.schein->nurLesen(wert);
   if (wert) {
@@ -244,15 +278,26 @@ void Berechnung::zeigeTippUebersicht() { o_.PageControl1->setCurrentWidget(o_.Ta
 
 void Berechnung::zeigeStatistik(engine::Topfstatistik art, const statistik::Zahlenstatistik& s) {
   o_.PageControl1->setCurrentWidget(o_.TabSheet5);
-  if (imDiagramm) imDiagramm(art, s);
+  // The window shows the chart page at most every 50 ms; a statistic not drawn then may wait.
+  const bool zeichnen = !diagrammUhr_.isValid() || diagrammUhr_.nsecsElapsed() >= kStatusAbstandNs;
+  if (imDiagramm) imDiagramm(art, s, !zeichnen);
+  if (!zeichnen) return;
   o_.fenster->repaint();
+  diagrammUhr_.start();
 }
 
 void Berechnung::leereDiagramm() {
   if (diagrammLeeren) diagrammLeeren();
 }
 
-void Berechnung::nachricht(const QString& text) { plattform::dialoge().nachricht(text); }
+void Berechnung::abgleichen() {
+  if (diagrammAbgleichen) diagrammAbgleichen();
+}
+
+void Berechnung::nachricht(const QString& text) {
+  abgleichen();
+  plattform::dialoge().nachricht(text);
+}
 
 TForm6* Berechnung::form6() {
   if (Form6) return Form6;
@@ -263,6 +308,7 @@ TForm6* Berechnung::form6() {
 Werteliste& Berechnung::werteliste() { return form6()->werteliste(); }
 
 engine::Zahlenwahlergebnis Berechnung::zeigeZahlenwahl() {
+  abgleichen();
   TForm6* d = form6();
   d->Zufall = o_.zustand->M(52);
   d->Stopp = o_.zustand->M(53);
@@ -301,6 +347,7 @@ void Berechnung::positionsende(int) {
 void Berechnung::eingabenJetzt(qint64 jetzt) {
   eingabeZeit_ = jetzt;
   if (jetzt - statusZeit_ >= kStatusAbstandNs) statusFaellig_ = true;
+  abgleichen();
   QCoreApplication::processEvents();
 }
 

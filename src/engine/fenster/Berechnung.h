@@ -43,9 +43,12 @@ class Berechnung : public QObject, public engine::Laufumgebung {
   void Label28Click();     // one run, as the back-test starts it
   engine::Generierung& generierung() { return lauf_; }
 
-  // The chart page shows a statistic of the pool, and is emptied by the history filters.
-  std::function<void(engine::Topfstatistik, const statistik::Zahlenstatistik&)> imDiagramm;
+  // The chart page shows a statistic of the pool, and is emptied by the history filters. A
+  // statistic that may wait is drawn only if the chart is seen before it is emptied;
+  // diagrammAbgleichen draws what waits, before anyone may see the chart.
+  std::function<void(engine::Topfstatistik, const statistik::Zahlenstatistik&, bool aufschieben)> imDiagramm;
   std::function<void()> diagrammLeeren;
+  std::function<void()> diagrammAbgleichen;
 
   // Laufumgebung
   const Berechnungsparameter& optionen() override;
@@ -129,4 +132,10 @@ class Berechnung : public QObject, public engine::Laufumgebung {
   int kandidatQs_ = 0;
   bool kandidatGezeigt_ = true;
   TForm6* eigenesForm6_ = nullptr;
+  // The list's lines as read, valid for the first zeilenGelesen_ of them.
+  QStringList zeilen_;
+  int zeilenGelesen_ = 0;
+  // The window with the chart page drawn in this command: at most every 50 ms.
+  QElapsedTimer diagrammUhr_;
+  void abgleichen();
 };

@@ -89,6 +89,14 @@ void Rueckblickbefehle::BitBtn9Click() {
     const int saat = plattform::StrToInt(saattext);
     engine::setzeGlueckszahl(saat);
     o_.status->setzePanel(1, engine::glueckszahlText(z.Meldungen, saat));
+    // The weeks read the history again and again: one read while they go.
+    struct Puffer {
+      Historienpuffer& h;
+      explicit Puffer(Historienpuffer& p) : h(p) { ++h.an; }
+      ~Puffer() {
+        if (--h.an == 0) h = Historienpuffer{};
+      }
+    } puffer(z.historienpuffer);
     const engine::Rueckblick r = engine::wochenschleife(*this, saattext, start, QDate::currentDate());
     const QStringList bericht = engine::rueckblickbericht(r, schein.UpDown8->Position(), z.Meldungen);
     ziehungen.RichEdit1->clear();

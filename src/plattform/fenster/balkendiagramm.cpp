@@ -191,6 +191,33 @@ void Balkendiagramm::resizeEvent(QResizeEvent* e) {
 }
 QString Balkendiagramm::untenTitel() const { return titel_; }
 
+Balkendiagramm::Stand Balkendiagramm::stand() const {
+  Stand s;
+  s.min = min_;
+  s.max = max_;
+  s.automatisch = automatisch_;
+  s.achseVon = links_->min();
+  s.achseBis = links_->max();
+  s.achseSchritt = links_->tickInterval();
+  s.titel = titel_;
+  s.titelschrift = unten_->titleFont();
+  s.beschriftet = beschriftet_;
+  for (std::size_t i = 0; i < 2; ++i) {
+    const Balkenserie& b = serien_[i];
+    Serienstand& z = s.serien[i];
+    z.aktiv = b.aktiv();
+    z.wertebeschriftung = b.wertebeschriftung();
+    const int n = b.satz_->count();
+    z.werte.reserve(n);
+    for (int k = 0; k < n; ++k) z.werte << b.satz_->at(k);
+    z.markiert = b.satz_->selectedBars();
+    std::sort(z.markiert.begin(), z.markiert.end());
+    z.markierfarbe = b.satz_->selectedColor();
+    z.xs = b.xs_;
+  }
+  return s;
+}
+
 void Balkendiagramm::balkenGeaendert() {
   // The bottom axis labels the bars of the shown series (Series2 before Series1).
   const Balkenserie* gezeigt = nullptr;

@@ -1,8 +1,11 @@
 #pragma once
 #include <QChartView>
 #include <QColor>
+#include <QFont>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 class QCategoryAxis;
@@ -72,6 +75,29 @@ class Balkendiagramm : public QChartView {
   void setUntenAutomatisch();
   void setUntenTitel(const QString& titel);
   QString untenTitel() const;
+
+  // Everything of the chart that it shows or that its commands read: two charts with equal
+  // states look alike and answer every command alike.
+  struct Serienstand {
+    bool aktiv = false;
+    bool wertebeschriftung = false;
+    QList<qreal> werte;
+    QList<int> markiert;
+    QColor markierfarbe;
+    std::vector<int> xs;
+    bool operator==(const Serienstand&) const = default;
+  };
+  struct Stand {
+    int min = 0, max = 0;
+    bool automatisch = true;
+    qreal achseVon = 0, achseBis = 0, achseSchritt = 0;
+    QString titel;
+    QFont titelschrift;
+    std::vector<int> beschriftet;
+    std::array<Serienstand, 2> serien;
+    bool operator==(const Stand&) const = default;
+  };
+  Stand stand() const;
 
  protected:
   void resizeEvent(QResizeEvent* e) override;

@@ -231,6 +231,22 @@ void Tippschein::baueListe(QWidget* seite) {
   plattform::verbinde(Gewinne, &QListWidget::currentRowChanged, this, [this] {
     if (Gewinne->hasFocus()) GewinneClick();
   });
+  // The list check keeps its results while lines are only appended (see Listengewinncheck).
+  const auto vergessen = [this] { geprueft_.zeilen = -1; };
+  QAbstractItemModel* zeilen = Gewinnzahlen->model();
+  connect(zeilen, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int erste, int) {
+    if (erste < geprueft_.zeilen) geprueft_.zeilen = -1;
+  });
+  for (QAbstractItemModel* m : {zeilen, Gewinne->model()}) {
+    connect(m, &QAbstractItemModel::rowsRemoved, this, vergessen);
+    connect(m, &QAbstractItemModel::rowsMoved, this, vergessen);
+    connect(m, &QAbstractItemModel::modelReset, this, vergessen);
+    connect(m, &QAbstractItemModel::layoutChanged, this, vergessen);
+    connect(m, &QAbstractItemModel::dataChanged, this, vergessen);
+  }
+  connect(Gewinne->model(), &QAbstractItemModel::rowsInserted, this, [this] {
+    if (!gewinneSchreiben_) geprueft_.zeilen = -1;
+  });
 
   SpeedButton28 = neu<QToolButton>(seite, plattform::Elementart::SpeedButton, "SpeedButton28", QRect(195, 284, 25, 25));
   SpeedButton28->setIcon(seite->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
@@ -469,22 +485,49 @@ int Tippschein::Komplettcheck() {
 }
 
 int Tippschein::Listengewinncheck() {
-  const QStringList zeilen = listenzeilen();
-  const tippcheck::Listenergebnis e = tippcheck::pruefeListe(z_.Zahl, zeilen);
-  Gewinne->clear();
+  // Lines appended since the last check are checked alone, so that a list built batch by batch
+  // costs no more than one check of each line; the results equal a check of the whole list.
+  const int n = Gewinnzahlen->count();
+  Listenpruefung& g = geprueft_;
+  const bool weiter = g.zeilen >= 0 && g.zeilen <= n && g.zahl == z_.Zahl && Gewinne->count() == g.zeilen;
+  QStringList neu;
+  neu.reserve(n - (weiter ? g.zeilen : 0));
+  for (int i = weiter ? g.zeilen : 0; i < n; ++i) neu.append(Gewinnzahlen->item(i)->text());
+  const tippcheck::Listenergebnis e = tippcheck::pruefeListe(z_.Zahl, neu);
+  gewinneSchreiben_ = true;
+  if (weiter) {
+    // What clearing the box does to its view: no current or selected line, the top shown.
+    Gewinne->clearSelection();
+    if (Gewinne->currentRow() != -1) Gewinne->setCurrentRow(-1);
+    Gewinne->scrollToTop();
+    for (int z = 0; z < 7; ++z)
+      for (int s = 0; s < 3; ++s) g.statistik[z][s] += e.statistik[z][s];
+    g.bester = std::max(g.bester, e.bester);
+    g.mitZweiTreffern += e.mitZweiTreffern;
+  } else {
+    Gewinne->clear();
+    g = Listenpruefung{};
+    g.zahl = z_.Zahl;
+    g.statistik = e.statistik;
+    g.bester = e.bester;
+    g.mitZweiTreffern = e.mitZweiTreffern;
+  }
   Gewinne->addItems(e.gewinne);
-  z_.Statistik = e.statistik;
-  if (!zeilen.isEmpty()) {
-    z_.Stand.Gewinn = e.letzter.Gewinn;
-    for (int k = 1; k <= 5; ++k) z_.Stand.Treffer[static_cast<size_t>(k)] = e.letzter.Treffer[static_cast<size_t>(k)];
-    z_.Stand.Zusatz = e.letzter.Zusatz;
-    z_.Stand.Super = e.letzter.Super;
+  gewinneSchreiben_ = false;
+  if (!neu.isEmpty()) g.letzter = e.letzter;
+  g.zeilen = n;
+  z_.Statistik = g.statistik;
+  if (n > 0) {
+    z_.Stand.Gewinn = g.letzter.Gewinn;
+    for (int k = 1; k <= 5; ++k) z_.Stand.Treffer[static_cast<size_t>(k)] = g.letzter.Treffer[static_cast<size_t>(k)];
+    z_.Stand.Zusatz = g.letzter.Zusatz;
+    z_.Stand.Super = g.letzter.Super;
   }
   // One call for the whole list: each call replaces the sound still playing, so a call per
   // winning line would end in the same single sound.
-  if (e.mitZweiTreffern > 0) plattform::klang().spielen(z_.SoundName);
-  status_.setzeStatus(0, tippcheck::listenstatus(static_cast<int>(zeilen.size()), e.bester));
-  return e.bester;
+  if (g.mitZweiTreffern > 0) plattform::klang().spielen(z_.SoundName);
+  status_.setzeStatus(0, tippcheck::listenstatus(n, g.bester));
+  return g.bester;
 }
 
 void Tippschein::listenansichtBeimStart() {

@@ -9,6 +9,7 @@
 #include "shell/panelschnittstellen.h"
 #include "shell/panelschnittstellen.h"
 #include "shell/programmzustand.h"
+#include "shell/tippcheck.h"
 
 class QFrame;
 class QLineEdit;
@@ -138,6 +139,19 @@ class Tippschein : public QObject, public Tippvergleicher, public Tippablage, pu
   Programmzustand& z_;
   Statusanzeige& status_;
   std::array<Tippzeile, 12> zeilen_{};
+  // The list check so far: the results of the first `zeilen` lines against `zahl`, which
+  // Gewinne holds. Any change of the list but lines appended at its end, and any change of
+  // Gewinne by others, makes the next check start again from the first line.
+  struct Listenpruefung {
+    int zeilen = -1;  // -1: nothing checked that still holds
+    std::array<int, 9> zahl{};
+    tippcheck::Statistiktabelle statistik{};
+    int bester = 0;
+    int mitZweiTreffern = 0;
+    tippcheck::Trefferstand letzter;
+  };
+  Listenpruefung geprueft_;
+  bool gewinneSchreiben_ = false;  // Gewinne changed by the check itself
   QColor fensterfarbe_;
   QColor fenstertextfarbe_;
 };

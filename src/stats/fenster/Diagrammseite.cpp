@@ -291,9 +291,18 @@ void Diagrammseite::berechneUndZeige(Statistikart art) {
   anzeigen(art, s);
 }
 
+Diagrammseite::Laufschritt Diagrammseite::schritt(Statistikart art, const statistik::Zahlenstatistik& s) const {
+  return {art, s.balken, s.minimum, s.maximum, titel(art, s, z_.Meldungen), false};
+}
+
 void Diagrammseite::anzeigen(Statistikart art, const statistik::Zahlenstatistik& s) {
+  const Laufschritt l = schritt(art, s);
+  if (zeichne(l)) gezeigt(art);
+}
+
+bool Diagrammseite::zeichne(const Laufschritt& l) {
   using namespace statistik;
-  const Anzeigeregel regel = anzeigeregel(art);
+  const Anzeigeregel regel = anzeigeregel(l.art);
   plattform::Balkenserie& serie = Chart1->serie(2);
   serie.setAktiv(true);
   Chart1->serie(1).setAktiv(false);
@@ -302,16 +311,16 @@ void Diagrammseite::anzeigen(Statistikart art, const statistik::Zahlenstatistik&
     serie.wertebeschriftungAus();
   }
   std::vector<plattform::Balkenserie::Balken> balken;
-  balken.reserve(s.balken.size());
-  for (const Balken& b : s.balken) balken.push_back({b.x, b.y, farbe(balkenfarbe(regel, b.x))});
+  balken.reserve(l.balken.size());
+  for (const Balken& b : l.balken) balken.push_back({b.x, b.y, farbe(balkenfarbe(regel, b.x))});
   serie.setzeBalken(balken);
   try {
     switch (regel.achse) {
       case Achsenschritte::nullMaxMin:
       case Achsenschritte::minus100MaxMin:
         Chart1->setLinksMinimum(regel.achse == Achsenschritte::nullMaxMin ? 0 : -100);
-        Chart1->setLinksMaximum(s.maximum);
-        Chart1->setLinksMinimum(s.minimum);
+        Chart1->setLinksMaximum(l.maximum);
+        Chart1->setLinksMinimum(l.minimum);
         Chart1->setLinksAutomatisch(false);
         break;
       case Achsenschritte::automatisch:
@@ -319,20 +328,101 @@ void Diagrammseite::anzeigen(Statistikart art, const statistik::Zahlenstatistik&
         break;
     }
   } catch (const plattform::Fehler&) {
-    return;  // a refused range step ends the display quietly, bars shown
+    return false;  // a refused range step ends the display quietly, bars shown
   }
   Chart1->setUntenAutomatisch();
-  Chart1->setUntenTitel(titel(art, s, z_.Meldungen));
+  Chart1->setUntenTitel(l.titel);
+  return true;
+}
+
+void Diagrammseite::gezeigt(Statistikart art) {
+  const statistik::Anzeigeregel regel = statistik::anzeigeregel(art);
   // While a generation run is going, the extra-number chart leaves the page where it is.
   if (regel.seiteWechseln && !(art == Statistikart::sternUeberfaellige && z_.Berechnunglaeuft)) zeigeDiagrammseite();
   if (regel.statusDatum) status_.setzeStatus(0, plattform::kurzesDatum(ende_->Datum()));
   if (regel.diagrammart != 0) setzeDiagrammart(regel.diagrammart);
 }
 
+void Diagrammseite::zeigeStatistik(Statistikart art, const statistik::Zahlenstatistik& s, bool aufschieben) {
+  Laufschritt l = schritt(art, s);
+  Laufzyklus& z = lauf_;
+  if (z.schritte.empty()) {
+    z.vorher = Chart1->stand();
+    z.folgt = z.bekannt && z.vorher == z.stand;
+  }
+  const std::size_t k = z.schritte.size();
+  z.folgt = z.folgt && k < z.bekannteSchritte.size() && z.bekannteSchritte[k] == l;
+  if (aufschieben && z.folgt && z.offen == k) {
+    // The steps before took the chart nowhere yet, and from this state this step went the
+    // same way before: it draws only if the chart is seen before the bars are emptied.
+    l.gezeigt = z.bekannteSchritte[k].gezeigt;
+    z.schritte.push_back(l);
+    ++z.offen;
+    if (l.gezeigt) gezeigt(art);
+    return;
+  }
+  abgleichen();
+  pruefeFremd();
+  try {
+    l.gezeigt = zeichne(l);
+  } catch (...) {
+    lauf_ = Laufzyklus{};
+    throw;
+  }
+  z.schritte.push_back(l);
+  z.erwartet = Chart1->stand();
+  if (l.gezeigt) gezeigt(art);
+}
+
+void Diagrammseite::pruefeFremd() {
+  // The chart should be as the cycle's own steps left it; if anything else changed it, this
+  // cycle teaches nothing.
+  Laufzyklus& z = lauf_;
+  if (z.schritte.empty() || z.fremd) return;
+  z.fremd = Chart1->stand() != (z.offen == z.schritte.size() ? z.vorher : z.erwartet);
+}
+
 void Diagrammseite::leeren() {
+  Laufzyklus& z = lauf_;
+  if (z.schritte.empty()) {
+    z.vorher = Chart1->stand();
+    z.folgt = z.bekannt && z.vorher == z.stand;
+  }
+  if (z.folgt && z.offen == z.schritte.size() && z.schritte.size() == z.bekannteSchritte.size()) {
+    // The statistics since the last emptying, then the emptying, gave this very state before:
+    // they change nothing, so the chart is left as it is.
+    z.schritte.clear();
+    z.offen = 0;
+    return;
+  }
+  abgleichen();
+  pruefeFremd();
   Chart1->serie(2).setAktiv(true);
   Chart1->serie(2).leeren();
   Chart1->serie(1).setAktiv(false);
+  z.bekannt = !z.fremd && Chart1->stand() == z.vorher;
+  if (z.bekannt) {
+    z.stand = z.vorher;
+    z.bekannteSchritte = std::move(z.schritte);
+  }
+  z.schritte.clear();
+  z.offen = 0;
+  z.fremd = false;
+}
+
+void Diagrammseite::abgleichen() {
+  Laufzyklus& z = lauf_;
+  if (z.offen == 0) return;
+  pruefeFremd();
+  const std::size_t offen = z.offen;
+  z.offen = 0;
+  try {
+    for (std::size_t i = 0; i < offen; ++i) zeichne(z.schritte[i]);
+  } catch (...) {
+    lauf_ = Laufzyklus{};
+    throw;
+  }
+  z.erwartet = Chart1->stand();
 }
 
 void Diagrammseite::SpeedButton2Click() { berechneUndZeige(Statistikart::haeufigkeit); }

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "plattform/fenster/balkendiagramm.h"
 #include "shell/panelschnittstellen.h"
 #include "shell/programmzustand.h"
 #include "shell/ziehungssuche.h"
@@ -19,7 +20,6 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 namespace plattform {
-class Balkendiagramm;
 class DatumsWahl;
 class UpDown;
 }  // namespace plattform
@@ -89,9 +89,14 @@ class Diagrammseite : public QObject {
   void Button6Click();
 
   // The generation run's use of the chart: a statistic of its pool shown as its button shows
-  // it, and the bars emptied when the history filters begin.
-  void zeigeStatistik(statistik::Statistikart art, const statistik::Zahlenstatistik& s) { anzeigen(art, s); }
+  // it, and the bars emptied when the history filters begin. A run shows the same statistics
+  // and empties the bars batch after batch; once such a cycle has left the chart as it found
+  // it, a statistic that may wait (the window is not drawn before the bars are emptied) is
+  // only drawn if the chart is seen first, and the cycle leaves the chart alone. Whoever may
+  // see the chart while the run goes calls abgleichen() first.
+  void zeigeStatistik(statistik::Statistikart art, const statistik::Zahlenstatistik& s, bool aufschieben = false);
   void leeren();
+  void abgleichen();
 
   // The chart kind the animation redraws, kept as the tag of BitBtn20.
   int diagrammart() const;
@@ -141,6 +146,37 @@ class Diagrammseite : public QObject {
   QLabel* verweis(QWidget* neben, const char* name, const QString& text, int dx);
   void berechneUndZeige(statistik::Statistikart art);
   void anzeigen(statistik::Statistikart art, const statistik::Zahlenstatistik& s);
+  // What a statistic puts on the chart, and whether the chart took it (a refused axis range
+  // ends the display).
+  struct Laufschritt {
+    statistik::Statistikart art{};
+    std::vector<statistik::Balken> balken;
+    int minimum = 0;
+    int maximum = 0;
+    QString titel;
+    bool gezeigt = false;
+    bool operator==(const Laufschritt& o) const {
+      return art == o.art && balken == o.balken && minimum == o.minimum && maximum == o.maximum && titel == o.titel;
+    }
+  };
+  Laufschritt schritt(statistik::Statistikart art, const statistik::Zahlenstatistik& s) const;
+  bool zeichne(const Laufschritt& l);
+  void gezeigt(statistik::Statistikart art);
+  // The run's statistics since the bars were last emptied, the first `offen` of them not yet
+  // drawn, and the chart's state before them; the cycle known to change nothing.
+  struct Laufzyklus {
+    std::vector<Laufschritt> schritte;
+    std::size_t offen = 0;
+    plattform::Balkendiagramm::Stand vorher;
+    plattform::Balkendiagramm::Stand erwartet;  // after the steps drawn
+    bool folgt = false;  // so far the known cycle, from its state
+    bool fremd = false;  // something else changed the chart since the cycle began
+    bool bekannt = false;
+    std::vector<Laufschritt> bekannteSchritte;
+    plattform::Balkendiagramm::Stand stand;
+  };
+  Laufzyklus lauf_;
+  void pruefeFremd();
   void zeigeDiagrammseite();
   void setzeDiagrammart(int art);
   void animationAus();

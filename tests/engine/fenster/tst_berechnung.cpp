@@ -114,6 +114,7 @@ class TstBerechnung : public QObject {
   void stoppMitStrgR();
   void stoppEinerLangenListe();
   void diagramm();
+  void listenzeilenGelesen();
   void gesperrteZeile();
   void topfZuKlein();
   void listenmodus();
@@ -303,6 +304,39 @@ void TstBerechnung::stoppEinerLangenListe() {
   // And the run's end, its one row and the chart, follows in a few milliseconds (about 3 here
   // with the sanitizers; the bound leaves room for a machine that runs every test at once).
   QVERIFY2(ende - geklickt < 150'000'000, qPrintable(QStringLiteral("run ended %1 us after the click").arg((ende - geklickt) / 1000)));
+}
+
+void TstBerechnung::listenzeilenGelesen() {
+  // The run reads the list's lines once and keeps them; whatever changes the list since, the
+  // run reads its lines as the box holds them.
+  Fenster f;
+  QListWidget* box = f.schein().Gewinnzahlen;
+  engine::Laufumgebung& env = *f.form.Rechner;
+  auto gelesen = [&] {
+    QStringList l;
+    for (int i = 0; i < env.listenzeilen(); ++i) l << env.listenzeile(i);
+    return l;
+  };
+  auto soll = [&] {
+    QStringList l;
+    for (int i = 0; i < box->count(); ++i) l << box->item(i)->text();
+    return l;
+  };
+  const std::vector<std::pair<const char*, std::function<void()>>> aenderungen{
+      {"filled", [&] { box->addItems({"1\t2\t3\t4\t5", "6\t7\t8\t9\t10"}); }},
+      {"appended", [&] { box->addItems({"11\t12\t13\t14\t15"}); }},
+      {"edited", [&] { box->item(0)->setText("2\t3\t4\t5\t6"); }},
+      {"removed", [&] { delete box->takeItem(1); }},
+      {"inserted in front", [&] { box->insertItem(0, "20\t21\t22\t23\t24"); }},
+      {"sorted", [&] { box->sortItems(Qt::DescendingOrder); }},
+      {"replaced", [&] { f.schein().listeErsetzen({"30\t31\t32\t33\t34", "1\t2\t3\t4\t5"}); }},
+      {"emptied", [&] { box->clear(); }},
+      {"filled again", [&] { box->addItems({"40\t41\t42\t43\t44"}); }},
+  };
+  for (const auto& [name, aendern] : aenderungen) {
+    aendern();
+    QVERIFY2(gelesen() == soll(), name);
+  }
 }
 
 void TstBerechnung::diagramm() {

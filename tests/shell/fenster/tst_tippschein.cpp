@@ -16,6 +16,7 @@
 #include "shell/listenzeile.h"
 #include "programm/LottoZahlen.h"
 #include "shell/fenster/Tippschein.h"
+#include "shell/tippcheck.h"
 
 namespace {
 
@@ -458,6 +459,48 @@ class TstTippschein : public QObject {
     QCOMPARE(f.gewinne()->count(), 0);
     QCOMPARE(f.form.StatusBar1->panel(0), QStringLiteral("0 Rows  0+0 max win"));
     QCOMPARE(f.form.zustand().Statistik, (std::array<std::array<int, 3>, 7>{}));
+  }
+
+  // The check after lines were appended, or the list, its results or the draw changed in any
+  // other way since the last check: the same as a check of the whole list from its first line.
+  void listenpruefungNachAenderungen_data() {
+    QTest::addColumn<int>("aenderung");
+    int i = 0;
+    for (const char* name : {"appended", "line edited", "line removed", "line inserted in front", "list replaced",
+                             "draw changed", "result edited", "results emptied", "nothing"})
+      QTest::newRow(name) << i++;
+  }
+  void listenpruefungNachAenderungen() {
+    QFETCH(int, aenderung);
+    Fenster f;
+    f.ziehung({5, 14, 23, 38, 51});
+    f.schein().listenansichtBeimStart();
+    f.schein().listeErsetzen({"5\t14\t1\t2\t3", "1\t2\t3\t4\t6", "5\t14\t23\t38\t2\t\t\t\t"});
+    f.form.Listengewinncheck();
+    f.gewinne()->setCurrentRow(1);
+    switch (aenderung) {
+      case 0: f.liste()->addItems({"51\t7\t8\t9\t10", "5\t14\t23\t7\t8"}); break;
+      case 1: f.liste()->item(2)->setText("1\t2\t3\t4\t5"); break;
+      case 2: delete f.liste()->takeItem(0); break;
+      case 3: f.liste()->insertItem(0, "5\t14\t23\t38\t51"); break;
+      case 4: f.schein().listeErsetzen({"5\t6\t7\t8\t9", "23\t6\t7\t8\t9", "1\t2\t3\t4\t6"}); break;
+      case 5: f.ziehung({1, 2, 3, 4, 6}); break;
+      case 6: f.gewinne()->item(0)->setText("9"); break;
+      case 7: f.gewinne()->clear(); break;
+      default: break;
+    }
+    f.u.klang().gespielt.clear();
+    const int bester = f.form.Listengewinncheck();
+    const QStringList zeilen = eintraege(f.liste());
+    const tippcheck::Listenergebnis e = tippcheck::pruefeListe(f.form.zustand().Zahl, zeilen);
+    QCOMPARE(eintraege(f.gewinne()), e.gewinne);
+    QCOMPARE(bester, e.bester);
+    QCOMPARE(f.form.zustand().Statistik, e.statistik);
+    QCOMPARE(f.form.zustand().Stand.Gewinn, e.letzter.Gewinn);
+    QCOMPARE(f.form.zustand().Stand.Treffer, e.letzter.Treffer);
+    QCOMPARE(f.form.StatusBar1->panel(0), tippcheck::listenstatus(static_cast<int>(zeilen.size()), e.bester));
+    QCOMPARE(f.u.klang().gespielt.size(), e.mitZweiTreffern > 0 ? 1 : 0);
+    QCOMPARE(f.gewinne()->currentRow(), -1);  // as after the box was filled anew
   }
 
   void auswahlGekoppelt() {

@@ -24,6 +24,7 @@
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
 #include "stats/fenster/Diagrammseite.h"
+#include "stats/zahlenstatistik.h"
 
 namespace {
 const QDate kTag0(2018, 3, 1);
@@ -618,6 +619,77 @@ class TstDiagrammseite : public QObject {
     QCOMPARE(f.serie().anzahl(), 55);
     QCOMPARE(f.seiteVorn(), f.form.TabSheet1);
     QCOMPARE(f.art(), 1);
+  }
+
+  // A generation run shows the same statistics and empties the bars batch after batch. A
+  // window that lets them wait must look and answer at every point where it can be seen as one
+  // that draws every step; and once a cycle left the chart as it found it, the next is not
+  // drawn at all.
+  void laufzyklen() {
+    const std::vector<Ziehung> h = vierSaetze();
+    Fenster a(h), b(h);  // a lets the statistics wait where it may; b draws each at once
+    const statistik::Fenster fenster{kTag0, kTag1};
+    const statistik::Zahlenstatistik H = statistik::haeufigkeit(h, fenster, {});
+    const statistik::Zahlenstatistik U = statistik::ueberfaellige(h, fenster, {});
+    const statistik::Zahlenstatistik H2 = statistik::haeufigkeit(h, {kTag0, kTag0}, {});
+    auto* achse = qobject_cast<QValueAxis*>(a.chart()->chart()->axes(Qt::Vertical).value(0));
+    QVERIFY(achse);
+    int achsenwechsel = 0;
+    connect(achse, &QValueAxis::rangeChanged, this, [&] { ++achsenwechsel; });
+    using Art = statistik::Statistikart;
+    auto zeige = [&](Art art, const statistik::Zahlenstatistik& s) {
+      a.seite().zeigeStatistik(art, s, true);
+      b.seite().zeigeStatistik(art, s, false);
+    };
+    auto leeren = [&] {
+      a.seite().leeren();
+      b.seite().leeren();
+    };
+    // What anyone can see: the chart once it is brought up to date, the page, panel 0, the kind.
+    auto gleich = [&](const char* wo) {
+      a.seite().abgleichen();
+      QVERIFY2(a.chart()->stand() == b.chart()->stand(), wo);
+      QVERIFY2(a.panel0() == b.panel0() && a.art() == b.art(), wo);
+      QVERIFY2((a.seiteVorn() == a.form.TabSheet5) == (b.seiteVorn() == b.form.TabSheet5), wo);
+    };
+    auto zyklus = [&](const char* wo, std::initializer_list<std::pair<Art, const statistik::Zahlenstatistik*>> schritte) {
+      for (const auto& [art, s] : schritte) zeige(art, *s);
+      leeren();
+      gleich(wo);
+    };
+    zyklus("first cycle", {{Art::ueberfaellige, &U}, {Art::haeufigkeit, &H}});
+    zyklus("second cycle", {{Art::ueberfaellige, &U}, {Art::haeufigkeit, &H}});
+    achsenwechsel = 0;
+    zyklus("known cycle", {{Art::ueberfaellige, &U}, {Art::haeufigkeit, &H}});
+    QCOMPARE(achsenwechsel, 0);  // left alone
+    // Seen in the middle: the waiting statistics are drawn, in their order.
+    zeige(Art::ueberfaellige, U);
+    zeige(Art::haeufigkeit, H);
+    gleich("seen before the emptying");
+    QCOMPARE(a.serie().anzahl(), 55);
+    leeren();
+    gleich("emptied after being seen");
+    // Other statistics in the cycle, or one step fewer, or the same again: drawn as they come.
+    zyklus("other values", {{Art::ueberfaellige, &U}, {Art::haeufigkeit, &H2}});
+    zyklus("one step", {{Art::ueberfaellige, &U}});
+    zyklus("two steps", {{Art::ueberfaellige, &U}, {Art::haeufigkeit, &H}});
+    zyklus("known again", {{Art::ueberfaellige, &U}, {Art::haeufigkeit, &H}});
+    // A button's statistic between two cycles, and one in the middle of a cycle that is drawn.
+    a.seite().Button2Click();
+    b.seite().Button2Click();
+    zyklus("after a button", {{Art::ueberfaellige, &U}, {Art::haeufigkeit, &H}});
+    a.seite().zeigeStatistik(Art::ueberfaellige, U, false);
+    b.seite().zeigeStatistik(Art::ueberfaellige, U, false);
+    a.seite().SpeedButton9Click();
+    b.seite().SpeedButton9Click();
+    zeige(Art::haeufigkeit, H);
+    leeren();
+    gleich("a button in the middle");
+    zyklus("after it", {{Art::ueberfaellige, &U}, {Art::haeufigkeit, &H}});
+    zyklus("and again", {{Art::ueberfaellige, &U}, {Art::haeufigkeit, &H}});
+    // Only the emptying, cycle after cycle.
+    zyklus("emptying alone", {});
+    zyklus("emptying alone again", {});
   }
 };
 
