@@ -197,14 +197,22 @@ int main(int argc, char** argv) {
     env.liste = true;
     env.UpDown8Max = 6500;
     env.UpDown8 = l.anzahl;
-    plattform::Zufall::RandSeed = 4711u;
-    Generierung g(env);
-    QElapsedTimer t;
-    t.start();
-    g.BrechnungStart();
-    if (kernliste == 0) kernliste = ms(t);
-    std::printf("%s: %lld lines in %.0f ms (%d batches, %d candidates)\n", l.name, static_cast<long long>(env.zeilen.size()), ms(t),
-                env.komplettchecks, env.eingaben);
+    // The demo list three times, its median the figure the window's run is set against.
+    std::vector<double> mal;
+    for (int runde = 0; runde < (kernliste == 0 ? 3 : 1); ++runde) {
+      env.zeilen.clear();
+      env.komplettchecks = env.eingaben = 0;
+      plattform::Zufall::RandSeed = 4711u;
+      Generierung g(env);
+      QElapsedTimer t;
+      t.start();
+      g.BrechnungStart();
+      mal.push_back(ms(t));
+    }
+    std::sort(mal.begin(), mal.end());
+    if (kernliste == 0) kernliste = mal[mal.size() / 2];
+    std::printf("%s: %lld lines in %.0f ms (%d batches, %d candidates)\n", l.name, static_cast<long long>(env.zeilen.size()),
+                mal[mal.size() / 2], env.komplettchecks, env.eingaben);
   }
   // The same through the offscreen main window, started with BitBtn4. The rows are printed (the
   // list as a checksum), so that a change of the window's side can be checked for the same results.

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace plattform {
@@ -78,6 +79,13 @@ void haengeAnImRaster(const QString& pfad, const QByteArray& inhalt, qint64 rast
     f.resize(ganz);
     throw Fehler(nichtGeschrieben(pfad));
   }
+}
+
+std::optional<Dateistand> dateistand(const QString& pfad) {
+  struct stat st {};
+  if (::stat(QFile::encodeName(pfad).constData(), &st) != 0) return std::nullopt;
+  return Dateistand{static_cast<qint64>(st.st_size),
+                    static_cast<qint64>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
 }
 
 }  // namespace plattform

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace plattform {
 
@@ -9,6 +10,15 @@ namespace plattform {
 
 // Reads the whole file with one read.
 QByteArray liesDatei(const QString& pfad);
+
+// A file's size and modification time (ns since the epoch), nothing for a missing file. No time
+// zone is involved, so it is cheap enough to ask before every read.
+struct Dateistand {
+  qint64 groesse = -1;
+  qint64 zeit = 0;
+  bool operator==(const Dateistand&) const = default;
+};
+std::optional<Dateistand> dateistand(const QString& pfad);
 
 // Writes the bytes as the complete new content of pfad (created or truncated), flushed to the
 // disk. A failure removes the partial file.

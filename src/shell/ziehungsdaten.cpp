@@ -35,20 +35,21 @@ std::vector<Ziehung> Ziehungsdaten::zerlege(const QByteArray& inhalt) {
 
 std::vector<Ziehung> Ziehungsdaten::lesen() const {
   if (!puffer_ || puffer_->an <= 0) return zerlege(plattform::liesDatei(pfad_));
+  return *lesenGeteilt();
+}
+
+std::shared_ptr<const std::vector<Ziehung>> Ziehungsdaten::lesenGeteilt() const {
+  if (!puffer_ || puffer_->an <= 0) return std::make_shared<const std::vector<Ziehung>>(zerlege(plattform::liesDatei(pfad_)));
   Historienpuffer& p = *puffer_;
   // Size and time are taken before the read: a file written meanwhile differs at the next read.
-  const QFileInfo info(pfad_);
-  const qint64 groesse = info.size();
-  const QDateTime zeit = info.lastModified();
-  if (p.gueltig && p.pfad == pfad_ && info.exists() && groesse == p.groesse && zeit == p.zeit) return p.saetze;
+  const std::optional<plattform::Dateistand> stand = plattform::dateistand(pfad_);
+  if (p.gueltig && p.pfad == pfad_ && stand && *stand == p.stand) return p.saetze;
   p.gueltig = false;
-  std::vector<Ziehung> saetze = zerlege(plattform::liesDatei(pfad_));
-  p.saetze = saetze;
+  p.saetze = std::make_shared<const std::vector<Ziehung>>(zerlege(plattform::liesDatei(pfad_)));
   p.pfad = pfad_;
-  p.groesse = groesse;
-  p.zeit = zeit;
-  p.gueltig = info.exists();
-  return saetze;
+  p.stand = stand.value_or(plattform::Dateistand{});
+  p.gueltig = stand.has_value();
+  return p.saetze;
 }
 
 void Ziehungsdaten::loeschen() const {

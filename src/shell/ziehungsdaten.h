@@ -1,9 +1,11 @@
 #pragma once
 #include <QDateTime>
 #include <QString>
+#include <memory>
 #include <span>
 #include <vector>
 
+#include "plattform/dateien.h"
 #include "shell/ziehung.h"
 
 // The draw history: the file Home + ZahlenFile, a plain sequence of Ziehung records in date
@@ -17,9 +19,8 @@ struct Historienpuffer {
   int an = 0;
   bool gueltig = false;
   QString pfad;
-  qint64 groesse = -1;
-  QDateTime zeit;
-  std::vector<Ziehung> saetze;
+  plattform::Dateistand stand;
+  std::shared_ptr<const std::vector<Ziehung>> saetze;
 };
 
 class Ziehungsdaten {
@@ -35,6 +36,8 @@ class Ziehungsdaten {
 
   // Every whole record, in file order. A missing file is an error.
   std::vector<Ziehung> lesen() const;
+  // The same records, shared with the buffer while it is on instead of copied.
+  std::shared_ptr<const std::vector<Ziehung>> lesenGeteilt() const;
   static std::vector<Ziehung> zerlege(const QByteArray& inhalt);
 
   // Deletes the history file; a missing file is fine. Raises plattform::Fehler when it stays.

@@ -250,7 +250,10 @@ void Berechnung::setzeBerechnunglaeuft(bool wert) {
   // A batch that showed statistics but never emptied the bars leaves them drawn.
   if (!wert) abgleichen();
   o_.zustand->Berechnunglaeuft = wert;
-  o_.schein->nurLesen(wert);
+  // Between the batches of a list run the sheet stays locked: it is unlocked before anything
+  // can see it (input, a message, the command's end), as the chart is brought up to date.
+  if (wert || tiefe_ == 0) o_.schein->nurLesen(wert);
+  entsperren_ = !wert && tiefe_ > 0;
   if (wert) {
     uhr_.start();
     statusZeit_ = eingabeZeit_ = 0;
@@ -291,6 +294,10 @@ void Berechnung::leereDiagramm() {
 }
 
 void Berechnung::abgleichen() {
+  if (entsperren_) {
+    entsperren_ = false;
+    o_.schein->nurLesen(false);
+  }
   if (diagrammAbgleichen) diagrammAbgleichen();
 }
 
@@ -339,9 +346,12 @@ void Berechnung::kandidat(int t, const std::array<int, 8>& reihe, int qs) {
 }
 
 void Berechnung::positionsende(int) {
-  if (!kandidatGezeigt_) zeigeKandidat();
+  // The position's last candidate shows once its 50 ms are up, like any other; the run's end
+  // writes its own text into the panel.
+  const qint64 jetzt = uhr_.nsecsElapsed();
+  if (!kandidatGezeigt_ && jetzt - statusZeit_ >= kStatusAbstandNs) zeigeKandidat();
   // Input that came during the position reaches the next position's gate.
-  eingabenJetzt(uhr_.nsecsElapsed());
+  eingabenJetzt(jetzt);
 }
 
 void Berechnung::eingabenJetzt(qint64 jetzt) {

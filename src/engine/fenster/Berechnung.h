@@ -119,6 +119,7 @@ class Berechnung : public QObject, public engine::Laufumgebung {
   bool sanduhr_ = false;
   bool schliessen_ = false;
   int tiefe_ = 0;  // commands of the run in progress, nested ones included
+  bool entsperren_ = false;  // the sheet still locked after a batch, unlocked when next seen
   void eingabenJetzt(qint64 jetzt);
   // Since the run started: the last input handling and the last status text, which shows
   // the newest candidate at most every 50 ms.

@@ -360,12 +360,13 @@ void Tippschein::alleTippsLoeschen() {
   for (int k = 1; k <= 12; ++k) {
     if (gesperrt(k)) continue;
     const Tippzeile& z = zeile(k);
+    // A list run empties the sheet once per batch: an empty field is left as it is.
     for (int i = 0; i < 7; ++i) {
-      z.feld(i)->clear();
+      if (!z.feld(i)->text().isEmpty()) z.feld(i)->clear();
       faerbe(z.feld(i), fensterfarbe_);
     }
-    z.Treffer->clear();
-    z.Summe->clear();
+    if (!z.Treffer->text().isEmpty()) z.Treffer->clear();
+    if (!z.Summe->text().isEmpty()) z.Summe->clear();
   }
 }
 

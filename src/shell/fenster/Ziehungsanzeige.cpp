@@ -209,8 +209,14 @@ void Ziehungsanzeige::zeigeEnddatumsziehung() {
   }
   const QDate ziel = DateTimePicker1->Datum();
   z_.aktDatum = tagesbeginn(ziel);
-  const std::vector<Ziehung> saetze = daten.lesen();
-  const Fundstelle fund = sucheAbTag(saetze, tagzahl(ziel));
+  const auto geteilt = daten.lesenGeteilt();
+  const std::vector<Ziehung>& saetze = *geteilt;
+  if (geteilt != gesucht_ || tagzahl(ziel) != gesuchterTag_) {
+    fund_ = sucheAbTag(saetze, tagzahl(ziel));
+    gesucht_ = geteilt;
+    gesuchterTag_ = tagzahl(ziel);
+  }
+  const Fundstelle fund = fund_;
   meldeLesefehler(daten, fund);
   if (fund.index >= 0) {
     z_.Position = fund.index;
@@ -224,7 +230,8 @@ void Ziehungsanzeige::zeigeEnddatumsziehung() {
 void Ziehungsanzeige::SpeedButton6Click() {
   if (abgelehntWeilBerechnungLaeuft(z_)) return;
   plattform::mitMeldung([&] {
-    const std::vector<Ziehung> saetze = historie().lesen();
+    const auto geteilt = historie().lesenGeteilt();
+    const std::vector<Ziehung>& saetze = *geteilt;
     z_.aktDatum = tagesbeginn(DateTimePicker2->Datum());
     z_.Position = vorherigePosition(z_.Position, zeitfilter().doppelschritt(z_.Zahl[6] != 0));
     // Position keeps its value even where the history is shorter; the last record is shown.

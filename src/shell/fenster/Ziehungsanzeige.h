@@ -2,7 +2,6 @@
 #include <QObject>
 
 #include "shell/panelschnittstellen.h"
-#include "shell/panelschnittstellen.h"
 #include "shell/programmzustand.h"
 #include "shell/ziehungsdaten.h"
 #include "shell/ziehungssuche.h"
@@ -110,4 +109,9 @@ class Ziehungsanzeige : public QObject, public Downloadanzeige, public Ziehungsw
   Tippvergleicher& tipps_;
   QWidget* fenster_;
   QString gemeldet_;  // the last damage of the history told
+  // The end date's place in the records last searched: a run looks it up again for every batch
+  // in the same shared records.
+  std::shared_ptr<const std::vector<Ziehung>> gesucht_;
+  qint64 gesuchterTag_ = 0;
+  Fundstelle fund_;
 };

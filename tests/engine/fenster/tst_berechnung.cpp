@@ -118,6 +118,7 @@ class TstBerechnung : public QObject {
   void gesperrteZeile();
   void topfZuKlein();
   void listenmodus();
+  void scheinNurImLaufGesperrt();
   void listenmodusAbbruchUndFehler_data();
   void listenmodusAbbruchUndFehler();
   void abgelehnterKlick();
@@ -402,6 +403,36 @@ void TstBerechnung::listenmodus() {
   f.klick("BitBtn4");
   QCOMPARE(f.meldungen().last(), QString::fromUtf8("Sono già state raggiunte 25 righe"));
   QCOMPARE(f.liste()->count(), 25);
+}
+
+void TstBerechnung::scheinNurImLaufGesperrt() {
+  // A list run of several batches: whenever the window handles input the sheet is locked, in
+  // every batch; after the run every field takes input again.
+  Fenster f;
+  f.listenansicht(20, 56);
+  const auto gesperrt = [&] {
+    int n = 0;
+    for (int k = 1; k <= 12; ++k)
+      for (int i = 0; i < 7; ++i) n += f.schein().zeile(k).feld(i)->isReadOnly();
+    return n;
+  };
+  QList<int> imLauf;
+  QList<int> listen;
+  std::function<void()> pruefe = [&] {
+    imLauf << gesperrt();
+    listen << f.liste()->count();
+    // The next look once the list has grown.
+    const int jetzt = listen.last();
+    f.waehrend([&, jetzt] { return f.liste()->count() != jetzt; }, pruefe);
+  };
+  f.waehrend([] { return true; }, pruefe);
+  f.klick("BitBtn4");
+  QCOMPARE(f.liste()->count(), 56);
+  // A look at each new line, from the first batch to the third.
+  QCOMPARE(listen.first(), 20);
+  QVERIFY(listen.last() > 44);
+  for (int n : imLauf) QCOMPARE(n, 84);
+  QCOMPARE(gesperrt(), 0);
 }
 
 void TstBerechnung::listenmodusAbbruchUndFehler_data() {
