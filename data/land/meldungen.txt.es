@@ -97,3 +97,15 @@ No se puede leer la imagen de fondo "%1".
 La plantilla de informe "%1" no contiene el campo %2.
 ¿Imprimir este boleto?
 Imprimir
+'%1' no es un número entero válido
+'%1' no es un número válido
+N.º de boleto sorteado el %1 en Super 6
+N.º de boleto sorteado el %1 en Spiel 77
+N.º de boleto nunca sorteado en Super 6 ni en Spiel 77
+Pares en total:
+Pares con %1:
+Error: no se encuentra el campo Zahl%1_%2
+El bote de números admite como máximo %1 entradas.
+Archivos de texto
+Archivo de texto
+Archivo de apuestas

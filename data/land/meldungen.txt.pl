@@ -97,3 +97,15 @@ Nie można odczytać obrazu tła "%1".
 Szablon raportu "%1" nie zawiera pola %2.
 Wydrukować ten kupon?
 Drukuj
+'%1' nie jest prawidłową liczbą całkowitą
+'%1' nie jest prawidłową liczbą
+Nr losu wylosowano %1 w Super 6
+Nr losu wylosowano %1 w Spiel 77
+Numer losu nigdy nie padł w Super 6 ani w Spiel 77
+Par łącznie:
+Pary z %1:
+Błąd: nie znaleziono pola Zahl%1_%2
+Pula liczb mieści najwyżej %1 wpisów.
+Pliki tekstowe
+Plik tekstowy
+Plik typów

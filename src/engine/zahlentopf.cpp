@@ -39,7 +39,7 @@ void Zahlentopf::InTopfLegen(int n, int gewicht) {
   const int mal = gewicht == 0 ? 1 : gewicht;
   if (mal < 0) return;
   if (static_cast<long long>(Fuellstand) + mal > kHoechstens)
-    throw plattform::Fehler(QStringLiteral("Der Zahlentopf fasst höchstens %1 Einträge.").arg(kHoechstens));
+    throw plattform::Fehler(QStringLiteral("Der Zahlentopf fasst höchstens %1 Einträge."), {QString::number(kHoechstens)});
   platzFuer(static_cast<long long>(Fuellstand) + mal);
   for (int i = 0; i < mal; ++i) plaetze[static_cast<std::size_t>(++Fuellstand)] = static_cast<std::uint8_t>(n);
 }

@@ -1,6 +1,7 @@
 #include "output/losnummer.h"
 
 #include "plattform/dateien.h"
+#include "plattform/fehler.h"
 #include "plattform/formate.h"
 #include "plattform/pfade.h"
 #include "plattform/zufall.h"
@@ -122,10 +123,10 @@ QString suche(const Ziffern& ziffern, const std::vector<Ziehung08>& historie) {
     if (z.spiel77 != nummer && z.super6 != letzteSechs) continue;
     const QString datum = plattform::kurzesDatum(plattform::ausTagzahl(z.datum));
     if (z.super6 == letzteSechs)
-      return QStringLiteral("LosNr. wurde am %1 bei der Super 6 gezogen").arg(datum);
-    return QStringLiteral("LosNr. wurde am %1 im Spiel 77 gezogen").arg(datum);
+      return plattform::uebersetzt(QStringLiteral("LosNr. wurde am %1 bei der Super 6 gezogen"), {datum});
+    return plattform::uebersetzt(QStringLiteral("LosNr. wurde am %1 im Spiel 77 gezogen"), {datum});
   }
-  return QStringLiteral("Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen");
+  return plattform::uebersetzt(QStringLiteral("Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen"));
 }
 
 }  // namespace losnummer

@@ -10,6 +10,13 @@
 
 namespace tippdatei {
 
+QString filterSpeichern() { return plattform::uebersetzt(QStringLiteral("Tippdatei")) + QStringLiteral("|*.zpk"); }
+
+QString filterLaden() {
+  return filterSpeichern() + QLatin1Char('|') +
+         plattform::uebersetzt(QStringLiteral("Textdatei")) + QStringLiteral("|*.txt");
+}
+
 QString tippordner(const QString& home) { return plattform::mitTrenner(home) + QStringLiteral("Tipps/"); }
 
 void tippordnerAnlegen(const QString& home) {

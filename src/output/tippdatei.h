@@ -23,8 +23,9 @@ enum class Form {
 };
 
 inline const QString kEndung = QStringLiteral("zpk");
-inline const QString kFilterSpeichern = QStringLiteral("Tippdatei|*.zpk");
-inline const QString kFilterLaden = QStringLiteral("Tippdatei|*.zpk|Textdatei|*.txt");
+// The save and open dialogs' filters, their kinds in the chosen language.
+QString filterSpeichern();
+QString filterLaden();
 // Larger files are no tip files (listenzeile::kDateiMax).
 inline constexpr qint64 kGroesseMax = listenzeile::kDateiMax;
 

@@ -1,5 +1,6 @@
 #include "output/tippsetzen.h"
 
+#include "plattform/fehler.h"
 #include "plattform/formate.h"
 #include "plattform/reportvorlage.h"
 
@@ -76,7 +77,8 @@ Setzen tippsetzen(plattform::Report& r, const QStringList& zeilen, const Platzie
           static_cast<std::size_t>(i) <= ansichten.zahl.size() ? ansichten.zahl[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(m - 1)]
                                                                : r.objekt(zahlName(m, i));
       if (!o) {
-        d.meldung(QStringLiteral("Fehler kann Feld Zahl%1_%2 nicht finden").arg(m).arg(i));
+        d.meldung(plattform::uebersetzt(QStringLiteral("Fehler kann Feld Zahl%1_%2 nicht finden"),
+                                        {QString::number(m), QString::number(i)}));
         return Setzen::abgebrochen;
       }
       const Punkt pos = markenposition(p.layout, p.spalten, j, k, zahlen[static_cast<std::size_t>(m - 1)]);

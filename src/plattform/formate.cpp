@@ -43,7 +43,7 @@ std::optional<int> liesGanzzahl(QStringView text) {
 
 int StrToInt(const QString& text) {
   const auto wert = liesGanzzahl(text);
-  if (!wert) throw Fehler(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+  if (!wert) throw keinIntegerwert(text);
   return *wert;
 }
 
@@ -108,8 +108,10 @@ std::optional<double> liesReal(QStringView text, QChar dezimal) {
 
 std::optional<double> liesReal(QStringView text) { return liesReal(text, dezimaltrenner()); }
 
+Fehler keinIntegerwert(const QString& text) { return Fehler(QStringLiteral("'%1' ist kein gültiger Integerwert"), {text}); }
+
 Fehler keinGleitkommawert(const QString& text) {
-  return Fehler(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+  return Fehler(QStringLiteral("'%1' ist kein gültiger Gleitkommawert"), {text});
 }
 
 double StrToFloat(const QString& text) {

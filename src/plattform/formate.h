@@ -23,7 +23,9 @@ std::optional<double> liesReal(QStringView text);
 // The same, but a failure raises Fehler with the conversion message.
 double StrToFloat(const QString& text);
 class Fehler;
-Fehler keinGleitkommawert(const QString& text);  // that message
+// Those messages, in the chosen language when shown.
+Fehler keinIntegerwert(const QString& text);
+Fehler keinGleitkommawert(const QString& text);
 // A number that either regional setting may have written: with the user's decimal separator,
 // else with "." or ",".
 std::optional<double> liesRealPunktOderKomma(QStringView text);

@@ -1,5 +1,7 @@
 #include "shell/meldungstabelle.h"
 
+#include <QHash>
+
 const QStringList& Meldungstabelle::eingebaut() {
   // 69 and 70 are read by nothing; 71 to 75 are German texts of our own so that the questions
   // before clearing the tips and after editing the list never show an empty box.
@@ -103,8 +105,20 @@ const QStringList& Meldungstabelle::eingebaut() {
       QStringLiteral("Die Reportvorlage \"%1\" enthält das Feld %2 nicht."),  // 96
       QStringLiteral("Diesen Schein Drucken?"),  // 97
       QStringLiteral("Drucken"),  // 98
+      QStringLiteral("'%1' ist kein gültiger Integerwert"),  // 99
+      QStringLiteral("'%1' ist kein gültiger Gleitkommawert"),  // 100
+      QStringLiteral("LosNr. wurde am %1 bei der Super 6 gezogen"),  // 101
+      QStringLiteral("LosNr. wurde am %1 im Spiel 77 gezogen"),  // 102
+      QStringLiteral("Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen"),  // 103
+      QStringLiteral("Paare gesamt:"),  // 104
+      QStringLiteral("Paare mit %1:"),  // 105
+      QStringLiteral("Fehler kann Feld Zahl%1_%2 nicht finden"),  // 106
+      QStringLiteral("Der Zahlentopf fasst höchstens %1 Einträge."),  // 107
+      QStringLiteral("Textdateien"),  // 108
+      QStringLiteral("Textdatei"),  // 109
+      QStringLiteral("Tippdatei"),  // 110
   };
-  static_assert(kZusatzEnde == 99);
+  static_assert(kZusatzEnde == 111);
   return zeilen;
 }
 
@@ -113,6 +127,16 @@ Meldungstabelle::Meldungstabelle() : zeilen_(eingebaut()) {}
 const Meldungstabelle& Meldungstabelle::oderDeutsch(const Meldungstabelle* tabelle) {
   static const Meldungstabelle deutsch;
   return tabelle ? *tabelle : deutsch;
+}
+
+QString Meldungstabelle::uebersetze(const QString& deutsch) const {
+  static const QHash<QString, int> index = [] {
+    QHash<QString, int> h;
+    for (int i = kSprachdateiNichtLesbar; i < kZusatzEnde; ++i) h.insert(eingebaut().at(i), i);
+    return h;
+  }();
+  const auto i = index.constFind(deutsch);
+  return i == index.cend() ? QString() : text(*i);
 }
 
 QString Meldungstabelle::text(int index) const {

@@ -33,6 +33,18 @@ class Meldungstabelle {
     kVorlageOhneFeld,              // "%1": the report template, "%2": the field it lacks
     kScheinDruckenFrage,           // the question before each coupon is printed
     kDruckenTitel,                 // and its caption
+    kKeinIntegerwert,              // "%1": typed text that is no whole number
+    kKeinGleitkommawert,           // "%1": typed text that is no number
+    kLosnummerSuper6,              // "%1": the day the ticket number was drawn in Super 6
+    kLosnummerSpiel77,             // "%1": the day it was drawn in Spiel 77
+    kLosnummerNie,                 // the ticket number was never drawn
+    kPaareGesamt,                  // the pairs chart's title: all pairs, the count follows
+    kPaareMit,                     // "%1": the number whose pairs the count after it gives
+    kFeldFehlt,                    // "%1", "%2": the coupon field Zahl%1_%2 the template lacks
+    kTopfVoll,                     // "%1": the most entries the number pot holds
+    kTextdateien,                  // file dialog: the kind of the "*.txt" files
+    kTextdatei,                    // the same where one file is saved or opened
+    kTippdatei,                    // file dialog: the kind of the "*.zpk" files
     kZusatzEnde
   };
 
@@ -42,6 +54,10 @@ class Meldungstabelle {
   void ersetzen(const QStringList& zeilen);
   int anzahl() const { return static_cast<int>(zeilen_.size()); }
   const QStringList& zeilen() const { return zeilen_; }
+
+  // A German text of our own after the table's 76 lines in this table's language; empty for any
+  // other text. The lower layers' messages are looked up this way where they are shown.
+  QString uebersetze(const QString& deutsch) const;
 
   static const QStringList& eingebaut();
   // The table a window was given, or the built-in German one while it has none.

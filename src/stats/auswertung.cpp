@@ -97,18 +97,18 @@ Neuberechnung neuberechnen(const std::array<QString, kKlassen>& anzahl, const st
   for (size_t i = 0; i < kKlassen; ++i) {
     std::optional<double> q = quote[i] == QLatin1String("-") ? 0.0 : plattform::liesReal(quote[i], dezimal);
     if (!q) {
-      n.fehler = QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(quote[i]);
+      n.fehler = plattform::keinGleitkommawert(quote[i]).text();
       return n;
     }
     const auto a = plattform::liesGanzzahl(anzahl[i]);
     if (!a) {
-      n.fehler = QStringLiteral("'%1' ist kein gültiger Integerwert").arg(anzahl[i]);
+      n.fehler = plattform::keinIntegerwert(anzahl[i]).text();
       return n;
     }
     // A quota whose prize is beyond every number stops here, as one that does not read.
     const double ergebnis = *q * *a;
     if (!std::isfinite(ergebnis)) {
-      n.fehler = QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(quote[i]);
+      n.fehler = plattform::keinGleitkommawert(quote[i]).text();
       return n;
     }
     n.ergebnisse << ergebnistext(ergebnis, dezimal);
@@ -118,12 +118,12 @@ Neuberechnung neuberechnen(const std::array<QString, kKlassen>& anzahl, const st
     const QString& e = n.ergebnisse.at(static_cast<qsizetype>(i));
     const auto wert = plattform::liesReal(e, dezimal);
     if (!wert) {
-      n.fehler = QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(e);
+      n.fehler = plattform::keinGleitkommawert(e).text();
       return n;
     }
     summe += *wert;
     if (!std::isfinite(summe)) {
-      n.fehler = QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(quote[i]);
+      n.fehler = plattform::keinGleitkommawert(quote[i]).text();
       return n;
     }
   }

@@ -6,14 +6,14 @@ namespace {
 QString zahl(int n) { return QString::number(n); }
 QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
 
-QString paareMitNTitel(const PaareMitNZahlen& p) {
+QString paareMitNTitel(const PaareMitNZahlen& p, const Meldungstabelle& m) {
   return QStringLiteral("Max (") + zahl(p.maxA) + QLatin1Char(',') + zahl(p.maxB) + QStringLiteral("): ") +
          zahl(p.maxWert) + QStringLiteral("   Min (") + zahl(p.minA) + QLatin1Char(',') + zahl(p.minB) +
-         QStringLiteral("): ") + zahl(p.minWert) + QStringLiteral("   Paare gesamt:") + zahl(p.gesamt) +
+         QStringLiteral("): ") + zahl(p.minWert) + blanks(3) + m[Meldungstabelle::kPaareGesamt] + zahl(p.gesamt) +
          QStringLiteral("  Max (") + zahl(p.n) + QLatin1Char(',') + zahl(p.spalteMaxA) + QStringLiteral("): ") +
          zahl(p.spalteMax) + QStringLiteral("  Min (") + zahl(p.n) + QLatin1Char(',') + zahl(p.spalteMinA) +
-         QStringLiteral("): ") + zahl(p.spalteMin) + QStringLiteral("  Paare mit ") + zahl(p.n) +
-         QStringLiteral(": ") + zahl(p.spalteGesamt);
+         QStringLiteral("): ") + zahl(p.spalteMin) + blanks(2) + m[Meldungstabelle::kPaareMit].arg(p.n) +
+         QLatin1Char(' ') + zahl(p.spalteGesamt);
 }
 }  // namespace
 
@@ -33,7 +33,7 @@ QString titel(Statistikart art, const Zahlenstatistik& s, const Meldungstabelle&
     case Statistikart::ueberfaellige:
       return m[34];
     case Statistikart::paareMitN:
-      return paareMitNTitel(k.paare);
+      return paareMitNTitel(k.paare, m);
     case Statistikart::sternUeberfaellige:
       return m[54];
     case Statistikart::sternHaeufigkeit:

@@ -28,7 +28,8 @@ class TstMeldungstabelle : public QObject {
     QTest::newRow("92 eigener Text") << 92 << QStringLiteral("Export nach Text");
     QTest::newRow("96 mit Anführungszeichen") << 96
                                               << QString::fromUtf8("Die Reportvorlage \"%1\" enthält das Feld %2 nicht.");
-    QTest::newRow("99") << 99 << QString();
+    QTest::newRow("99 eigener Text") << 99 << QString::fromUtf8("'%1' ist kein gültiger Integerwert");
+    QTest::newRow("111") << 111 << QString();
     QTest::newRow("weit dahinter") << 100000 << QString();
     QTest::newRow("negativ") << -1 << QString();
   }
@@ -43,7 +44,7 @@ class TstMeldungstabelle : public QObject {
   // The questions before clearing the tips and after editing the list never show an empty box.
   void eigeneTexte71bis75() {
     const Meldungstabelle t;
-    QCOMPARE(t.anzahl(), 99);
+    QCOMPARE(t.anzahl(), 111);
     for (int i = 71; i <= 75; ++i) QVERIFY2(!t.text(i).trimmed().isEmpty(), qPrintable(QString::number(i)));
   }
 
@@ -59,7 +60,7 @@ class TstMeldungstabelle : public QObject {
     // The texts after the table's 76 lines: an older file without them gives them in German,
     // as does an empty line; a file that holds them gives its own.
     QCOMPARE(t.text(Meldungstabelle::kBerechnungLaeuft), Meldungstabelle::eingebaut().at(80));
-    QCOMPARE(t.text(99), QString());
+    QCOMPARE(t.text(111), QString());
     datei << QString() << QStringLiteral("line 77");
     t.ersetzen(datei);
     QCOMPARE(t.text(76), Meldungstabelle::eingebaut().at(76));
@@ -73,6 +74,15 @@ class TstMeldungstabelle : public QObject {
     QCOMPARE(t.text(83), QStringLiteral("old 83"));
     for (int i = 84; i < Meldungstabelle::kZusatzEnde; ++i) QCOMPARE(t.text(i), Meldungstabelle::eingebaut().at(i));
     QCOMPARE(t.text(Meldungstabelle::kZusatzEnde), QString());
+    // A file of 99 lines gives the texts from 99 on in German; the lookup from a German text
+    // finds a line of the file, and nothing for a text that is not one of ours.
+    QStringList neunundneunzig;
+    for (int i = 0; i < 99; ++i) neunundneunzig << QStringLiteral("n %1").arg(i);
+    t.ersetzen(neunundneunzig);
+    QCOMPARE(t.uebersetze(Meldungstabelle::eingebaut().at(98)), QStringLiteral("n 98"));
+    QCOMPARE(t.uebersetze(Meldungstabelle::eingebaut().at(Meldungstabelle::kKeinIntegerwert)),
+             Meldungstabelle::eingebaut().at(Meldungstabelle::kKeinIntegerwert));
+    QCOMPARE(t.uebersetze(QStringLiteral("line 2")), QString());
     // A shorter file leaves every index beyond it empty, the built-in ones included.
     t.ersetzen({QStringLiteral("a"), QStringLiteral("b")});
     QCOMPARE(t.anzahl(), 2);

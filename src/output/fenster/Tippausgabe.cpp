@@ -52,7 +52,7 @@ void Tippausgabe::SpeedButton15Click() {
   const QString ordner = tippdatei::tippordner(z_.Home);
   const QString vorschlag = ordner + tippdatei::datumsname(ziehung_.endeDatum(), 7);
   const QString gewaehlt =
-      plattform::dialoge().speichernMitEndung(QString(), vorschlag, tippdatei::kFilterSpeichern, tippdatei::kEndung);
+      plattform::dialoge().speichernMitEndung(QString(), vorschlag, tippdatei::filterSpeichern(), tippdatei::kEndung);
   // The dialog keeps the chosen name, or after a cancel the one it proposed.
   z_.SaveDialog1.InitialDir = ordner;
   z_.SaveDialog1.FileName = gewaehlt.isEmpty() ? vorschlag : gewaehlt;
@@ -69,7 +69,7 @@ void Tippausgabe::SpeedButton16Click() {
   const QString ordner = tippdatei::tippordner(z_.Home);
   const QString vorschlag = z_.SaveDialog1.FileName.isEmpty() ? ordner : z_.SaveDialog1.FileName;
   const QString gewaehlt =
-      plattform::dialoge().oeffnenMitEndung(QString(), vorschlag, tippdatei::kFilterLaden, tippdatei::kEndung);
+      plattform::dialoge().oeffnenMitEndung(QString(), vorschlag, tippdatei::filterLaden(), tippdatei::kEndung);
   if (!gewaehlt.isEmpty()) {
     // The whole file first: a file that cannot be read changes no tip and shows no draw.
     const QStringList zeilen = tippdatei::lies(gewaehlt);

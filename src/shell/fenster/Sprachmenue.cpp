@@ -143,7 +143,10 @@ Sprachmenue::Sprachmenue(QMenu* SpracheLanguage1, QWidget* fenster, Programmzust
 }
 
 Sprachmenue::~Sprachmenue() {
-  if (aktuell() == this) aktuell() = nullptr;
+  if (aktuell() == this) {
+    aktuell() = nullptr;
+    plattform::setzeUebersetzer(nullptr);
+  }
 }
 
 void Sprachmenue::Deutsch1Click() { waehle(1); }
@@ -236,6 +239,8 @@ void Sprachmenue::DateiLaden1Click(const QString& Dateiname, const QString& Spra
   }
   if (stand->radio && !stand->radio->isEmpty()) umgebung_.optionenSetzen(*stand->radio);
   if (stand->meldungen) z_.Meldungen.ersetzen(*stand->meldungen);
+  // The lower layers' messages follow the same table, a copy of it, so that no message outlives it.
+  plattform::setzeUebersetzer([t = z_.Meldungen](const QString& deutsch) { return t.uebersetze(deutsch); });
   umgebung_.nachSprachwechsel();
   for (QWidget* f : w.fenster) plattform::passeCaptionsAn(f);
 }
@@ -243,7 +248,8 @@ void Sprachmenue::DateiLaden1Click(const QString& Dateiname, const QString& Spra
 void Sprachmenue::Dateispeichern1Click() {
   if (umgebung_.berechnungLaeuft()) return;
   const QString ziel = plattform::dialoge().speichernMitEndung(z_.M(Meldungstabelle::kExportTitel), z_.Home + sprache::stammName(),
-                                                               QStringLiteral("Textdatei|*.txt"), QStringLiteral("txt"));
+                                                               z_.M(Meldungstabelle::kTextdatei) + QStringLiteral("|*.txt"),
+                                                               QStringLiteral("txt"));
   if (ziel.isEmpty()) return;
   try {
     sprache::schreibeExport(ziel, sprache::exportZeilen(alleElemente()));

@@ -335,7 +335,7 @@ void Ziehungsanzeige::BitBtn3Click() {
   plattform::mitMeldung([&] {
     const QString ziel = plattform::dialoge().speichern(z_.M(Meldungstabelle::kTextexportTitel),
                                                         z_.Home + QStringLiteral("ZahlenQV.txt"),
-                                                        QStringLiteral("Textdateien (*.txt)"));
+                                                        z_.M(Meldungstabelle::kTextdateien) + QStringLiteral(" (*.txt)"));
     if (ziel.isEmpty()) return;
     plattform::schreibeAnsiZeilen(ziel, textExport(historie().lesen()));
   });

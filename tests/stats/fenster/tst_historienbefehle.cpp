@@ -17,6 +17,7 @@
 #include "programm/LottoZahlen.h"
 #include "shell/fenster/Parameterseite.h"
 #include "shell/fenster/Tippschein.h"
+#include "shell/fenster/Sprachmenue.h"
 #include "shell/ziehungssuche.h"
 
 namespace {
@@ -157,14 +158,26 @@ class TstHistorienbefehle : public QObject {
     QVERIFY(!f.arten().contains("nachricht"));
   }
 
+  // A threshold that is no number, said in the chosen language (1 German, 2 English, 3 French).
+  void schwelleKeineZahl_data() {
+    QTest::addColumn<int>("sprache");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("de") << 1 << QStringLiteral("'fünf' ist kein gültiger Integerwert");
+    QTest::newRow("en") << 2 << QStringLiteral("'fünf' is not a valid whole number");
+    QTest::newRow("fr") << 3 << QStringLiteral("'fünf' n'est pas un nombre entier valide");
+  }
+
   void schwelleKeineZahl() {
+    QFETCH(int, sprache);
+    QFETCH(QString, meldung);
     Fenster f;
+    f.form.sprachmenue->menuepunkt(sprache)->trigger();
     f.setzeZeile(1, {"1", "2", "3", "4", "5"});
     f.fenster(kTag, kTag.addDays(2));
     const QString vorher = f.text("Label29");
     f.antworten({"fünf"});
     f.klick("SpeedButton4");
-    QCOMPARE(f.meldungen().last(), QStringLiteral("'fünf' ist kein gültiger Integerwert"));
+    QCOMPARE(f.meldungen().last(), meldung);
     QCOMPARE(f.text("Label29"), vorher);
     QVERIFY(f.treffer(1).isEmpty());
     QCOMPARE(f.z().Datum1, QDate());
