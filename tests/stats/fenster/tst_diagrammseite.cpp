@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QValueAxis>
 #include <algorithm>
+#include <tuple>
 
 #include "hilfen/fenster/fenstertest.h"
 #include "hilfen/historie.h"
@@ -290,6 +291,19 @@ class TstDiagrammseite : public QObject {
     QCOMPARE(f.ctl<plattform::UpDown>("UpDown21")->Position(), 1);
     QCOMPARE(f.ctl<QLineEdit>("Edit107")->text(), QStringLiteral("1"));
     QCOMPARE(f.titel(), kTitelPaareMit1);
+  }
+
+  // The pairs chart's title in the chosen language (English, French).
+  void paartitelInDerSprache() {
+    Fenster f(vierSaetze());
+    for (const auto& [nummer, gesamt, mit] : {std::tuple{2, "All pairs:", "Pairs with 1:"},
+                                              std::tuple{3, "Paires au total :", "Paires avec 1 :"}}) {
+      f.form.sprachmenue->menuepunkt(nummer)->trigger();
+      f.klick("SpeedButton30");
+      QCOMPARE(f.titel(), QString(kTitelPaareMit1)
+                              .replace(QStringLiteral("Paare gesamt:"), QString::fromUtf8(gesamt))
+                              .replace(QStringLiteral("Paare mit 1:"), QString::fromUtf8(mit)));
+    }
   }
 
   // A text the up-down refused gives way to the N the chart counts.
