@@ -4,7 +4,6 @@
 #include "plattform/fehler.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <utility>
 
 namespace {
