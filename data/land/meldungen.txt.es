@@ -109,3 +109,25 @@ El bote de números admite como máximo %1 entradas.
 Archivos de texto
 Archivo de texto
 Archivo de apuestas
+No se encontró el archivo %1.
+No se puede abrir el archivo %1.
+No se puede leer el archivo %1.
+No se puede escribir el archivo %1.
+No se puede reemplazar el archivo %1 por %2.
+No hay espacio suficiente en el disco.
+Acceso denegado.
+Acceso al archivo denegado
+No se puede abrir el archivo %1. %2
+No se puede crear el archivo "%1". %2
+No se encontró el archivo.
+No se puede crear la carpeta %1.
+El archivo "%1" no es un archivo de apuestas.
+El archivo %1 no es una lista de valores válida.
+'%1' no es una fecha válida
+No se puede eliminar el archivo %1.
+Los ajustes de %1 no se pueden leer y no se sobrescribirán.
+Tipo de datos no válido para '%1'
+Error al escribir el valor '%1'
+No se puede abrir la clave de ajustes %1.
+La dirección del carrito es demasiado larga.
+La dirección del carrito del servidor no es válida.

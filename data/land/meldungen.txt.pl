@@ -109,3 +109,25 @@ Pula liczb mieści najwyżej %1 wpisów.
 Pliki tekstowe
 Plik tekstowy
 Plik typów
+Nie znaleziono pliku %1.
+Nie można otworzyć pliku %1.
+Nie można odczytać pliku %1.
+Nie można zapisać pliku %1.
+Nie można zastąpić pliku %1 plikiem %2.
+Za mało miejsca na dysku.
+Odmowa dostępu.
+Odmowa dostępu do pliku
+Nie można otworzyć pliku %1. %2
+Nie można utworzyć pliku "%1". %2
+Nie znaleziono pliku.
+Nie można utworzyć folderu %1.
+Plik "%1" nie jest plikiem typów.
+Plik %1 nie jest prawidłową listą wartości.
+'%1' nie jest prawidłową datą
+Nie można usunąć pliku %1.
+Ustawienia w %1 są nieczytelne i nie zostaną nadpisane.
+Nieprawidłowy typ danych dla '%1'
+Błąd zapisu wartości '%1'
+Nie można otworzyć klucza ustawień %1.
+Adres koszyka jest za długi.
+Adres koszyka podany przez serwer jest nieprawidłowy.

@@ -11,7 +11,7 @@ QString uebergabeSchreiben(const QString& home, const QDate& datum, bool listena
                            const QStringList& liste) {
   const QString pfad = tippdatei::tippordner(home) + tippdatei::datumsname(datum, 1);
   const auto nichtErstellt = [&](const QString& grund) {
-    return plattform::Fehler(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(pfad, grund));
+    return plattform::Fehler(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2"), {pfad, grund});
   };
   try {
     tippdatei::tippordnerAnlegen(home);
@@ -30,12 +30,12 @@ QString uebergabeSchreiben(const QString& home, const QDate& datum, bool listena
 QStringList uebergabeLesen(const QString& pfad) {
   try {
     return tippdatei::lies(pfad);
+  } catch (const plattform::NichtGeoeffnet&) {
+    const QString grund = QFileInfo::exists(pfad) ? QStringLiteral("Zugriff verweigert.")
+                                                  : QStringLiteral("Die Datei wurde nicht gefunden.");
+    throw plattform::Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden. %2"), {pfad, plattform::uebersetzt(grund)});
   } catch (const plattform::Fehler& f) {
-    const QString kopf = QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(pfad);
-    QString grund = f.text();
-    if (grund == kopf)
-      grund = QFileInfo::exists(pfad) ? QStringLiteral("Zugriff verweigert.") : QStringLiteral("Die Datei wurde nicht gefunden.");
-    throw plattform::Fehler(kopf + QLatin1Char(' ') + grund);
+    throw plattform::Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden. %2"), {pfad, f.text()});
   }
 }
 

@@ -23,7 +23,7 @@ void tippordnerAnlegen(const QString& home) {
   const QString ordner = tippordner(home);
   if (QFileInfo(ordner).isDir()) return;
   if (!QDir().mkpath(ordner))
-    throw plattform::Fehler(QStringLiteral("Das Verzeichnis %1 kann nicht erstellt werden.").arg(ordner));
+    throw plattform::Fehler(QStringLiteral("Das Verzeichnis %1 kann nicht erstellt werden."), {ordner});
 }
 
 QString datumsname(const QDate& datum, int tage) { return plattform::yyyymmdd(datum.addDays(tage)) + QStringLiteral(".zpk"); }
@@ -46,8 +46,9 @@ void schreibe(const QString& pfad, Form form, const Blatt& blatt, const QStringL
     plattform::schreibeAnsiZeilen(pfad, zeilen(form, blatt, liste));
   } catch (const plattform::Schreibfehler& f) {
     if (form == Form::liste)
-      throw plattform::Fehler(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(pfad, f.grund()));
-    throw plattform::Fehler(f.zugriffVerweigert() ? QStringLiteral("Dateizugriff verweigert") : f.grund());
+      throw plattform::Fehler(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2"), {pfad, f.grund()});
+    if (f.zugriffVerweigert()) throw plattform::Fehler(QStringLiteral("Dateizugriff verweigert"), {});
+    throw plattform::Fehler(f.grund());
   }
 }
 

@@ -105,8 +105,8 @@ QString url(const QString& vorlage, Art art, const QString& portal, int anzahl, 
   const QString schema = geprueft.scheme().toLower();
   if (!u.startsWith(schema + QLatin1Char(':'), Qt::CaseInsensitive) || (schema != QLatin1String("http") && schema != QLatin1String("https")) ||
       geprueft.host().isEmpty())
-    throw plattform::Fehler(kUngueltig);
-  if (u.size() > kUrlMax) throw plattform::Fehler(kZuLang);
+    throw plattform::Fehler(kUngueltig, {});
+  if (u.size() > kUrlMax) throw plattform::Fehler(kZuLang, {});
   return u;
 }
 

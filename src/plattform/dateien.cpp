@@ -15,8 +15,8 @@ Dateifehler& simuliert() {
   return stelle;
 }
 
-QString nichtGeschrieben(const QString& pfad) {
-  return QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(pfad);
+Fehler nichtGeschrieben(const QString& pfad) {
+  return Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden."), {pfad});
 }
 
 // write() may take the bytes in pieces; a short write that makes no progress is a failure.
@@ -41,22 +41,22 @@ void simuliereDateifehler(Dateifehler stelle) { simuliert() = stelle; }
 
 QByteArray liesDatei(const QString& pfad) {
   QFile f(pfad);
-  if (!f.exists()) throw Fehler(QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(pfad));
+  if (!f.exists()) throw Fehler(QStringLiteral("Die Datei %1 wurde nicht gefunden."), {pfad});
   if (!f.open(QIODevice::ReadOnly))
-    throw Fehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(pfad));
+    throw Fehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden."), {pfad});
   QByteArray inhalt = f.readAll();
   if (f.error() != QFileDevice::NoError)
-    throw Fehler(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(pfad));
+    throw Fehler(QStringLiteral("Die Datei %1 kann nicht gelesen werden."), {pfad});
   return inhalt;
 }
 
 void schreibeGesichert(const QString& pfad, const QByteArray& inhalt) {
   QFile f(pfad);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw Fehler(nichtGeschrieben(pfad));
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw nichtGeschrieben(pfad);
   if (!schreibeAlles(f, inhalt)) {
     f.close();
     f.remove();
-    throw Fehler(nichtGeschrieben(pfad));
+    throw nichtGeschrieben(pfad);
   }
   f.close();
 }
@@ -65,19 +65,19 @@ void ersetzeDurch(const QString& ziel, const QString& quelle) {
   // rename() replaces the target atomically; QFile::rename would refuse an existing target.
   if (simuliert() == Dateifehler::ersetzen ||
       std::rename(QFile::encodeName(quelle).constData(), QFile::encodeName(ziel).constData()) != 0)
-    throw Fehler(QStringLiteral("Die Datei %1 kann nicht durch %2 ersetzt werden.").arg(ziel, quelle));
+    throw Fehler(QStringLiteral("Die Datei %1 kann nicht durch %2 ersetzt werden."), {ziel, quelle});
 }
 
 void haengeAnImRaster(const QString& pfad, const QByteArray& inhalt, qint64 raster) {
   QFile f(pfad);
-  if (!f.open(QIODevice::ReadWrite)) throw Fehler(nichtGeschrieben(pfad));
+  if (!f.open(QIODevice::ReadWrite)) throw nichtGeschrieben(pfad);
   const qint64 laenge = f.size();
   const qint64 ganz = raster > 0 ? laenge - laenge % raster : laenge;
-  if (ganz != laenge && !f.resize(ganz)) throw Fehler(nichtGeschrieben(pfad));
+  if (ganz != laenge && !f.resize(ganz)) throw nichtGeschrieben(pfad);
   if (!f.seek(ganz) || !schreibeAlles(f, inhalt)) {
     // Take back a partial append so that the file stays on whole units.
     f.resize(ganz);
-    throw Fehler(nichtGeschrieben(pfad));
+    throw nichtGeschrieben(pfad);
   }
 }
 

@@ -252,8 +252,8 @@ Ablage& geladen(Hive h) {
 void speichere(Hive h) {
   const Ablage& a = geladen(h);
   if (a.unlesbar)
-    throw RegistryFehler(QStringLiteral("Die Einstellungen in %1 sind nicht lesbar und werden nicht überschrieben.")
-                             .arg(Registry::ablageDatei(h)));
+    throw RegistryFehler(QStringLiteral("Die Einstellungen in %1 sind nicht lesbar und werden nicht überschrieben."),
+                             {Registry::ablageDatei(h)});
   QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n");
   for (const auto& [key, werte] : a.schluessel) {
     text += QStringLiteral("\r\n[") + hiveName(h) + (key.isEmpty() ? QString() : QStringLiteral("\\") + key) +
@@ -300,7 +300,7 @@ struct Registry::Zugriff {
   }
   static const Wert& lies(const Registry& r, const QString& name, Typ typ) {
     const Wert* w = wert(r, name);
-    if (!w || w->typ != typ) throw RegistryFehler(QStringLiteral("Ungültiger Datentyp für '%1'").arg(name));
+    if (!w || w->typ != typ) throw RegistryFehler(QStringLiteral("Ungültiger Datentyp für '%1'"), {name});
     return *w;
   }
   static void schreibe(Registry& r, const QString& name, Wert w) {
@@ -393,7 +393,7 @@ QString Registry::ReadString(const QString& name) const {
 double Registry::ReadDateTime(const QString& name) const {
   const QByteArray b = ReadBinaryData(name);
   if (b.size() != static_cast<qsizetype>(sizeof(double)))
-    throw RegistryFehler(QStringLiteral("Ungültiger Datentyp für '%1'").arg(name));
+    throw RegistryFehler(QStringLiteral("Ungültiger Datentyp für '%1'"), {name});
   double d = 0;
   std::memcpy(&d, b.constData(), sizeof d);
   return d;
@@ -403,9 +403,9 @@ QByteArray Registry::ReadBinaryData(const QString& name) const { return Zugriff:
 
 void Registry::pruefeSchreibbar(const QString& name) {
   if (!offen_ || !schreibbar_)
-    throw RegistryFehler(QStringLiteral("Fehler beim Schreiben des Werts '%1'").arg(name));
+    throw RegistryFehler(QStringLiteral("Fehler beim Schreiben des Werts '%1'"), {name});
   int& n = fehlerZaehler();
-  if (n == 0) throw RegistryFehler(QStringLiteral("Fehler beim Schreiben des Werts '%1'").arg(name));
+  if (n == 0) throw RegistryFehler(QStringLiteral("Fehler beim Schreiben des Werts '%1'"), {name});
   if (n > 0) --n;
 }
 

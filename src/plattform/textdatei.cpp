@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
@@ -81,15 +82,17 @@ QStringList zerlegeZeilen(const QString& text) {
 }
 
 DateiZuGross::DateiZuGross(const QString& pfad)
-    : Fehler(QStringLiteral("Die Datei %1 ist zu groß.").arg(pfad)), pfad_(pfad) {}
+    : Fehler(QStringLiteral("Die Datei %1 ist zu groß."), {pfad}), pfad_(pfad) {}
 
-static Fehler nichtGeoeffnet(const QString& pfad) {
-  return Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(pfad));
-}
+NichtGeoeffnet::NichtGeoeffnet(const QString& pfad)
+    : Fehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden."), {pfad}) {}
+
+Schreibfehler::Schreibfehler(const QString& pfad, const QString& grund, bool verweigert)
+    : Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden."), {pfad}), grund_(grund), verweigert_(verweigert) {}
 
 static QByteArray liesAlles(const QString& pfad) {
   QFile f(pfad);
-  if (!f.open(QIODevice::ReadOnly)) throw nichtGeoeffnet(pfad);
+  if (!f.open(QIODevice::ReadOnly)) throw NichtGeoeffnet(pfad);
   return f.readAll();
 }
 
@@ -98,7 +101,7 @@ std::optional<QByteArray> liesHoechstens(const QString& pfad, qint64 max) {
   const QFileInfo info(pfad);
   if (info.exists() && !info.isFile() && !info.isDir()) return std::nullopt;
   QFile f(pfad);
-  if (!f.open(QIODevice::ReadOnly)) throw nichtGeoeffnet(pfad);
+  if (!f.open(QIODevice::ReadOnly)) throw NichtGeoeffnet(pfad);
   if (f.size() > max) return std::nullopt;
   // In pieces up to one byte beyond the bound: a file that grows while it is read, or one whose
   // size is not known up front, still stops there, and a small file takes no large buffer.
@@ -107,7 +110,7 @@ std::optional<QByteArray> liesHoechstens(const QString& pfad, qint64 max) {
   char stueck[64 * 1024];
   for (;;) {
     const qint64 n = f.read(stueck, static_cast<qint64>(sizeof stueck));
-    if (n < 0) throw nichtGeoeffnet(pfad);
+    if (n < 0) throw NichtGeoeffnet(pfad);
     if (n == 0) break;
     inhalt.append(stueck, static_cast<qsizetype>(n));
     if (inhalt.size() > max) return std::nullopt;
@@ -149,7 +152,15 @@ QString& verweigerterOrdner() {
   return ordner;
 }
 
-const QString kVerweigert = QStringLiteral("Zugriff verweigert");
+const QString kVerweigert = QStringLiteral("Zugriff verweigert.");
+const QString kPlatte = QStringLiteral("Auf dem Datenträger ist nicht genügend Speicherplatz.");
+
+// The system's reason, or the full disk in the program's words when too little room is left.
+QString schreibgrund(const QSaveFile& f, const QString& pfad, qint64 bytes) {
+  const QStorageInfo platte(QFileInfo(pfad).absolutePath());
+  if (platte.isValid() && platte.bytesAvailable() >= 0 && platte.bytesAvailable() < bytes + 4096) return kPlatte;
+  return f.errorString();
+}
 
 // Access is refused when the file exists and may not be written, or its folder may not.
 bool zugriffFehlt(const QString& pfad) {
@@ -167,14 +178,14 @@ void zugriffVerweigertIn(const QString& ordner) {
 
 void schreibeDateiAtomar(const QString& pfad, const QByteArray& inhalt) {
   const auto fehler = [&](const QString& grund, bool verweigert) {
-    return Schreibfehler(QStringLiteral("Datei %1 kann nicht geschrieben werden.").arg(pfad), grund, verweigert);
+    return Schreibfehler(pfad, grund, verweigert);
   };
   const QString& gesperrt = verweigerterOrdner();
   if (!gesperrt.isEmpty() && QDir::cleanPath(QFileInfo(pfad).absolutePath()) == gesperrt) throw fehler(kVerweigert, true);
   QSaveFile f(pfad);
   if (!f.open(QIODevice::WriteOnly)) {
     if (zugriffFehlt(pfad)) throw fehler(kVerweigert, true);
-    throw fehler(f.errorString(), false);
+    throw fehler(schreibgrund(f, pfad, inhalt.size()), false);
   }
   int& n = schreibfehlerZaehler();
   if (n == 0) {
@@ -182,10 +193,10 @@ void schreibeDateiAtomar(const QString& pfad, const QByteArray& inhalt) {
     f.write(inhalt.left(inhalt.size() / 2));
     f.cancelWriting();
     f.commit();
-    throw fehler(QStringLiteral("Auf dem Datenträger ist nicht genügend Speicherplatz."), false);
+    throw fehler(kPlatte, false);
   }
   if (n > 0) --n;
-  if (f.write(inhalt) != inhalt.size() || !f.commit()) throw fehler(f.errorString(), false);
+  if (f.write(inhalt) != inhalt.size() || !f.commit()) throw fehler(schreibgrund(f, pfad, inhalt.size()), false);
 }
 
 void schreibeAnsiZeilen(const QString& pfad, const QStringList& zeilen) {

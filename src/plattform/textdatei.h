@@ -8,13 +8,13 @@
 
 namespace plattform {
 
-// A file that could not be written. text() names the file; grund() is the system's reason
-// ("Zugriff verweigert" when the system refused access to the file or its folder).
+// A file that could not be written. text() names the file; grund() is the reason in the chosen
+// language ("Zugriff verweigert." when the system refused access to the file or its folder, the
+// full disk, or else the system's own words).
 class Schreibfehler : public Fehler {
  public:
-  Schreibfehler(const QString& text, const QString& grund, bool verweigert)
-      : Fehler(text), grund_(grund), verweigert_(verweigert) {}
-  const QString& grund() const { return grund_; }
+  Schreibfehler(const QString& pfad, const QString& grund, bool verweigert);
+  QString grund() const { return uebersetzt(grund_); }
   bool zugriffVerweigert() const { return verweigert_; }
 
  private:
@@ -22,8 +22,13 @@ class Schreibfehler : public Fehler {
   bool verweigert_;
 };
 
-// A file beyond the size its reader takes. text() is the German message; the caller that shows
-// it in the chosen language builds its own from pfad().
+// A file that could not be opened for reading.
+class NichtGeoeffnet : public Fehler {
+ public:
+  explicit NichtGeoeffnet(const QString& pfad);
+};
+
+// A file beyond the size its reader takes.
 class DateiZuGross : public Fehler {
  public:
   explicit DateiZuGross(const QString& pfad);
@@ -39,8 +44,8 @@ QByteArray zuAnsi(const QString& text);  // characters outside the code page bec
 bool ansiDarstellbar(const QString& text);  // every character has its own byte in the code page
 
 // The bytes of a file of at most `max` bytes, read without taking more: nullopt for a larger
-// file and for one that is no regular file (a device or a pipe may never end). Raises Fehler
-// "Datei <path> kann nicht geöffnet werden." when it cannot be opened or read.
+// file and for one that is no regular file (a device or a pipe may never end). Raises
+// NichtGeoeffnet when it cannot be opened or read.
 std::optional<QByteArray> liesHoechstens(const QString& pfad, qint64 max);
 
 // Lines split at CR LF, LF or CR; a last line without ending counts. Raises Fehler when

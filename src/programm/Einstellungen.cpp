@@ -258,7 +258,7 @@ void scheinLesen() {
 void schreiben(TForm1& f) {
   Registry reg;
   if (!reg.OpenKey(schluessel(), true))
-    throw RegistryFehler(QStringLiteral("Der Schlüssel %1 kann nicht geöffnet werden.").arg(schluessel()));
+    throw RegistryFehler(QStringLiteral("Der Schlüssel %1 kann nicht geöffnet werden."), {schluessel()});
 
   reg.WriteInteger(QStringLiteral("NeuerSchein"), f.zustand().neuerSchein);
   for (const int n : pruefboxen()) {

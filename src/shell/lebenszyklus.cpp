@@ -8,7 +8,7 @@
 #include <QStringList>
 
 QDate Formateinstellungen::StrToDate(const QString& text) const {
-  const auto fehler = [&] { return plattform::Fehler(QStringLiteral("'%1' ist kein gültiges Datum").arg(text)); };
+  const auto fehler = [&] { return plattform::Fehler(QStringLiteral("'%1' ist kein gültiges Datum"), {text}); };
   // Day, month, year as ShortDateFormat orders them.
   const QStringList teile = text.trimmed().split(DateSeparator);
   if (teile.size() != 3) throw fehler();
@@ -43,5 +43,5 @@ std::optional<int> nutzbareGroesse(int gespeichert, int entworfen, int verfuegba
 
 void legeDatenordnerAn(const QString& ordner) {
   if (!QFileInfo(ordner).isDir() && !QDir().mkdir(ordner))
-    throw plattform::Fehler(QStringLiteral("Das Verzeichnis %1 kann nicht erstellt werden.").arg(ordner));
+    throw plattform::Fehler(QStringLiteral("Das Verzeichnis %1 kann nicht erstellt werden."), {ordner});
 }

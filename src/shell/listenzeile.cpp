@@ -57,7 +57,7 @@ QString langform(const std::array<QString, 5>& zahlen, const QString& extra1, co
 
 QStringList liesDatei(const QString& pfad, Kodierung kodierung) {
   const auto keine = [&] {
-    return plattform::Fehler(QStringLiteral("Die Datei \"%1\" ist keine Tippdatei.").arg(pfad));
+    return plattform::Fehler(QStringLiteral("Die Datei \"%1\" ist keine Tippdatei."), {pfad});
   };
   const std::optional<QByteArray> bytes = plattform::liesHoechstens(pfad, kDateiMax);
   if (!bytes) throw keine();

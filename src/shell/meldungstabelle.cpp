@@ -117,8 +117,30 @@ const QStringList& Meldungstabelle::eingebaut() {
       QStringLiteral("Textdateien"),  // 108
       QStringLiteral("Textdatei"),  // 109
       QStringLiteral("Tippdatei"),  // 110
+      QStringLiteral("Die Datei %1 wurde nicht gefunden."),  // 111
+      QStringLiteral("Die Datei %1 kann nicht geöffnet werden."),  // 112
+      QStringLiteral("Die Datei %1 kann nicht gelesen werden."),  // 113
+      QStringLiteral("Die Datei %1 kann nicht geschrieben werden."),  // 114
+      QStringLiteral("Die Datei %1 kann nicht durch %2 ersetzt werden."),  // 115
+      QStringLiteral("Auf dem Datenträger ist nicht genügend Speicherplatz."),  // 116
+      QStringLiteral("Zugriff verweigert."),  // 117
+      QStringLiteral("Dateizugriff verweigert"),  // 118
+      QStringLiteral("Datei %1 kann nicht geöffnet werden. %2"),  // 119
+      QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2"),  // 120
+      QStringLiteral("Die Datei wurde nicht gefunden."),  // 121
+      QStringLiteral("Das Verzeichnis %1 kann nicht erstellt werden."),  // 122
+      QStringLiteral("Die Datei \"%1\" ist keine Tippdatei."),  // 123
+      QStringLiteral("Die Datei %1 ist keine gültige Werteliste."),  // 124
+      QStringLiteral("'%1' ist kein gültiges Datum"),  // 125
+      QStringLiteral("Die Datei %1 kann nicht gelöscht werden."),  // 126
+      QStringLiteral("Die Einstellungen in %1 sind nicht lesbar und werden nicht überschrieben."),  // 127
+      QStringLiteral("Ungültiger Datentyp für '%1'"),  // 128
+      QStringLiteral("Fehler beim Schreiben des Werts '%1'"),  // 129
+      QStringLiteral("Der Schlüssel %1 kann nicht geöffnet werden."),  // 130
+      QStringLiteral("Die Warenkorb-Adresse ist zu lang."),  // 131
+      QStringLiteral("Die Warenkorb-Adresse des Servers ist ungültig."),  // 132
   };
-  static_assert(kZusatzEnde == 111);
+  static_assert(kZusatzEnde == 133);
   return zeilen;
 }
 

@@ -45,6 +45,29 @@ class Meldungstabelle {
     kTextdateien,                  // file dialog: the kind of the "*.txt" files
     kTextdatei,                    // the same where one file is saved or opened
     kTippdatei,                    // file dialog: the kind of the "*.zpk" files
+    // The file and settings errors of the lower layers, looked up by their German text:
+    kDateiFehlt,                   // "%1": the file
+    kDateiNichtGeoeffnet,          // "%1": the file
+    kDateiNichtGelesen,            // "%1": the file
+    kDateiNichtGeschrieben,        // "%1": the file
+    kDateiNichtErsetzt,            // "%1": the file, "%2": the new one that should replace it
+    kPlatteVoll,                   // a reason: the disk is full
+    kZugriffVerweigert,            // a reason: the system refused access
+    kDateizugriffVerweigert,       // the tip sheet could not be written for lack of rights
+    kDateiNichtGeoeffnetWeil,      // "%1": the file, "%2": the reason
+    kDateiNichtErstelltWeil,       // "%1": the file, "%2": the reason
+    kDateiNichtDa,                 // a reason: the file does not exist
+    kOrdnerNichtErstellt,          // "%1": the folder
+    kKeineTippdatei,               // "%1": the file
+    kKeineWerteliste,              // "%1": the file's name
+    kKeinDatum,                    // "%1": typed text that is no date
+    kDateiNichtGeloescht,          // "%1": the file
+    kEinstellungenUnlesbar,        // "%1": the settings file, which stays as it is
+    kFalscherDatentyp,             // "%1": a stored value of another type
+    kWertNichtGeschrieben,         // "%1": the value's name
+    kSchluesselNichtGeoeffnet,     // "%1": the settings key
+    kWarenkorbZuLang,              // the cart address is longer than the broker takes
+    kWarenkorbUngueltig,           // the server's cart address is no http(s) address
     kZusatzEnde
   };
 

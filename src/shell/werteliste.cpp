@@ -76,16 +76,15 @@ void Werteliste::speichern(const QString& pfad, int maxZahl) {
 }
 
 QStringList Werteliste::liesDatei(const QString& pfad) {
-  if (!QFile::exists(pfad)) throw plattform::Fehler(QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(pfad));
+  if (!QFile::exists(pfad)) throw plattform::Fehler(QStringLiteral("Die Datei %1 wurde nicht gefunden."), {pfad});
   const auto keineListe = [&] {
-    return plattform::Fehler(
-        QStringLiteral("Die Datei %1 ist keine gültige Werteliste.").arg(QFileInfo(pfad).fileName()));
+    return plattform::Fehler(QStringLiteral("Die Datei %1 ist keine gültige Werteliste."), {QFileInfo(pfad).fileName()});
   };
   std::optional<QByteArray> inhalt;
   try {
     inhalt = plattform::liesHoechstens(pfad, kMaxDateigroesse);
   } catch (const plattform::Fehler&) {
-    throw plattform::Fehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(pfad));
+    throw plattform::Fehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden."), {pfad});
   }
   // Larger than any value list, or a device or pipe that may never end.
   if (!inhalt || inhalt->contains('\0')) throw keineListe();

@@ -54,7 +54,7 @@ std::shared_ptr<const std::vector<Ziehung>> Ziehungsdaten::lesenGeteilt() const 
 void Ziehungsdaten::loeschen() const {
   QFile datei(pfad_);
   if (datei.exists() && !datei.remove())
-    throw plattform::Fehler(QStringLiteral("Die Datei %1 kann nicht gelöscht werden.").arg(pfad_));
+    throw plattform::Fehler(QStringLiteral("Die Datei %1 kann nicht gelöscht werden."), {pfad_});
 }
 
 void Ziehungsdaten::erzeugeLeerWennFehlt() const {

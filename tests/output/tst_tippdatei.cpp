@@ -117,7 +117,7 @@ class TstTippdatei : public QObject {
     QTest::newRow("Liste voll") << int(Form::liste) << false
                                 << "Datei \"%1\" kann nicht erstellt werden. Auf dem Datenträger ist nicht genügend "
                                    "Speicherplatz.";
-    QTest::newRow("Liste verweigert") << int(Form::liste) << true << "Datei \"%1\" kann nicht erstellt werden. Zugriff verweigert";
+    QTest::newRow("Liste verweigert") << int(Form::liste) << true << "Datei \"%1\" kann nicht erstellt werden. Zugriff verweigert.";
     QTest::newRow("Blatt voll") << int(Form::voll) << false << "Auf dem Datenträger ist nicht genügend Speicherplatz.";
     QTest::newRow("Blatt verweigert") << int(Form::voll) << true << "Dateizugriff verweigert";
     QTest::newRow("kurz verweigert") << int(Form::kurz) << true << "Dateizugriff verweigert";

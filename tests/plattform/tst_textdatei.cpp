@@ -105,8 +105,8 @@ class TstTextdatei : public QObject {
       QFAIL("no failure");
     } catch (const Schreibfehler& f) {
       QVERIFY(f.zugriffVerweigert());
-      QCOMPARE(f.grund(), QStringLiteral("Zugriff verweigert"));
-      QCOMPARE(f.text(), QStringLiteral("Datei %1 kann nicht geschrieben werden.").arg(datei("g.txt")));
+      QCOMPARE(f.grund(), QStringLiteral("Zugriff verweigert."));
+      QCOMPARE(f.text(), QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(datei("g.txt")));
     }
     zugriffVerweigertIn(QString());
     try {

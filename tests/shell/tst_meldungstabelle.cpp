@@ -29,7 +29,8 @@ class TstMeldungstabelle : public QObject {
     QTest::newRow("96 mit Anführungszeichen") << 96
                                               << QString::fromUtf8("Die Reportvorlage \"%1\" enthält das Feld %2 nicht.");
     QTest::newRow("99 eigener Text") << 99 << QString::fromUtf8("'%1' ist kein gültiger Integerwert");
-    QTest::newRow("111") << 111 << QString();
+    QTest::newRow("131 eigener Text") << 131 << QStringLiteral("Die Warenkorb-Adresse ist zu lang.");
+    QTest::newRow("133") << 133 << QString();
     QTest::newRow("weit dahinter") << 100000 << QString();
     QTest::newRow("negativ") << -1 << QString();
   }
@@ -44,7 +45,7 @@ class TstMeldungstabelle : public QObject {
   // The questions before clearing the tips and after editing the list never show an empty box.
   void eigeneTexte71bis75() {
     const Meldungstabelle t;
-    QCOMPARE(t.anzahl(), 111);
+    QCOMPARE(t.anzahl(), 133);
     for (int i = 71; i <= 75; ++i) QVERIFY2(!t.text(i).trimmed().isEmpty(), qPrintable(QString::number(i)));
   }
 
@@ -60,7 +61,7 @@ class TstMeldungstabelle : public QObject {
     // The texts after the table's 76 lines: an older file without them gives them in German,
     // as does an empty line; a file that holds them gives its own.
     QCOMPARE(t.text(Meldungstabelle::kBerechnungLaeuft), Meldungstabelle::eingebaut().at(80));
-    QCOMPARE(t.text(111), QString());
+    QCOMPARE(t.text(133), QString());
     datei << QString() << QStringLiteral("line 77");
     t.ersetzen(datei);
     QCOMPARE(t.text(76), Meldungstabelle::eingebaut().at(76));
@@ -83,6 +84,14 @@ class TstMeldungstabelle : public QObject {
     QCOMPARE(t.uebersetze(Meldungstabelle::eingebaut().at(Meldungstabelle::kKeinIntegerwert)),
              Meldungstabelle::eingebaut().at(Meldungstabelle::kKeinIntegerwert));
     QCOMPARE(t.uebersetze(QStringLiteral("line 2")), QString());
+    // A file of 111 lines, from before the file and settings errors had their lines: those
+    // come in German.
+    QStringList hundertelf;
+    for (int i = 0; i < 111; ++i) hundertelf << QStringLiteral("h %1").arg(i);
+    t.ersetzen(hundertelf);
+    QCOMPARE(t.uebersetze(Meldungstabelle::eingebaut().at(Meldungstabelle::kTippdatei)), QStringLiteral("h 110"));
+    QCOMPARE(t.uebersetze(Meldungstabelle::eingebaut().at(Meldungstabelle::kDateiFehlt)),
+             Meldungstabelle::eingebaut().at(Meldungstabelle::kDateiFehlt));
     // A shorter file leaves every index beyond it empty, the built-in ones included.
     t.ersetzen({QStringLiteral("a"), QStringLiteral("b")});
     QCOMPARE(t.anzahl(), 2);

@@ -123,12 +123,8 @@ void TAbgabeForm::uebergeben(const QString& lenkfix) {
   reg.CloseKey();
   if (!QFileInfo(vorlage).isFile()) return;
 
-  QString vorlagentext;
-  try {
-    vorlagentext = plattform::leseZeilenMitBom(vorlage, klickskript::kVorlageGrenze).join(QStringLiteral("\r\n"));
-  } catch (const plattform::DateiZuGross& f) {
-    throw plattform::Fehler(meldungen().text(Meldungstabelle::kDateiZuGross).arg(f.pfad()));
-  }
+  const QString vorlagentext =
+      plattform::leseZeilenMitBom(vorlage, klickskript::kVorlageGrenze).join(QStringLiteral("\r\n"));
   Memo1->setPlainText(vorlagentext);
   const QStringList tipps = plattform::leseAnsiZeilen(TippDateiName);
   const klickskript::Schalter schalter{CheckBox1->isChecked(), CheckBox2->isChecked(), CheckBox3->isChecked()};

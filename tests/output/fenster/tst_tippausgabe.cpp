@@ -13,6 +13,7 @@
 #include "plattform/fenster/steuerelemente.h"
 #include "plattform/textdatei.h"
 #include "programm/LottoZahlen.h"
+#include "shell/fenster/Sprachmenue.h"
 #include "shell/fenster/Tippschein.h"
 
 namespace {
@@ -214,18 +215,25 @@ class TstTippausgabe : public QObject {
     QCOMPARE(f.zeile(1).mid(0, 5), (QStringList{"1", "2", "3", "4", "5"}));
   }
 
+  // The messages in the chosen language (1 German, 2 English, 3 French, 6 Russian).
   void keineTippdatei_data() {
     QTest::addColumn<QByteArray>("inhalt");  // empty: the name is a folder
+    QTest::addColumn<int>("sprache");
     QTest::addColumn<QString>("meldung");    // %1: the path
-    QTest::newRow("unlesbar") << QByteArray() << "Datei %1 kann nicht geöffnet werden.";
-    QTest::newRow("NUL") << QByteArray("1,2,3\0,4,5\r\n", 12) << "Die Datei \"%1\" ist keine Tippdatei.";
-    QTest::newRow("zu gross") << QByteArray(16 * 1024 * 1024 + 1, '7') << "Die Datei \"%1\" ist keine Tippdatei.";
+    QTest::newRow("unlesbar") << QByteArray() << 1 << "Die Datei %1 kann nicht geöffnet werden.";
+    QTest::newRow("unlesbar en") << QByteArray() << 2 << "The file %1 cannot be opened.";
+    QTest::newRow("NUL") << QByteArray("1,2,3\0,4,5\r\n", 12) << 1 << "Die Datei \"%1\" ist keine Tippdatei.";
+    QTest::newRow("NUL fr") << QByteArray("1,2,3\0,4,5\r\n", 12) << 3
+                            << "Le fichier \"%1\" n'est pas un fichier de grilles.";
+    QTest::newRow("zu gross") << QByteArray(16 * 1024 * 1024 + 1, '7') << 1 << "Die Datei \"%1\" ist keine Tippdatei.";
   }
   void keineTippdatei() {
     QFETCH(QByteArray, inhalt);
+    QFETCH(int, sprache);
     QFETCH(QString, meldung);
     for (bool liste : {false, true}) {
       Fenster f;
+      f.form.sprachmenue->menuepunkt(sprache)->trigger();
       f.setzeZeile(1, {"1", "2", "3", "4", "5"});
       if (liste) f.listenansicht({"9\t9\t9\t9\t9"});
       const QString pfad = f.ordner() + "x.zpk";
@@ -245,14 +253,20 @@ class TstTippausgabe : public QObject {
 
   void schreibgeschuetzt_data() {
     QTest::addColumn<bool>("liste");
+    QTest::addColumn<int>("sprache");
     QTest::addColumn<QString>("meldung");
-    QTest::newRow("Standard") << false << "Dateizugriff verweigert";
-    QTest::newRow("Liste") << true << "Datei \"%1\" kann nicht erstellt werden. Zugriff verweigert";
+    QTest::newRow("Standard") << false << 1 << "Dateizugriff verweigert";
+    QTest::newRow("Liste") << true << 1 << "Datei \"%1\" kann nicht erstellt werden. Zugriff verweigert.";
+    QTest::newRow("Standard fr") << false << 3 << "Accès au fichier refusé";
+    QTest::newRow("Liste fr") << true << 3 << "Impossible de créer le fichier \"%1\". Accès refusé.";
+    QTest::newRow("Liste en") << true << 2 << "The file \"%1\" cannot be created. Access denied.";
   }
   void schreibgeschuetzt() {
     QFETCH(bool, liste);
+    QFETCH(int, sprache);
     QFETCH(QString, meldung);
     Fenster f;
+    f.form.sprachmenue->menuepunkt(sprache)->trigger();
     f.setzeZeile(1, {"1", "2", "3", "4", "5"});
     if (liste) f.listenansicht({"1\t2\t3\t4\t5"});
     const QString datei = f.ordner() + "alt.zpk";
@@ -263,10 +277,19 @@ class TstTippausgabe : public QObject {
     QCOMPARE(Testumgebung::lies(datei), QByteArray("alt\r\n"));
   }
 
+  void tippordnerIstDatei_data() {
+    QTest::addColumn<int>("sprache");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("de") << 1 << "Das Verzeichnis %1 kann nicht erstellt werden.";
+    QTest::newRow("ru") << 6 << "Не удаётся создать папку %1.";
+  }
   void tippordnerIstDatei() {
+    QFETCH(int, sprache);
     Fenster f;
+    f.form.sprachmenue->menuepunkt(sprache)->trigger();
     Testumgebung::schreibe(f.u.home() + "Tipps", "kein Ordner");
-    const QString meldung = QStringLiteral("Das Verzeichnis %1 kann nicht erstellt werden.").arg(f.ordner());
+    QFETCH(QString, meldung);
+    meldung = meldung.arg(f.ordner());
     f.klick("SpeedButton15");
     f.klick("SpeedButton16");
     QCOMPARE(f.u.dialoge().arten(), (QStringList{"nachricht", "nachricht"}));

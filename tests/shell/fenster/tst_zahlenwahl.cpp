@@ -206,7 +206,7 @@ class TstZahlenwahl : public QObject {
     QCOMPARE(Testumgebung::lies(ziel), QByteArray("5\r\n"));
     QCOMPARE(umgebung->dialoge().arten(), (QStringList{"speichern", "nachricht"}));
     QCOMPARE(umgebung->dialoge().gezeigt.last().text,
-             QStringLiteral("Datei %1 kann nicht geschrieben werden.").arg(ziel));
+             QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(ziel));
   }
 
   // Save, change everything, load: every tick and weight is back, also after a right press.
