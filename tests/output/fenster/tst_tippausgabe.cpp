@@ -123,6 +123,11 @@ class TstTippausgabe : public QObject {
     QVERIFY(!QFile::exists(f.ordner() + "20260307.zpk"));
     f.waehle(QString(), "SpeedButton16");
     QCOMPARE(f.letzter().text, f.ordner() + "20260307.zpk");
+
+    // The kinds of files in the chosen language (9 Polish).
+    f.form.sprachmenue->menuepunkt(9)->trigger();
+    f.waehle(QString(), "SpeedButton16");
+    QCOMPARE(f.letzter().filter, QString::fromUtf8("Plik typów|*.zpk|Plik tekstowy|*.txt"));
   }
 
   void speichernListe() {

@@ -333,6 +333,11 @@ class TstWarenkorbuebergabe : public QObject {
     QCOMPARE(suche("1234567"), QStringLiteral("LosNr. wurde am 07.03.20 im Spiel 77 gezogen"));
     QCOMPARE(suche("9654321"), QStringLiteral("LosNr. wurde am 07.03.20 bei der Super 6 gezogen"));
     QCOMPARE(suche("9999998"), QStringLiteral("Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen"));
+    // In the chosen language (11 Hungarian, 12 Greek).
+    f.form.sprachmenue->menuepunkt(11)->trigger();
+    QCOMPARE(suche("1234567"), QString::fromUtf8("A sorsjegyszámot 07.03.20-án húzták a Spiel 77-ben"));
+    f.form.sprachmenue->menuepunkt(12)->trigger();
+    QCOMPARE(suche("9999998"), QString::fromUtf8("Ο αριθμός λαχνού δεν κληρώθηκε ποτέ στο Super 6 ή στο Spiel 77"));
     // Showing it again sets the plain mode.
     f.form5.hide();
     f.form5.show();
