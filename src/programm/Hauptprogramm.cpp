@@ -39,8 +39,9 @@ Programmfenster::~Programmfenster() {
 int Hauptprogramm() {
   // Everything formatted or parsed without the German record follows the user's settings.
   QLocale::setDefault(QLocale::system());
-  // Qt's own texts (the buttons of a question) follow the user's language too.
-  plattform::ladeQtUebersetzung(QLocale::system());
+  // Qt's own texts (the buttons of a question) speak the program's language: German until the
+  // stored or chosen language replaces it.
+  plattform::ladeQtUebersetzung({QStringLiteral("de")});
   // The application title. Not the display name: that would be appended to every window
   // caption here; message boxes take it as their caption, the task bar as the icon text.
   QApplication::setApplicationName(QString::fromLatin1(kTitel));

@@ -165,22 +165,25 @@ void setzeDialoge(std::unique_ptr<Dialoge> d) { dialogeInstanz() = std::move(d);
 void setzeShell(std::unique_ptr<Shell> s) { shellInstanz() = std::move(s); }
 void setzeKlang(std::unique_ptr<Klang> k) { klangInstanz() = std::move(k); }
 
-bool ladeQtUebersetzung(const QLocale& sprache) {
-  // One translator for the program's life, replaced when another language is loaded.
+bool ladeQtUebersetzung(const QStringList& namen) {
+  // One translator at a time, replaced when another language is loaded.
   static QTranslator* uebersetzer = nullptr;
-  auto* neu = new QTranslator(QCoreApplication::instance());
-  if (!neu->load(sprache, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    delete neu;
-    return false;
-  }
   if (uebersetzer) {
     QCoreApplication::removeTranslator(uebersetzer);
     delete uebersetzer;
+    uebersetzer = nullptr;
   }
-  uebersetzer = neu;
-  QCoreApplication::installTranslator(uebersetzer);
-  return true;
+  const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  for (const QString& name : namen) {
+    auto* neu = new QTranslator(QCoreApplication::instance());
+    if (neu->load(QStringLiteral("qtbase_") + name, ordner)) {
+      uebersetzer = neu;
+      QCoreApplication::installTranslator(uebersetzer);
+      return true;
+    }
+    delete neu;
+  }
+  return false;
 }
 
 void diensteBeenden() {

@@ -75,9 +75,10 @@ class Dienstende {
   Dienstende& operator=(const Dienstende&) = delete;
 };
 
-// Qt's own texts (the buttons "Ja" and "Nein" of a question, the file dialogs) in the language
-// of the locale, from Qt's translations; false when there are none for it.
-bool ladeQtUebersetzung(const QLocale& sprache);
+// Qt's own texts (the buttons "Ja" and "Nein" of a question, the file dialogs) from Qt's
+// translations, the first of the names ("de", "pt_BR") that has one. False when none has: Qt's
+// own English texts then stand, not those of a language loaded before.
+bool ladeQtUebersetzung(const QStringList& namen);
 
 // Owner window of message boxes.
 void setzeHauptfenster(QWidget* w);

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QHash>
 #include <QMenu>
 #include <memory>
 
@@ -96,6 +97,21 @@ void setze(const plattform::Element& e, const sprache::Aenderung& a) {
 Sprachmenue*& aktuell() {
   static Sprachmenue* m = nullptr;
   return m;
+}
+
+// Qt's translations for a language, by the ending of its files; the nearest one first where Qt
+// has none of its own (Portugal's Portuguese, Norwegian Bokmål).
+QStringList qtNamen(const QString& endung) {
+  static const QHash<QString, QStringList> namen = {
+      {QStringLiteral("cz"), {QStringLiteral("cs")}},
+      {QStringLiteral("gr"), {QStringLiteral("el")}},
+      {QStringLiteral("se"), {QStringLiteral("sv")}},
+      {QStringLiteral("nor"), {QStringLiteral("nb"), QStringLiteral("nn")}},
+      {QStringLiteral("dae"), {QStringLiteral("da")}},
+      {QStringLiteral("pt"), {QStringLiteral("pt_PT"), QStringLiteral("pt"), QStringLiteral("pt_BR")}},
+      {QStringLiteral("cn"), {QStringLiteral("zh_CN")}},
+  };
+  return namen.value(endung, {endung});
 }
 
 }  // namespace
@@ -207,6 +223,9 @@ void Sprachmenue::waehle(int nummer) {
                                                  : Meldungstabelle::kSprachdateiNichtLesbar)
                                 .arg(f.pfad()));
   }
+  // The buttons of a question and the file dialogs speak the chosen language too, or Qt's
+  // English where Qt has no translation for it.
+  plattform::ladeQtUebersetzung(qtNamen(QString::fromLatin1(s->endung)));
   angehakt_ = nummer;
   z_.sprache = nummer;
 }

@@ -92,6 +92,9 @@ QStringList nachrichten(Fensterumgebung& u) {
 
 QAction* punkt(TForm1& f, int nummer) { return f.sprachmenue->menuepunkt(nummer); }
 
+// The Yes button of a question as Qt names it in the language loaded.
+QString ja() { return QCoreApplication::translate("QPlatformTheme", "&Yes"); }
+
 }  // namespace
 
 class TstSprache : public QObject {
@@ -161,6 +164,7 @@ class TstSprache : public QObject {
     QCOMPARE(f.Parameter->RadioGroup2->Items().size(), 3);
     QCOMPARE(f.M(2), QStringLiteral("No guarantee that the numbers are correct!"));
     QCOMPARE(f.windowTitle(), QStringLiteral("Kestrell's Number Expert  for Quintavola"));
+    QCOMPARE(ja(), QStringLiteral("&Yes"));
     // The language items name themselves, so that the way back stays readable.
     QCOMPARE(punkt(f, 1)->text(), QStringLiteral("Deutsch"));
     QCOMPARE(punkt(f, 6)->text(), QString::fromUtf8("Русский"));
@@ -172,6 +176,9 @@ class TstSprache : public QObject {
     QVERIFY(!ziehung.isEmpty());
     punkt(f, 6)->trigger();
     QCOMPARE(f.Schein->BitBtn4->text(), QString::fromUtf8("Рассчитать ставки"));
+    QCOMPARE(ja(), QString::fromUtf8("&Да"));
+    punkt(f, 12)->trigger();  // Qt has no Greek: its English, not the Russian before
+    QCOMPARE(ja(), QStringLiteral("&Yes"));
     QCOMPARE(f.ziehungsanzeige->Label29->text(), ziehung);
     QCOMPARE(f.Schein->zeile(1).Treffer->text(), treffer);
 
@@ -180,6 +187,7 @@ class TstSprache : public QObject {
     QCOMPARE(f.zustand().sprache, 1);
     QCOMPARE(f.Aktualisieren1->text(), QStringLiteral("&Ziehungsdaten laden"));
     QCOMPARE(f.Schein->BitBtn4->text(), kDeutschTipps);
+    QCOMPARE(ja(), QStringLiteral("&Ja"));
     QCOMPARE(punkt(f, 2)->text(), QStringLiteral("Englisch"));
     QCOMPARE(f.M(2), deutschM2);
     QCOMPARE(f.Parameter->RadioGroup1->Items().value(0), QStringLiteral("einfach per Zufall bestimmen"));
