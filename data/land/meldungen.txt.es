@@ -131,3 +131,6 @@ Error al escribir el valor '%1'
 No se puede abrir la clave de ajustes %1.
 La dirección del carrito es demasiado larga.
 La dirección del carrito del servidor no es válida.
+Cargando
+%1 bytes recibidos
+Error: %1 

@@ -131,3 +131,6 @@ Błąd zapisu wartości '%1'
 Nie można otworzyć klucza ustawień %1.
 Adres koszyka jest za długi.
 Adres koszyka podany przez serwer jest nieprawidłowy.
+Wczytywanie
+Odebrano bajtów: %1
+Błąd: %1 

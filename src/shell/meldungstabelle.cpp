@@ -139,8 +139,11 @@ const QStringList& Meldungstabelle::eingebaut() {
       QStringLiteral("Der Schlüssel %1 kann nicht geöffnet werden."),  // 130
       QStringLiteral("Die Warenkorb-Adresse ist zu lang."),  // 131
       QStringLiteral("Die Warenkorb-Adresse des Servers ist ungültig."),  // 132
+      QStringLiteral("Loading"),  // 133
+      QStringLiteral("Received %1 bytes"),  // 134
+      QStringLiteral("Failed : %1 "),  // 135
   };
-  static_assert(kZusatzEnde == 133);
+  static_assert(kZusatzEnde == 136);
   return zeilen;
 }
 

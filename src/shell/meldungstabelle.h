@@ -68,6 +68,10 @@ class Meldungstabelle {
     kSchluesselNichtGeoeffnet,     // "%1": the settings key
     kWarenkorbZuLang,              // the cart address is longer than the broker takes
     kWarenkorbUngueltig,           // the server's cart address is no http(s) address
+    // The status bar's words of a download (the German program shows them as they stand):
+    kLaedt,                        // a download has begun
+    kEmpfangen,                    // "%1": the bytes of the answer
+    kFehlgeschlagen,               // "%1": the HTTP status; the reason follows the blank
     kZusatzEnde
   };
 

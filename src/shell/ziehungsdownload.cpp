@@ -1,5 +1,6 @@
 #include "shell/ziehungsdownload.h"
 
+#include "plattform/fehler.h"
 #include "plattform/formate.h"
 #include "plattform/http.h"
 #include "plattform/textdatei.h"
@@ -109,7 +110,7 @@ Downloadergebnis ladeZiehungen(const Ziehungsdaten& historie, plattform::HttpCli
     http.setzeZeitlimits(kZeitlimitMs, kZeitlimitMs);
     http.setzeWeiterleitungen(kWeiterleitungen);
     http.setzeGrenze(kAntwortGrenze);
-    fenster.status(0, QStringLiteral("Loading"));
+    fenster.status(0, plattform::uebersetzt(QStringLiteral("Loading")));
 
     std::optional<plattform::HttpAntwort> antwort;
     ++e.anfragen;

@@ -211,12 +211,12 @@ Quotenabruf holeQuoten(plattform::HttpClient& http, const QString& server, const
   r.bytes = antwort.inhalt.size();
   r.text = plattform::ausAnsi(antwort.inhalt);
   if (!r.fehler) {
-    r.panel0 = QStringLiteral("Received %1 bytes").arg(r.bytes);
+    r.panel0 = plattform::uebersetzt(QStringLiteral("Received %1 bytes"), {QString::number(r.bytes)});
   } else if (uebertragungsfehler) {
     // No answer, a time-out or an answer over its bound: the client's reason.
-    r.panel0 = QStringLiteral("Failed : %1 ").arg(r.status) + fehlertext;
+    r.panel0 = plattform::uebersetzt(QStringLiteral("Failed : %1 "), {QString::number(r.status)}) + fehlertext;
   } else {
-    r.panel0 = QStringLiteral("Failed : %1 ").arg(r.status) + grund(antwort.statuszeile);
+    r.panel0 = plattform::uebersetzt(QStringLiteral("Failed : %1 "), {QString::number(r.status)}) + grund(antwort.statuszeile);
   }
   r.genommen = (!r.fehler || r.status < 400) && r.text.contains(QLatin1Char(';'));
   return r;

@@ -193,7 +193,7 @@ void TForm9::SpeedButton2Click() {
     QToolButton* knopf;
     ~Freigabe() { knopf->setEnabled(true); }
   } freigabe{SpeedButton2};
-  StatusBar1->setzePanel(0, QStringLiteral("Loading"));
+  StatusBar1->setzePanel(0, plattform::uebersetzt(QStringLiteral("Loading")));
   StatusBar1->repaint();
 
   const Meldungstabelle deutsch;

@@ -18,6 +18,7 @@
 #include "programm/Hauptprogramm.h"
 #include "programm/LottoZahlen.h"
 #include "shell/fenster/Sprachmenue.h"
+#include "shell/meldungstabelle.h"
 #include "shell/sprachdateien.h"
 #include "shell/fenster/Tippschein.h"
 #include "shell/fenster/Ziehungsanzeige.h"
@@ -225,6 +226,24 @@ class TstAuswert : public QObject {
     QTest::newRow("Quoten nahe der größten Zahl") << riesig << QStringLiteral("Received %1 bytes").arg(riesig.size())
                                                   << "konnte Quote nicht laden";
   }
+  // The status bar's words in the chosen language: the shipped French message file.
+  void statusInDerSprache() {
+    Sprache s(QLocale::German, QLocale::Germany);
+    Dialog d;
+    const auto stand = sprache::liesSprache(d.u.programmordner() + QStringLiteral("land/") + sprache::stammName(),
+                                            QStringLiteral("fr"));
+    QVERIFY(stand && stand->meldungen);
+    Meldungstabelle fr;
+    fr.ersetzen(*stand->meldungen);
+    plattform::setzeUebersetzer([fr](const QString& deutsch) { return fr.uebersetze(deutsch); });
+    d.laden();  // no quota file: the stand-in answers 404
+    QCOMPARE(d.panel(0), QString::fromUtf8("Échec : 404 Not Found"));
+    d.server.setzeDatei(kQuotendatei, "Quoten folgen");
+    d.laden();
+    QCOMPARE(d.panel(0), QString::fromUtf8("13 octets reçus"));
+    plattform::setzeUebersetzer(nullptr);
+  }
+
   // Nothing taken: quotas, results and caption stay as they were.
   void fehlschlag() {
     QFETCH(QByteArray, datei);
@@ -313,8 +332,9 @@ class TstAuswert : public QObject {
       QVERIFY(QTest::qWaitForWindowExposed(&f));
       const QList<std::pair<int, QString>> panels{
           {0, plattform::hint(f.Panel1)},
-          {0, QStringLiteral("Received 12345 bytes")},
-          {0, QStringLiteral("Failed : 404 Not Found")},
+          {0, plattform::uebersetzt(QStringLiteral("Received %1 bytes"), {QStringLiteral("12345")})},
+          {0, plattform::uebersetzt(QStringLiteral("Failed : %1 "), {QStringLiteral("404")}) + QStringLiteral("Not Found")},
+          {0, plattform::uebersetzt(QStringLiteral("Loading"))},
           {1, auswertung::mitWert(plattform::hint(f.Label2), QStringLiteral("15.01.24"))},
           {1, plattform::hint(f.Anzahl[4])}};
       for (const auto& [i, text] : panels) {
