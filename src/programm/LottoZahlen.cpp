@@ -263,6 +263,8 @@ void TForm1::FormCreate() {
   // wait until the sheet is restored.
   Groesse = Height();
   schritt([&] { Einstellungen::lesen(*this); });
+  // What the start reports from here on speaks the stored language.
+  schritt([&] { sprachmenue->meldungenVorab(zustand_.sprache); });
   z.sortieren = true;
   // The start date of the date window.
   const QDate start = startdatumNachRegel(ziehungsanzeige->DateTimePicker2->Datum(), heute);

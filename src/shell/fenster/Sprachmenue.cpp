@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QMenu>
 #include <memory>
@@ -114,6 +115,17 @@ QStringList qtNamen(const QString& endung) {
   return namen.value(endung, {endung});
 }
 
+// The lower layers' messages from this table, a copy of it, so that no message outlives it.
+void meldungenAus(const Meldungstabelle& tabelle) {
+  plattform::setzeUebersetzer([t = tabelle](const QString& deutsch) { return t.uebersetze(deutsch); });
+}
+
+// Qt's texts for the language of that number, German for none.
+void qtTexteFuer(int nummer) {
+  const sprache::Sprache* s = sprache::sprachMitNummer(nummer);
+  plattform::ladeQtUebersetzung(qtNamen(QString::fromLatin1(s ? s->endung : "de")));
+}
+
 }  // namespace
 
 void wendeLetzteSpracheAn(QWidget* fenster) {
@@ -191,6 +203,22 @@ bool Sprachmenue::sprachHandler(int nummer) {
   return true;
 }
 
+void Sprachmenue::meldungenVorab(int nummer) {
+  const sprache::Sprache* s = sprache::sprachMitNummer(nummer);
+  if (!s) return;
+  const QString datei = plattform::Programmpfad() + QStringLiteral("land/") +
+                        sprache::meldungsName(QString::fromLatin1(s->endung));
+  if (!QFileInfo::exists(datei)) return;
+  Meldungstabelle tabelle;
+  try {
+    tabelle.ersetzen(sprache::liesSprachdatei(datei));
+  } catch (const plattform::Fehler&) {
+    return;
+  }
+  meldungenAus(tabelle);
+  qtTexteFuer(nummer);
+}
+
 QAction* Sprachmenue::menuepunkt(int nummer) const {
   const auto& t = sprache::Sprachtabelle();
   for (std::size_t i = 0; i < t.size(); ++i) {
@@ -218,14 +246,17 @@ void Sprachmenue::waehle(int nummer) {
     DateiLaden1Click(plattform::Programmpfad() + QStringLiteral("land/") + sprache::stammName(),
                      QString::fromLatin1(s->endung));
   } catch (const sprache::Sprachdateifehler& f) {
-    // Said in the language that stays, which may not be German.
+    // Said in the language that stays, which may not be German; the messages and Qt's texts
+    // loaded ahead of the start's switch go back to it too.
+    meldungenAus(z_.Meldungen);
+    qtTexteFuer(angehakt_);
     throw plattform::Fehler(z_.M(f.beschaedigt() ? Meldungstabelle::kSprachdateiBeschaedigt
                                                  : Meldungstabelle::kSprachdateiNichtLesbar)
                                 .arg(f.pfad()));
   }
   // The buttons of a question and the file dialogs speak the chosen language too, or Qt's
   // English where Qt has no translation for it.
-  plattform::ladeQtUebersetzung(qtNamen(QString::fromLatin1(s->endung)));
+  qtTexteFuer(nummer);
   angehakt_ = nummer;
   z_.sprache = nummer;
 }
@@ -258,8 +289,7 @@ void Sprachmenue::DateiLaden1Click(const QString& Dateiname, const QString& Spra
   }
   if (stand->radio && !stand->radio->isEmpty()) umgebung_.optionenSetzen(*stand->radio);
   if (stand->meldungen) z_.Meldungen.ersetzen(*stand->meldungen);
-  // The lower layers' messages follow the same table, a copy of it, so that no message outlives it.
-  plattform::setzeUebersetzer([t = z_.Meldungen](const QString& deutsch) { return t.uebersetze(deutsch); });
+  meldungenAus(z_.Meldungen);
   umgebung_.nachSprachwechsel();
   for (QWidget* f : w.fenster) plattform::passeCaptionsAn(f);
 }

@@ -62,6 +62,11 @@ class Sprachmenue : public QObject {
   // The handler of that language number; false for a number outside 1..19 (nothing happens).
   bool sprachHandler(int nummer);
 
+  // The messages of the stored language (and Qt's own texts) before its texts are applied when
+  // the window shows, so that what the start reports reads in that language already. A message
+  // file that cannot be read leaves them as they are; the switch reports it.
+  void meldungenVorab(int nummer);
+
   // Applies the master file with the translation, option item and message files of the suffix.
   // Every file is read before anything changes; a damaged one raises Fehler.
   void DateiLaden1Click(const QString& Dateiname, const QString& Sprache);

@@ -637,6 +637,35 @@ class TstTippschein : public QObject {
     QCOMPARE(form.Schein->listenzeilen().size(), 2);
   }
 
+  // The start reports a broken list file in the stored language (3 French), before that
+  // language's texts are applied at show; with a message file that cannot be read, in German.
+  void kaputteListendateiInDerSprache_data() {
+    QTest::addColumn<bool>("meldungenLesbar");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("fr") << true << QString::fromUtf8("Le fichier \"%1\" n'est pas un fichier de grilles.");
+    QTest::newRow("fr unlesbar") << false << QStringLiteral("Die Datei \"%1\" ist keine Tippdatei.");
+  }
+  void kaputteListendateiInDerSprache() {
+    QFETCH(bool, meldungenLesbar);
+    QFETCH(QString, meldung);
+    Fensterumgebung u;
+    const QString datei = u.home() + "gewinnzahlen.txt";
+    Testumgebung::schreibe(datei, QByteArray("1\t2\0\r\n", 6));
+    const QString fr = u.programmordner() + "land/meldungen.txt.fr";
+    if (!meldungenLesbar) Testumgebung::schreibe(fr, QByteArray("\xEF\xBB\xBF\xFF\xFE", 5));  // invalid UTF-8
+    {
+      plattform::Registry r;
+      QVERIFY(r.OpenKey(QStringLiteral("\\SOFTWARE\\Kestrell\\Zelano"), true));
+      r.WriteInteger(QStringLiteral("Ansicht"), 1);
+      r.WriteInteger(QStringLiteral("Sprache"), 3);
+    }
+    {
+      TForm1 form;
+      QCOMPARE(u.meldungen().value(0), meldung.arg(datei));
+      QVERIFY(form.close());
+    }
+  }
+
   // A list file that is no tip list (a line no tip has, more than any list, a file that never
   // ends): the start says so at once, the list stays empty, and the file stays as it was.
   void kaputteListendatei_data() {
