@@ -82,7 +82,7 @@ QStringList zerlegeZeilen(const QString& text) {
 }
 
 DateiZuGross::DateiZuGross(const QString& pfad)
-    : Fehler(QStringLiteral("Die Datei %1 ist zu groß."), {pfad}), pfad_(pfad) {}
+    : Fehler(QStringLiteral("Die Datei %1 ist zu groß."), {pfad}) {}
 
 NichtGeoeffnet::NichtGeoeffnet(const QString& pfad)
     : Fehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden."), {pfad}) {}

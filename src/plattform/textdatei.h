@@ -32,10 +32,6 @@ class NichtGeoeffnet : public Fehler {
 class DateiZuGross : public Fehler {
  public:
   explicit DateiZuGross(const QString& pfad);
-  const QString& pfad() const { return pfad_; }
-
- private:
-  QString pfad_;
 };
 
 // The system's ANSI code page is Windows-1252.

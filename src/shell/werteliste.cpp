@@ -80,12 +80,8 @@ QStringList Werteliste::liesDatei(const QString& pfad) {
   const auto keineListe = [&] {
     return plattform::Fehler(QStringLiteral("Die Datei %1 ist keine gültige Werteliste."), {QFileInfo(pfad).fileName()});
   };
-  std::optional<QByteArray> inhalt;
-  try {
-    inhalt = plattform::liesHoechstens(pfad, kMaxDateigroesse);
-  } catch (const plattform::Fehler&) {
-    throw plattform::Fehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden."), {pfad});
-  }
+  // A file that cannot be opened raises "Die Datei %1 kann nicht geöffnet werden.".
+  const std::optional<QByteArray> inhalt = plattform::liesHoechstens(pfad, kMaxDateigroesse);
   // Larger than any value list, or a device or pipe that may never end.
   if (!inhalt || inhalt->contains('\0')) throw keineListe();
   return plattform::zerlegeZeilen(plattform::ausAnsi(*inhalt));

@@ -7,10 +7,6 @@
 #include "plattform/dateien.h"
 #include "shell/ziehung.h"
 
-// The draw history: the file Home + ZahlenFile, a plain sequence of Ziehung records in date
-// order. Every command reads it whole with one read and works in whole records; a trailing
-// piece shorter than a record is never read and never built upon. Nothing keeps the file open
-// between two calls. Failures raise plattform::Fehler with a readable text.
 // What a run that reads the history again and again keeps of it: while it is switched on (a
 // count of the commands that want it) and the file keeps its size and modification time, a
 // read gives the records read before instead of reading the file again.
@@ -22,6 +18,10 @@ struct Historienpuffer {
   std::shared_ptr<const std::vector<Ziehung>> saetze;
 };
 
+// The draw history: the file Home + ZahlenFile, a plain sequence of Ziehung records in date
+// order. Every command reads it whole with one read and works in whole records; a trailing
+// piece shorter than a record is never read and never built upon. Nothing keeps the file open
+// between two calls. Failures raise plattform::Fehler with a readable text.
 class Ziehungsdaten {
  public:
   // home ends with a separator; dateiname is ZahlenFile ("ZahlenQV.dat").

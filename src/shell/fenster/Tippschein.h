@@ -7,7 +7,6 @@
 #include <array>
 
 #include "shell/panelschnittstellen.h"
-#include "shell/panelschnittstellen.h"
 #include "shell/programmzustand.h"
 #include "shell/tippcheck.h"
 

@@ -346,10 +346,7 @@ void Diagrammseite::gezeigt(Statistikart art) {
 void Diagrammseite::zeigeStatistik(Statistikart art, const statistik::Zahlenstatistik& s, bool aufschieben) {
   Laufschritt l = schritt(art, s);
   Laufzyklus& z = lauf_;
-  if (z.schritte.empty()) {
-    z.vorher = Chart1->stand();
-    z.folgt = z.bekannt && z.vorher == z.stand;
-  }
+  zyklusBeginnen();
   const std::size_t k = z.schritte.size();
   z.folgt = z.folgt && k < z.bekannteSchritte.size() && z.bekannteSchritte[k] == l;
   if (aufschieben && z.folgt && z.offen == k) {
@@ -374,6 +371,15 @@ void Diagrammseite::zeigeStatistik(Statistikart art, const statistik::Zahlenstat
   if (l.gezeigt) gezeigt(art);
 }
 
+void Diagrammseite::zyklusBeginnen() {
+  // A cycle's first step notes the chart it starts from; it follows the known cycle only from
+  // the state that cycle ended in.
+  Laufzyklus& z = lauf_;
+  if (!z.schritte.empty()) return;
+  z.vorher = Chart1->stand();
+  z.folgt = z.bekannt && z.vorher == z.stand;
+}
+
 void Diagrammseite::pruefeFremd() {
   // The chart should be as the cycle's own steps left it; if anything else changed it, this
   // cycle teaches nothing.
@@ -384,10 +390,7 @@ void Diagrammseite::pruefeFremd() {
 
 void Diagrammseite::leeren() {
   Laufzyklus& z = lauf_;
-  if (z.schritte.empty()) {
-    z.vorher = Chart1->stand();
-    z.folgt = z.bekannt && z.vorher == z.stand;
-  }
+  zyklusBeginnen();
   if (z.folgt && z.offen == z.schritte.size() && z.schritte.size() == z.bekannteSchritte.size()) {
     // The statistics since the last emptying, then the emptying, gave this very state before:
     // they change nothing, so the chart is left as it is.

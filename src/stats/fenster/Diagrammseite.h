@@ -176,6 +176,7 @@ class Diagrammseite : public QObject {
     plattform::Balkendiagramm::Stand stand;
   };
   Laufzyklus lauf_;
+  void zyklusBeginnen();
   void pruefeFremd();
   void zeigeDiagrammseite();
   void setzeDiagrammart(int art);
